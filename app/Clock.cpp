@@ -1,0 +1,15 @@
+#include "app/Clock.h"
+
+#include <ctime>
+
+namespace tallyrin {
+
+CalendarDate systemToday()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+} // namespace tallyrin

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, only those that are missing.
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build make pkg-config
+    qt6-base-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libxlsxwriter-dev libchm-dev fp-utils
+    fonts-liberation
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg -s "$p" 2>/dev/null | grep -q '^Status: install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo -E apt-get install -y --no-install-recommends "${missing[@]}"
