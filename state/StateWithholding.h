@@ -1,0 +1,31 @@
+// The state-withholding step: the selected built-in state method, or else the generic table
+// method, and the finishing of the state tax (adjustment, cents, "Round State", floor at 0).
+#pragma once
+
+#include "state/StateSettings.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace tallyrin {
+
+struct StateWageInputs
+{
+    float grossPay = 0;
+    float taxableWages = 0;   // gross less the K plan
+    float stateCafeteria = 0; // cafeteria when "Deduct State" is checked, else 0
+    float stateAllowance = 0; // StateAllowance looked up by the calculation
+    bool biWeekly = false;
+    std::string_view stateStatus;
+    int16_t stateExemptions = 0;
+};
+
+// The tax of the period before finishing: the built-in methods whose flag is set, in their
+// order, else the generic table method.
+double stateWithholding(const StateSettings& state, const StateWageInputs& in);
+
+// Adds StateAdj, rounds to cents through "#,###.00", to whole dollars (half to even) when
+// "Round State" is set, and floors at 0.
+double finishStateTax(double tax, const StateSettings& state);
+
+} // namespace tallyrin
