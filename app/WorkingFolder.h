@@ -1,0 +1,30 @@
+// The operator's payroll folder: created at first start and given the federal table files and
+// the help file from the installed data, never overwriting what the operator already has there.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tallyrin {
+
+// The files the program ships into the working folder.
+const std::vector<std::string>& shippedDataFiles();
+
+struct FolderPreparation
+{
+    bool ok = true;
+    std::vector<std::string> copied; // names of the files put into the folder this time
+    std::string message;             // what went wrong, for the operator
+};
+
+FolderPreparation prepareWorkingFolder(const std::filesystem::path& folder, const std::filesystem::path& dataDir);
+
+// The installed data folder: "<program folder>/../share/tallyrin", "<program folder>/data",
+// "<program folder>/../data", then the build's own data folder.
+std::filesystem::path findDataDir(const std::filesystem::path& programFolder);
+
+// "~/Tallyrin2009" for the given home folder.
+std::filesystem::path defaultWorkingFolder(const std::filesystem::path& home);
+
+} // namespace tallyrin
