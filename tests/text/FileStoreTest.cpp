@@ -1,0 +1,120 @@
+#include "text/FileStore.h"
+
+#include "support/TempFolder.h"
+
+#include <algorithm>
+#include <csignal>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/resource.h>
+#include <vector>
+
+namespace tallyrin {
+namespace {
+
+void writeBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+std::vector<std::string> folderNames(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(FileStoreTest, ReadsUtf8AsItIsAndOlderFilesAsWindows1252)
+{
+    TempFolder folder;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\"Jos\xC3\xA9\",1\r\n", "\"Jos\xC3\xA9\",1\r\n"},           // UTF-8 kept
+        {"\"Jos\xE9\",1\r\n", "\"Jos\xC3\xA9\",1\r\n"},               // é in the Western code page
+        {"\x80\x8A\x9F\x81", "\xE2\x82\xAC\xC5\xA0\xC5\xB8\xC2\x81"}, // € Š Ÿ and an unassigned byte
+        {"\xC3\x28", "\xC3\x83("},                                    // broken UTF-8 sequence
+        {"\xEF\xBB\xBF"
+         "1,2\r\n",
+         "1,2\r\n"}, // an editor's byte-order mark
+        {"", ""},
+    };
+    for (const auto& [bytes, expected] : cases) {
+        SCOPED_TRACE(expected);
+        writeBytes(folder / "f.use", bytes);
+        EXPECT_EQ(readWholeFile(folder / "f.use"), expected);
+    }
+    EXPECT_FALSE(readWholeFile(folder / "missing.use").has_value());
+    EXPECT_FALSE(readWholeFile(folder.path()).has_value());
+}
+
+TEST(FileStoreTest, FileExistsOnlyForReadableFiles)
+{
+    TempFolder folder;
+    writeBytes(folder / "a.sta", "");
+    EXPECT_TRUE(fileExists(folder / "a.sta"));
+    EXPECT_FALSE(fileExists(folder / "b.sta"));
+    EXPECT_FALSE(fileExists(folder.path()));
+}
+
+TEST(FileStoreTest, ReplaceWritesTheWholeFileAndLeavesNoTemporary)
+{
+    TempFolder folder;
+    const auto target = folder / "Smith.use";
+    std::string error;
+    ASSERT_TRUE(replaceFile(target, "1,2\r\n", &error)) << error;
+    EXPECT_EQ(readWholeFile(target), "1,2\r\n");
+    ASSERT_TRUE(replaceFile(target, "3\r\n", &error)) << error;
+    EXPECT_EQ(readWholeFile(target), "3\r\n");
+    EXPECT_EQ(folderNames(folder.path()), std::vector<std::string>{"Smith.use"});
+}
+
+TEST(FileStoreTest, FailedReplaceLeavesTheOldFileWhole)
+{
+    TempFolder folder;
+
+    // The target is a folder: the rename fails, even for the superuser.
+    const auto blocked = folder / "Smith.sta";
+    std::filesystem::create_directory(blocked);
+    writeBytes(blocked / "inside", "old");
+    std::string error;
+    EXPECT_FALSE(replaceFile(blocked, "new\r\n", &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(readWholeFile(blocked / "inside"), "old");
+    EXPECT_EQ(folderNames(folder.path()), std::vector<std::string>{"Smith.sta"});
+
+    // A folder that does not exist.
+    error.clear();
+    EXPECT_FALSE(replaceFile(folder / "nowhere" / "Smith.use", "x", &error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(FileStoreTest, DiskFullDuringTheWriteKeepsTheOldBytes)
+{
+    TempFolder folder;
+    const auto target = folder / "Smith.yrw";
+    const std::string old = "\"12/31/2009\",45.12,27.28,6.38,12.5\r\n";
+    writeBytes(target, old);
+
+    // A file-size limit makes the write fail part way, as a full disk would; it binds the superuser too.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 8;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string error;
+    const bool replaced = replaceFile(target, std::string(4096, '7'), &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(replaced);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(readWholeFile(target), old);
+    EXPECT_EQ(folderNames(folder.path()), std::vector<std::string>{"Smith.yrw"});
+}
+
+} // namespace
+} // namespace tallyrin

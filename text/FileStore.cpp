@@ -1,0 +1,205 @@
+#include "text/FileStore.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tallyrin {
+
+namespace {
+
+bool isValidUtf8(std::string_view s)
+{
+    size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int length = 0;
+        uint32_t code = 0;
+        uint32_t minimum = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+            code = c & 0x1F;
+            minimum = 0x80;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            code = c & 0x0F;
+            minimum = 0x800;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            code = c & 0x07;
+            minimum = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + length > s.size())
+            return false;
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(s[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+void appendUtf8(std::string& out, uint32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// Windows-1252 bytes 0x80-0x9F; the five unassigned bytes keep their own code points.
+constexpr std::array<uint16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+std::string windows1252ToUtf8(std::string_view s)
+{
+    std::string out;
+    out.reserve(s.size() + s.size() / 4);
+    for (char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 0x80 && c <= 0x9F)
+            appendUtf8(out, kWindows1252High[c - 0x80]);
+        else
+            appendUtf8(out, c);
+    }
+    return out;
+}
+
+std::string systemError(const std::string& what, const std::filesystem::path& path, int error)
+{
+    return what + " " + path.string() + ": " + std::strerror(error);
+}
+
+// Writes all of `content`, going on after partial writes and interruptions.
+bool writeAll(int fd, std::string_view content)
+{
+    const char* data = content.data();
+    size_t left = content.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        left -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad())
+        return std::nullopt;
+    std::string content = std::move(bytes).str();
+    // The program writes no byte-order mark, but a file saved by a text editor may carry one.
+    if (content.rfind("\xEF\xBB\xBF", 0) == 0)
+        content.erase(0, 3);
+    if (isValidUtf8(content))
+        return content;
+    return windows1252ToUtf8(content);
+}
+
+bool fileExists(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    return in.is_open();
+}
+
+bool replaceFile(const std::filesystem::path& path, std::string_view content, std::string* error)
+{
+    const auto report = [error](std::string text) {
+        if (error)
+            *error = std::move(text);
+        return false;
+    };
+
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::random_device randomDevice;
+    std::filesystem::path temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
+        temporary = folder / ("." + path.filename().string() + ".tmp" + std::to_string(randomDevice() % 1000000));
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0)
+        return report(systemError("cannot create a temporary file for", path, errno));
+
+    // A replaced file keeps the permissions of the file it replaces.
+    struct stat old
+    {
+    };
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+
+    const auto abandon = [&](const std::string& what) {
+        const int saved = errno;
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(temporary.c_str());
+        return report(systemError(what, path, saved));
+    };
+
+    if (!writeAll(fd, content))
+        return abandon("cannot write");
+    if (::fsync(fd) != 0)
+        return abandon("cannot flush");
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0)
+        return abandon("cannot write");
+    if (::rename(temporary.c_str(), path.c_str()) != 0)
+        return abandon("cannot replace");
+
+    // Make the rename itself durable; the new file is in place whatever this gives.
+    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
+    }
+    return true;
+}
+
+} // namespace tallyrin
