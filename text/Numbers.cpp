@@ -79,15 +79,17 @@ void roundDecimals(Decimal& d, int decimals, Halfway halfway)
 }
 
 // The exact decimal value of a binary number (every finite binary value has a finite one).
-Decimal exactDecimal(double value)
+Decimal exactDecimal(double value, int precision)
 {
     Decimal d;
     d.negative = std::signbit(value);
     if (value == 0)
         return d;
-    // 780 digits after the first hold the longest exact expansion a double can have (767 digits).
+    // The caller's precision must cover the longest exact expansion of its kind: 767 significant
+    // digits for a double, 112 for a single.
     std::array<char, 800> buf{};
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value), std::chars_format::scientific, 780);
+    auto res =
+        std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value), std::chars_format::scientific, precision);
     std::string_view text(buf.data(), res.ptr - buf.data());
     const size_t e = text.find('e');
     d.digits.push_back(text[0]);
@@ -100,7 +102,7 @@ Decimal exactDecimal(double value)
 // Rule A: the digits of plain text, P significant digits, ties away from zero.
 Decimal plainDigits(double value, int significant)
 {
-    Decimal d = exactDecimal(value);
+    Decimal d = exactDecimal(value, significant == 7 ? 120 : 780);
     roundSignificant(d, significant, Halfway::AwayFromZero);
     if (d.isZero())
         d.negative = false; // negative zero prints like zero
