@@ -20,6 +20,14 @@ struct StateWageInputs
     int16_t stateExemptions = 0;
 };
 
+// StateAllowance for the state filing status and exemption count: the Single column for exactly
+// "Single", the Married column for exactly "Married"; any other status, or a count outside 0-9,
+// has no allowance (0).
+float stateAllowance(const StateSettings& state, std::string_view stateStatus, int stateExemptions);
+
+// True when any of the eleven built-in state methods is selected.
+bool builtInStateSelected(const StateSettings& state);
+
 // The tax of the period before finishing: the built-in methods whose flag is set, in their
 // order, else the generic table method.
 double stateWithholding(const StateSettings& state, const StateWageInputs& in);

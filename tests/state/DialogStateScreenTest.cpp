@@ -1,0 +1,346 @@
+#include "state/DialogStateScreen.h"
+
+#include "state/StateFile.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+#include "text/FileStore.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace tallyrin {
+namespace {
+
+const std::filesystem::path kFixture = std::filesystem::path(TEST_DATA_DIR) / "state" / "NewYork.sta";
+const std::string kNonNumber = "You have entered a NON numerial.";
+
+// Records what the screen asks of the rest of the program.
+struct RecordingLinks : DialogStateLinks
+{
+    std::vector<std::string> calls;
+    bool companionsSucceed = true;
+
+    void reloadProfile() override { calls.push_back("reloadProfile"); }
+    bool saveCompanionFiles(const std::string& userName) override
+    {
+        calls.push_back("companions " + userName);
+        return companionsSucceed;
+    }
+    bool saveLeaveBalances(const std::string& userName) override
+    {
+        calls.push_back("leave " + userName);
+        return true;
+    }
+    bool saveLocalSettings(const std::string& userName) override
+    {
+        calls.push_back("local " + userName);
+        return true;
+    }
+    void closeOtherScreens() override { calls.push_back("closeOtherScreens"); }
+};
+
+class DialogStateScreenTest : public ::testing::Test
+{
+protected:
+    DialogStateScreenTest() { screen.setLinks(links); }
+
+    void putFixture(const std::string& userName)
+    {
+        ASSERT_TRUE(replaceFile(folder / (userName + ".sta"), readWholeFile(kFixture).value()));
+    }
+
+    TempFolder folder;
+    StateSettings settings;
+    EmployeeProfile profile;
+    ScriptedDialogs dialogs;
+    RecordingLinks links;
+    DialogStateScreen screen{settings, profile, dialogs};
+};
+
+TEST_F(DialogStateScreenTest, OpenWithoutFileFillsNewYork)
+{
+    screen.open(folder.path(), "Smith");
+    EXPECT_TRUE(screen.isOpen());
+    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_EQ(links.calls, std::vector<std::string>{"reloadProfile"});
+
+    EXPECT_EQ(screen.txtStateMinBS[1], "308");
+    EXPECT_EQ(screen.txtStateAmtBM[7], "407.85");
+    EXPECT_EQ(screen.txtStatePerBS[0], "0.04");
+    EXPECT_EQ(screen.txtStatePerBM[2], "0.0525");
+    EXPECT_EQ(screen.txtStateMinBM[9], "999999");
+    EXPECT_EQ(screen.txtStateSgExp[9], "614.8");
+    EXPECT_EQ(screen.txtStateMarExp[1], "326");
+    for (const std::string* box : {&screen.txtStateAdj, &screen.txtCalAllow, &screen.txtSDIpercent,
+                                   &screen.txtSDIwageBase, &screen.txtSUIpercent, &screen.txtSUIwageBase})
+        EXPECT_EQ(*box, "0");
+    EXPECT_EQ(screen.Label26, "Flat Rate");
+    EXPECT_EQ(screen.Label23, "Flat Rate");
+
+    // ... and reads them back into the settings.
+    EXPECT_FLOAT_EQ(settings.StateMinBS[5], 3462);
+    EXPECT_FLOAT_EQ(settings.StatePerBM[3], 0.059f);
+    EXPECT_FLOAT_EQ(settings.StateSgExp[2], 345.3f);
+    EXPECT_FLOAT_EQ(settings.StateMarExp[9], 634);
+    EXPECT_FALSE(std::filesystem::exists(folder / "Smith.sta")); // opening saves nothing
+}
+
+TEST_F(DialogStateScreenTest, OpenShowsTheStoredSettings)
+{
+    putFixture("Smith");
+    screen.open(folder.path(), "Smith");
+    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_EQ(screen.txtStatePerBS[1], "0.045");
+    EXPECT_EQ(screen.txtStateSgExp[0], "268.3");
+    EXPECT_EQ(screen.txtSDIpercent, "1.1");
+    EXPECT_EQ(screen.txtSDIwageBase, "90669");
+    EXPECT_EQ(screen.txtStateAdj, "-2.5");
+    EXPECT_TRUE(screen.ckSDI);
+    EXPECT_FALSE(screen.ckSUI);
+    EXPECT_EQ(screen.Label26, "Wage Base");
+    EXPECT_EQ(screen.Label23, "Flat Rate");
+    EXPECT_EQ(profile.StateExemptions, 2);
+    EXPECT_FLOAT_EQ(profile.FedAddl, 12.5f);
+    EXPECT_FLOAT_EQ(settings.SDIwageBase, 90669);
+}
+
+TEST_F(DialogStateScreenTest, OpenWithoutFileShowsTheFlagsInMemory)
+{
+    settings.Missouri = 1;
+    settings.SpouseWorks = 1;
+    settings.RoundState = 1;
+    settings.StateAdj = 3;
+    screen.open(folder.path(), "Smith");
+    EXPECT_TRUE(screen.ckMissouri);
+    EXPECT_TRUE(screen.ckSpouse);
+    EXPECT_TRUE(screen.ckRoundOff);
+    EXPECT_EQ(screen.txtStateAdj, "0"); // without a file the boxes are filled, not shown from memory
+    EXPECT_EQ(settings.Missouri, 1);
+    EXPECT_EQ(settings.RoundState, 1);
+}
+
+TEST_F(DialogStateScreenTest, CorruptFileIsReportedAndWhatWasReadIsShown)
+{
+    std::string text = readWholeFile(kFixture).value();
+    text.replace(text.find("423"), 3, "4x3"); // line 3
+    ASSERT_TRUE(replaceFile(folder / "Smith.sta", text));
+    settings.StateAmtBS[2] = 99;
+    screen.open(folder.path(), "Smith");
+    ASSERT_EQ(dialogs.messages(),
+              std::vector<std::string>{"You have corupted a file.\r\nFind file,\r\nSmith.sta\r\nand delete it."});
+    EXPECT_EQ(screen.txtStateAmtBM[1], "12.31"); // read before the fault
+    EXPECT_EQ(screen.txtStateAmtBS[2], "99");    // not reached
+}
+
+TEST_F(DialogStateScreenTest, SaveWritesTheFileAndCloses)
+{
+    profile.StateExemptions = 2;
+    screen.open(folder.path(), "Smith");
+    screen.txtStatePerBS[0] = "0.05";
+    screen.txtStateAdj = "";
+    screen.ckRoundOff = true;
+    links.calls.clear();
+    EXPECT_TRUE(screen.OKButton_Click());
+
+    EXPECT_FALSE(screen.isOpen());
+    EXPECT_EQ(screen.txtStatePerBS[0], ""); // a closed screen is blank again
+    EXPECT_FLOAT_EQ(settings.StatePerBS[0], 0.05f);
+    EXPECT_EQ(settings.RoundState, 1);
+    EXPECT_EQ(links.calls, std::vector<std::string>{"companions Smith"});
+    const std::string written = readWholeFile(folder / "Smith.sta").value();
+    EXPECT_EQ(written.substr(0, 17), "0,0,.05,0,0,.04\r\n");
+    EXPECT_NE(written.find("\r\n0,0,0,0,0,0,0,0,0\r\n0,0,0,2,\"Single\",0,0,0,0,0,0\r\n"), std::string::npos);
+}
+
+TEST_F(DialogStateScreenTest, NonNumberStopsTheSave)
+{
+    for (const char* typed : {"1-2", "-", ".", "1 2", "abc", "1.2.3"}) {
+        SCOPED_TRACE(typed);
+        dialogs.log.clear();
+        screen.open(folder.path(), "Smith");
+        const StateSettings before = settings;
+        screen.txtStatePerBS[3] = typed;
+        screen.txtSDIwageBase = "12";
+        EXPECT_FALSE(screen.OKButton_Click());
+        EXPECT_EQ(dialogs.messages(), std::vector<std::string>{kNonNumber});
+        EXPECT_TRUE(screen.isOpen());
+        EXPECT_EQ(screen.txtStatePerBS[3], typed);
+        EXPECT_FLOAT_EQ(settings.SDIwageBase, before.SDIwageBase); // nothing read
+        EXPECT_FALSE(std::filesystem::exists(folder / "Smith.sta"));
+    }
+}
+
+TEST_F(DialogStateScreenTest, NumbersAsTheFullConversionTakesThem)
+{
+    screen.open(folder.path(), "Smith");
+    screen.txtStateAdj = "5-";
+    screen.txtCalAllow = " 12.5 ";
+    screen.txtSUIwageBase = "1,000";
+    ASSERT_TRUE(screen.readScreen());
+    EXPECT_FLOAT_EQ(settings.StateAdj, -5);
+    EXPECT_FLOAT_EQ(settings.CalAllow, 12.5f);
+    EXPECT_FLOAT_EQ(settings.SUIwageBase, 1000);
+}
+
+TEST_F(DialogStateScreenTest, SaveWithAStateCheckedStillFillsBlanksWhenReading)
+{
+    screen.open(folder.path(), "Smith");
+    screen.ckAriz = true;
+    screen.txtStatePerBS[0] = "";
+    screen.txtSUIpercent = "";
+    ASSERT_TRUE(screen.OKButton_Click());
+    EXPECT_FLOAT_EQ(settings.StatePerBS[0], 0.04f);
+    EXPECT_EQ(settings.SUIpercent, 0);
+    EXPECT_EQ(settings.Ariz, 1);
+}
+
+TEST_F(DialogStateScreenTest, FailedWriteKeepsTheScreenOpen)
+{
+    screen.open(folder / "gone", "Smith");
+    screen.txtStateAdj = "4";
+    EXPECT_FALSE(screen.OKButton_Click());
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Check your numbers\r\nNo blanks\r\nOnly numbers"});
+    EXPECT_TRUE(screen.isOpen());
+    EXPECT_EQ(screen.txtStateAdj, "4");
+}
+
+TEST_F(DialogStateScreenTest, CancelReadsNothing)
+{
+    screen.open(folder.path(), "Smith");
+    const StateSettings before = settings;
+    screen.txtStateMinBS[1] = "400";
+    screen.ckUtah = true;
+    screen.CancelButton_Click();
+    EXPECT_FALSE(screen.isOpen());
+    EXPECT_FLOAT_EQ(settings.StateMinBS[1], before.StateMinBS[1]);
+    EXPECT_EQ(settings.Utah, 0);
+    EXPECT_FALSE(std::filesystem::exists(folder / "Smith.sta"));
+}
+
+TEST_F(DialogStateScreenTest, NewYorkRestoresTheScreen)
+{
+    screen.open(folder.path(), "Smith");
+    screen.ckMissouri = screen.ckSpouse = screen.ckSpouseVisible = true;
+    screen.txtStateMinBS[4] = "1";
+    screen.txtStateMarExp[4] = "1";
+    screen.txtSDIpercent = "2";
+    screen.Label14 = "Standard";
+    screen.Label27[3] = "";
+    screen.enabled.txtStateAmtBM[6] = false;
+    screen.cmdDefault_Click();
+
+    EXPECT_FALSE(screen.ckMissouri || screen.ckSpouse || screen.ckSpouseVisible);
+    EXPECT_EQ(screen.txtStateMinBS[4], "769");
+    EXPECT_EQ(screen.txtStateMarExp[4], "441.5");
+    EXPECT_EQ(screen.txtSDIpercent, "0");
+    EXPECT_EQ(screen.Label14, "Single");
+    EXPECT_EQ(screen.Label15, "Married");
+    EXPECT_EQ(screen.Label21, "BiWeekly");
+    EXPECT_EQ(screen.Label27[3], "3");
+    EXPECT_TRUE(screen.enabled.txtStateAmtBM[6]);
+}
+
+TEST_F(DialogStateScreenTest, ClearAllLeavesNoRowInUse)
+{
+    screen.open(folder.path(), "Smith");
+    screen.ckRoundOff = screen.ckSpouse = screen.ckSpouseVisible = true;
+    screen.txtSDIpercent = "1.1";
+    screen.cmdClearAll_Click();
+    EXPECT_EQ(screen.txtStateMinBS[0], "999999");
+    EXPECT_EQ(screen.txtStateMinBM[9], "999999");
+    EXPECT_EQ(screen.txtStatePerBS[0], "0");
+    EXPECT_EQ(screen.txtStateSgExp[5], "0");
+    EXPECT_FALSE(screen.ckRoundOff || screen.ckSpouse || screen.ckSpouseVisible);
+    EXPECT_EQ(screen.txtSDIpercent, "1.1");
+}
+
+TEST_F(DialogStateScreenTest, NoStateTaxThenBackShowsTheStoredTable)
+{
+    putFixture("Smith");
+    screen.open(folder.path(), "Smith");
+    screen.txtStateMinBS[1] = "300"; // typed, never stored
+    screen.txtSDIpercent = "7";
+    screen.ckOregon = true;
+
+    screen.ckNoStateTax = true;
+    screen.ckNoStateTax_Click();
+    EXPECT_EQ(settings.NoStateTax, 1);
+    EXPECT_EQ(screen.txtStateMinBS[1], "999999");
+    EXPECT_EQ(screen.txtStateAmtBS[1], "0");
+    EXPECT_EQ(screen.txtStateMarExp[0], "0");
+    EXPECT_FALSE(screen.ckOregon);
+    EXPECT_EQ(screen.txtSDIpercent, "1.1");
+
+    screen.ckNoStateTax = false;
+    screen.ckNoStateTax_Click();
+    EXPECT_EQ(screen.txtStateMinBS[1], "308");
+    EXPECT_EQ(screen.txtStateMarExp[0], "287.5");
+}
+
+TEST_F(DialogStateScreenTest, UseBaseSwitchesTheLabel)
+{
+    screen.open(folder.path(), "Smith");
+    screen.txtSDIpercent = "1.1";
+    screen.ckSDI = true;
+    screen.ckSDI_Click();
+    EXPECT_EQ(screen.Label26, "Wage Base");
+    EXPECT_EQ(screen.txtSDIpercent, "1.1");
+    screen.ckSDI = false;
+    screen.ckSDI_Click();
+    EXPECT_EQ(screen.Label26, "Flat Rate");
+    EXPECT_EQ(screen.txtSDIpercent, "0");
+
+    screen.txtSUIpercent = "2";
+    screen.ckSUI = true;
+    screen.ckSUI_Click();
+    EXPECT_EQ(screen.Label23, "Wage Base");
+    screen.ckSUI = false;
+    screen.ckSUI_Click();
+    EXPECT_EQ(screen.Label23, "Flat Rate");
+    EXPECT_EQ(screen.txtSUIpercent, "0");
+}
+
+TEST_F(DialogStateScreenTest, MakeDefaultWritesTheEmployeeThenTheDefaults)
+{
+    screen.open(folder.path(), "Smith");
+    screen.txtStateAdj = "1.5";
+    links.calls.clear();
+    ASSERT_TRUE(screen.cmdMkDefault_Click());
+    EXPECT_EQ(links.calls,
+              (std::vector<std::string>{"companions Smith", "companions ", "leave ", "local ", "closeOtherScreens"}));
+    const std::string own = readWholeFile(folder / "Smith.sta").value();
+    EXPECT_EQ(readWholeFile(folder / ".sta").value(), own);
+    EXPECT_NE(own.find("\r\n0,0,0,0,1.5,"), std::string::npos);
+    EXPECT_FALSE(screen.isOpen());
+}
+
+TEST_F(DialogStateScreenTest, MakeDefaultWithANonNumberWritesNothing)
+{
+    screen.open(folder.path(), "Smith");
+    screen.txtCalAllow = "-";
+    links.calls.clear();
+    EXPECT_FALSE(screen.cmdMkDefault_Click());
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{kNonNumber});
+    EXPECT_TRUE(links.calls.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder / ".sta"));
+}
+
+TEST_F(DialogStateScreenTest, GetDefaultLoadsTheDefaultFile)
+{
+    screen.open(folder.path(), "Smith");
+    screen.txtStateAdj = "9";
+    screen.cmdGetDefault_Click(); // no default file: nothing happens
+    EXPECT_EQ(screen.txtStateAdj, "9");
+
+    putFixture("");
+    screen.cmdGetDefault_Click();
+    EXPECT_EQ(screen.txtStateAdj, "-2.5");
+    EXPECT_FLOAT_EQ(settings.StateAdj, -2.5f);
+    EXPECT_EQ(profile.StateExemptions, 2);
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+} // namespace
+} // namespace tallyrin
