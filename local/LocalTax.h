@@ -18,6 +18,12 @@ struct LocalTaxInputs
     std::string_view stateStatus; // "Single" selects the Single table, anything else Married
 };
 
+// The period's tax before rounding to cents (the calculation rounds CityTax with the other
+// amounts). 0 when no bracket matches.
 double GetLocalTax(const CitySettings& city, const NonCitySettings& nonCity, const LocalTaxInputs& in);
+
+// The city allowance of the period: the Single or Married column at the state exemption count.
+// A count outside 0..9 or a status other than exactly "Single" or "Married" gives 0.
+float cityAllowance(const CitySettings& city, std::string_view stateStatus, int exemptions);
 
 } // namespace tallyrin

@@ -1,0 +1,138 @@
+#include "local/DialogNonCityScreen.h"
+
+#include "local/LocalPresets.h"
+#include "local/NonCityFile.h"
+#include "text/Numbers.h"
+
+#include <cstddef>
+#include <optional>
+
+namespace tallyrin {
+
+namespace {
+
+using Boxes = std::array<std::string, 8> DialogNonCityScreen::*;
+using Field = std::array<float, 8> NonCitySettings::*;
+
+struct Column
+{
+    Boxes boxes;
+    Field field;
+};
+
+constexpr std::array<Column, 4> columns{{
+    {&DialogNonCityScreen::txtNonMinBi, &NonCitySettings::NonMinBi},
+    {&DialogNonCityScreen::txtNonExpBi, &NonCitySettings::NonExpBi},
+    {&DialogNonCityScreen::txtNonMinWk, &NonCitySettings::NonMinWk},
+    {&DialogNonCityScreen::txtNonExpWk, &NonCitySettings::NonExpWk},
+}};
+
+} // namespace
+
+DialogNonCityScreen::DialogNonCityScreen(NonCitySettings& settings, Operator& op, LocalFileLocator fileFor)
+    : m_settings(settings)
+    , m_op(op)
+    , m_fileFor(std::move(fileFor))
+{
+}
+
+void DialogNonCityScreen::Form_Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    for (const auto& c : columns)
+        for (auto& box : this->*c.boxes)
+            box.clear();
+    txtNonPer.clear();
+    LoadNonCityFile();
+    fillEmptyBoxes();
+    copyScreenToSettings();
+}
+
+void DialogNonCityScreen::show()
+{
+    Form_Load();
+    m_visible = true;
+}
+
+void DialogNonCityScreen::Unload()
+{
+    m_loaded = false;
+    m_visible = false;
+    for (const auto& c : columns)
+        for (auto& box : this->*c.boxes)
+            box.clear();
+    txtNonPer.clear();
+}
+
+bool DialogNonCityScreen::LoadNonCityFile()
+{
+    NonCitySettings read = nonCityDefaults();
+    const auto result = tallyrin::LoadNonCityFile(m_fileFor(NonCityFileExtension), read);
+    m_settings = read;
+    if (result.failed()) {
+        m_op.message(result.message);
+        return false;
+    }
+    if (m_loaded)
+        showSettings(m_settings);
+    return true;
+}
+
+void DialogNonCityScreen::fillEmptyBoxes()
+{
+    const NonCitySettings& defaults = nonCityDefaults();
+    for (const auto& c : columns)
+        for (std::size_t i = 0; i < 8; ++i)
+            if ((this->*c.boxes)[i].empty())
+                (this->*c.boxes)[i] = screenText((defaults.*c.field)[i]);
+    if (txtNonPer.empty())
+        txtNonPer = screenText(defaults.NonPer);
+}
+
+bool DialogNonCityScreen::copyScreenToSettings()
+{
+    // Every box is converted before anything is stored, so a refused box changes nothing.
+    NonCitySettings read;
+    for (const auto& c : columns)
+        for (std::size_t i = 0; i < 8; ++i) {
+            const std::optional<float> value = fullSingle((this->*c.boxes)[i]);
+            if (!value)
+                return false;
+            (read.*c.field)[i] = *value;
+        }
+    const std::optional<float> rate = fullSingle(txtNonPer);
+    if (!rate)
+        return false;
+    read.NonPer = *rate;
+    m_settings = read;
+    return true;
+}
+
+void DialogNonCityScreen::cmdDefault_Click() { showSettings(nonCityDefaults()); }
+
+bool DialogNonCityScreen::OKButton_Click()
+{
+    fillEmptyBoxes();
+    if (!copyScreenToSettings()) {
+        m_op.message("You have entered a NON numerial.");
+        return false;
+    }
+    if (const auto result = SaveNonCityFile(m_fileFor(NonCityFileExtension), m_settings); result.failed())
+        m_op.message(result.message);
+    Unload();
+    return true;
+}
+
+void DialogNonCityScreen::CancelButton_Click() { m_visible = false; }
+
+void DialogNonCityScreen::showSettings(const NonCitySettings& settings)
+{
+    for (const auto& c : columns)
+        for (std::size_t i = 0; i < 8; ++i)
+            (this->*c.boxes)[i] = screenText((settings.*c.field)[i]);
+    txtNonPer = screenText(settings.NonPer);
+}
+
+} // namespace tallyrin

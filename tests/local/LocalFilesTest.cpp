@@ -1,0 +1,190 @@
+// The ".cti" and ".nci" files: byte-exact against hand-written samples, round trips, and what a
+// corrupt, missing or unwritable file comes to.
+#include "local/CityFile.h"
+#include "local/LocalPresets.h"
+#include "local/NonCityFile.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+
+namespace tallyrin {
+namespace {
+
+const std::filesystem::path samples = std::filesystem::path(TEST_DATA_DIR) / "local";
+
+std::string bytesOf(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void expectSameCity(const CitySettings& a, const CitySettings& b)
+{
+    EXPECT_EQ(a.CityMinBS, b.CityMinBS);
+    EXPECT_EQ(a.CityAmtBS, b.CityAmtBS);
+    EXPECT_EQ(a.CityPerBS, b.CityPerBS);
+    EXPECT_EQ(a.CityMinBM, b.CityMinBM);
+    EXPECT_EQ(a.CityAmtBM, b.CityAmtBM);
+    EXPECT_EQ(a.CityPerBM, b.CityPerBM);
+    EXPECT_EQ(a.CitySgExp, b.CitySgExp);
+    EXPECT_EQ(a.CityMarExp, b.CityMarExp);
+    EXPECT_EQ(a.NoLocalTax, b.NoLocalTax);
+}
+
+void expectSameNonCity(const NonCitySettings& a, const NonCitySettings& b)
+{
+    EXPECT_EQ(a.NonMinBi, b.NonMinBi);
+    EXPECT_EQ(a.NonExpBi, b.NonExpBi);
+    EXPECT_EQ(a.NonMinWk, b.NonMinWk);
+    EXPECT_EQ(a.NonExpWk, b.NonExpWk);
+    EXPECT_EQ(a.NonPer, b.NonPer);
+}
+
+TEST(LocalFilesTest, CityPresetFileIsByteExact)
+{
+    const std::string text = cityFileText(newYorkCityPreset());
+    EXPECT_EQ(text, bytesOf(samples / "NewYork.cti"));
+    EXPECT_NE(text.find("\r\n308,5.85,.0265,308,5.85,.0265\r\n"), std::string::npos);
+
+    CitySettings read = noLocalTaxTable();
+    EXPECT_FALSE(readCityFileText(text, read));
+    expectSameCity(read, newYorkCityPreset());
+}
+
+TEST(LocalFilesTest, HandEditedCityFileReadsAndWritesBackInFileForm)
+{
+    CitySettings read;
+    ASSERT_EQ(LoadCityFile(samples / "Custom.cti", read).status, LocalFileResult::Status::Done);
+    // Numbers with a leading zero read as well as without.
+    EXPECT_FLOAT_EQ(read.CityPerBS[0], 0.01f);
+    EXPECT_FLOAT_EQ(read.CityPerBM[0], 0.02f);
+    EXPECT_FLOAT_EQ(read.CityPerBM[1], 0.03f);
+    EXPECT_FLOAT_EQ(read.CityMinBM[2], 1500);
+    EXPECT_FLOAT_EQ(read.CitySgExp[9], 190);
+    EXPECT_FLOAT_EQ(read.CityMarExp[0], 150);
+
+    std::string expected = bytesOf(samples / "Custom.cti");
+    for (auto pos = expected.find("0.0"); pos != std::string::npos; pos = expected.find("0.0"))
+        expected.erase(pos, 1); // the writer drops the zero before the point
+    EXPECT_EQ(cityFileText(read), expected);
+}
+
+TEST(LocalFilesTest, NonCityDefaultsFileIsByteExact)
+{
+    const std::string text = nonCityFileText(nonCityDefaults());
+    EXPECT_EQ(text, bytesOf(samples / "Defaults.nci"));
+    EXPECT_TRUE(text.ends_with("\r\n.0045\r\n"));
+
+    NonCitySettings read;
+    EXPECT_FALSE(readNonCityFileText(text, read));
+    expectSameNonCity(read, nonCityDefaults());
+}
+
+TEST(LocalFilesTest, SaveThenLoadGivesTheSameSettings)
+{
+    TempFolder folder;
+    CitySettings city = newYorkCityPreset();
+    city.CityPerBM[3] = 0.0375f;
+    city.CityMarExp[4] = 1e7f;
+    city.CityAmtBS[1] = -2.5f;
+    city.NoLocalTax = 1;
+    const auto ctiPath = cityFilePath(folder.path(), "Smith");
+    EXPECT_EQ(ctiPath, folder / "Smith.cti");
+    EXPECT_FALSE(CityFileExists(ctiPath));
+    ASSERT_FALSE(SaveCityFile(ctiPath, city).failed());
+    EXPECT_TRUE(CityFileExists(ctiPath));
+    CitySettings cityRead;
+    EXPECT_EQ(LoadCityFile(ctiPath, cityRead).status, LocalFileResult::Status::Done);
+    expectSameCity(cityRead, city);
+
+    NonCitySettings nonCity = nonCityDefaults();
+    nonCity.NonExpWk[2] = 37.5f;
+    nonCity.NonPer = 0.001f / 3;
+    const auto nciPath = nonCityFilePath(folder.path(), "Smith");
+    EXPECT_EQ(nciPath, folder / "Smith.nci");
+    ASSERT_FALSE(SaveNonCityFile(nciPath, nonCity).failed());
+    EXPECT_TRUE(NonCityFileExists(nciPath));
+    NonCitySettings nonCityRead;
+    EXPECT_EQ(LoadNonCityFile(nciPath, nonCityRead).status, LocalFileResult::Status::Done);
+    expectSameNonCity(nonCityRead, nonCity);
+}
+
+TEST(LocalFilesTest, TruncatedCityFileKeepsWhatWasReadBeforeTheFault)
+{
+    CitySettings s = noLocalTaxTable();
+    const auto result = LoadCityFile(samples / "Truncated.cti", s);
+    ASSERT_TRUE(result.failed());
+    EXPECT_EQ(result.message, "You have corupted a file.\r\nFind file,\r\nTruncated.cti\r\nand delete it.");
+
+    const CitySettings& ny = newYorkCityPreset();
+    for (std::size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(s.CityMinBS[i], ny.CityMinBS[i]);
+        EXPECT_EQ(s.CityPerBM[i], ny.CityPerBM[i]);
+    }
+    // Row 4 was cut after its second number.
+    EXPECT_EQ(s.CityMinBS[3], 577);
+    EXPECT_FLOAT_EQ(s.CityAmtBS[3], 14.08f);
+    EXPECT_EQ(s.CityPerBS[3], 0);
+    EXPECT_EQ(s.CityMinBM[3], UnusedBound);
+    EXPECT_EQ(s.CityMinBS[4], UnusedBound);
+    EXPECT_EQ(s.NoLocalTax, 1);
+    EXPECT_EQ(s.CitySgExp[0], 0);
+}
+
+TEST(LocalFilesTest, CorruptFilesNameThemselves)
+{
+    CitySettings city = noLocalTaxTable();
+    const auto cityResult = LoadCityFile(samples / "NotNumber.cti", city);
+    ASSERT_TRUE(cityResult.failed());
+    EXPECT_EQ(cityResult.message, "You have corupted a file.\r\nFind file,\r\nNotNumber.cti\r\nand delete it.");
+    EXPECT_EQ(city.CityMinBS[1], 308); // read before the fault
+    EXPECT_EQ(city.CityAmtBS[1], 0);   // the fault itself changes nothing
+    EXPECT_EQ(city.CityPerBS[1], 0);
+
+    NonCitySettings nonCity;
+    const auto nonCityResult = LoadNonCityFile(samples / "Truncated.nci", nonCity);
+    ASSERT_TRUE(nonCityResult.failed());
+    EXPECT_EQ(nonCityResult.message, "You have corupted a file.\r\nFind file,\r\nTruncated.nci\r\nand delete it.");
+    EXPECT_EQ(nonCity.NonMinBi[2], 385);
+    EXPECT_EQ(nonCity.NonExpBi[2], 77);
+    EXPECT_EQ(nonCity.NonMinWk[2], 0);
+}
+
+TEST(LocalFilesTest, MissingFileReadsNothing)
+{
+    TempFolder folder;
+    CitySettings city = newYorkCityPreset();
+    EXPECT_EQ(LoadCityFile(folder / "Nobody.cti", city).status, LocalFileResult::Status::Missing);
+    expectSameCity(city, newYorkCityPreset());
+    NonCitySettings nonCity;
+    nonCity.NonPer = 0.5f;
+    EXPECT_EQ(LoadNonCityFile(folder / "Nobody.nci", nonCity).status, LocalFileResult::Status::Missing);
+    EXPECT_EQ(nonCity.NonPer, 0.5f);
+}
+
+TEST(LocalFilesTest, FailedWriteSaysSoAndKeepsTheOldFile)
+{
+    TempFolder folder;
+    const auto nowhere = folder / "no such folder";
+    const auto city = SaveCityFile(nowhere / "Smith.cti", newYorkCityPreset());
+    ASSERT_TRUE(city.failed());
+    EXPECT_EQ(city.message, "Check your numbers\r\nNo blanks\r\nOnly numbers");
+    const auto nonCity = SaveNonCityFile(nowhere / "Smith.nci", nonCityDefaults());
+    ASSERT_TRUE(nonCity.failed());
+    EXPECT_EQ(nonCity.message, "Check your numbers\r\nNo blanks\r\nOnly numbers");
+
+    // A name taken by a folder cannot be replaced: it stays as it was.
+    std::filesystem::create_directory(folder / "Jones.cti");
+    EXPECT_TRUE(SaveCityFile(folder / "Jones.cti", newYorkCityPreset()).failed());
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "Jones.cti"));
+}
+
+} // namespace
+} // namespace tallyrin
