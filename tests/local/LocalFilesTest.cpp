@@ -105,7 +105,7 @@ TEST(LocalFilesTest, SaveThenLoadGivesTheSameSettings)
 
     NonCitySettings nonCity = nonCityDefaults();
     nonCity.NonExpWk[2] = 37.5f;
-    nonCity.NonPer = 0.001f / 3;
+    nonCity.NonPer = 0.0035f;
     const auto nciPath = nonCityFilePath(folder.path(), "Smith");
     EXPECT_EQ(nciPath, folder / "Smith.nci");
     ASSERT_FALSE(SaveNonCityFile(nciPath, nonCity).failed());
