@@ -1,0 +1,138 @@
+#include "platform/QtOperator.h"
+
+#include "platform/QtText.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStringList>
+
+namespace tallyrin {
+
+namespace {
+
+QString titleOrApplicationName(const std::string& title)
+{
+    return title.empty() ? QCoreApplication::applicationName() : toQt(title);
+}
+
+} // namespace
+
+QString qtFileFilter(std::string_view systemFilter)
+{
+    const QStringList parts = toQt(systemFilter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        if (i + 1 >= parts.size()) {
+            // A description without patterns: Qt reads the patterns from its parentheses, if any.
+            if (!description.isEmpty())
+                filters << description;
+            break;
+        }
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (auto& p : patterns)
+            p = p.trimmed();
+        const QString joined = patterns.join(QLatin1Char(' '));
+        // Qt takes the patterns from the last parentheses of the description.
+        if (description.endsWith(QLatin1Char('(') + joined + QLatin1Char(')')))
+            filters << description;
+        else if (description.isEmpty())
+            filters << joined;
+        else
+            filters << description + QStringLiteral(" (") + joined + QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QMessageBox::Icon qtIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString dialogText(std::string_view text)
+{
+    QString out = toQt(text);
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return out;
+}
+
+QtOperator::QtOperator(QWidget* parent)
+    : m_parent(parent)
+{
+}
+
+QtOperator::~QtOperator() = default;
+
+void QtOperator::message(const std::string& text, Icon icon, const std::string& title)
+{
+    QMessageBox box(qtIcon(icon), titleOrApplicationName(title), dialogText(text), QMessageBox::Ok, m_parent);
+    box.setTextFormat(Qt::PlainText); // file names and figures are never markup
+    box.exec();
+}
+
+bool QtOperator::askYesNo(const std::string& title, const std::string& text)
+{
+    QMessageBox box(QMessageBox::Question, titleOrApplicationName(title), dialogText(text),
+                    QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtOperator::inputText(const std::string& title, const std::string& prompt)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(titleOrApplicationName(title));
+    dialog.setLabelText(dialogText(prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return toStd(dialog.textValue());
+}
+
+std::optional<std::string> QtOperator::chooseOpenFile(const std::string& filter)
+{
+    QFileDialog dialog(m_parent, QString(), m_chooserFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(qtFileFilter(filter)); // the first filter is selected
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    m_chooserFolder = QFileInfo(chosen).absolutePath();
+    return toStd(chosen);
+}
+
+bool QtOperator::choosePrinter()
+{
+    QPrintDialog dialog(&printer(), m_parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QPrinter& QtOperator::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+} // namespace tallyrin

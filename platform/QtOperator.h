@@ -1,0 +1,55 @@
+// The operator's dialogs on the desktop: message boxes, Yes/No questions, the input box, the file
+// chooser and the printer chooser, each modal over the parent window.
+#pragma once
+
+#include "app/Operator.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <string_view>
+
+class QPrinter;
+
+namespace tallyrin {
+
+// "Saved Files (*.use)|*.use" (description|patterns pairs, patterns split by ';') to Qt's
+// "Saved Files (*.use)" (pairs split by ";;", patterns by spaces).
+QString qtFileFilter(std::string_view systemFilter);
+QMessageBox::Icon qtIcon(Icon icon);
+// The system writes message lines joined by "\r\n"; a dialog wants "\n".
+QString dialogText(std::string_view text);
+
+class QtOperator : public Operator
+{
+public:
+    explicit QtOperator(QWidget* parent = nullptr);
+    ~QtOperator() override;
+
+    // The window the dialogs are modal over (the main form once it exists).
+    void setParentWidget(QWidget* parent) { m_parent = parent; }
+    QWidget* parentWidget() const { return m_parent; }
+
+    // The folder the file chooser opens in; it follows the folder of the last chosen file.
+    void setChooserFolder(const QString& folder) { m_chooserFolder = folder; }
+    const QString& chooserFolder() const { return m_chooserFolder; }
+
+    void message(const std::string& text, Icon icon = Icon::None, const std::string& title = {}) override;
+    bool askYesNo(const std::string& title, const std::string& text) override;
+    std::optional<std::string> inputText(const std::string& title, const std::string& prompt) override;
+    std::optional<std::string> chooseOpenFile(const std::string& filter) override;
+    bool choosePrinter() override;
+
+    // The printer last chosen (or the default one before any choice), for the print that follows.
+    QPrinter& printer();
+
+private:
+    QPointer<QWidget> m_parent;
+    QString m_chooserFolder;
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+} // namespace tallyrin
