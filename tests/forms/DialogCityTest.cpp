@@ -35,6 +35,13 @@ private:
         return m_form->findChild<QLineEdit*>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(row));
     }
     void click(const char* name) { QTest::mouseClick(m_form->findChild<QPushButton*>(name), Qt::LeftButton); }
+    void retype(QLineEdit* edit, const QString& text)
+    {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
     void showForm()
     {
         m_form->show();
@@ -83,10 +90,8 @@ private slots:
         QCOMPARE(box("txtCityMinBM", 9)->text(), QStringLiteral("999999"));
 
         // Emptied boxes take the preset again on "&SAVE"; a typed box keeps its text.
-        box("txtCityAmtBS", 3)->setFocus();
-        QTest::keyClicks(box("txtCityAmtBS", 3), QStringLiteral("15"));
-        box("txtCityMarExp", 4)->selectAll();
-        QTest::keyClick(box("txtCityMarExp", 4), Qt::Key_Backspace);
+        retype(box("txtCityAmtBS", 3), QStringLiteral("15"));
+        retype(box("txtCityMarExp", 4), QString());
         QCOMPARE(m_screen->txtCityAmtBS[3], std::string("15"));
         QCOMPARE(m_screen->txtCityMarExp[4], std::string());
         click("OKButton");
@@ -124,9 +129,7 @@ private slots:
         QCOMPARE(box("txtCityAmtBM", 1)->text(), QStringLiteral("5.85"));
 
         // The key filter lets "1-2" through; "&SAVE" refuses it and the screen stays open.
-        box("txtCityPerBS", 2)->setFocus();
-        box("txtCityPerBS", 2)->selectAll();
-        QTest::keyClicks(box("txtCityPerBS", 2), QStringLiteral("1-2"));
+        retype(box("txtCityPerBS", 2), QStringLiteral("1-2"));
         click("OKButton");
         QVERIFY(m_form->isVisible());
         QCOMPARE(box("txtCityPerBS", 2)->text(), QStringLiteral("1-2"));
