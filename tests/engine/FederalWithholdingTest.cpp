@@ -10,7 +10,7 @@ namespace {
 FederalBracketTable steppedTable()
 {
     FederalBracketTable t;
-    t[0] = {100, 200, 100, 0.10f, 0};
+    t[0] = {100, 200, 100, 0.10f, 999}; // a base on row 1 is not used
     t[1] = {200, 500, 200, 0.20f, 10};
     t[2] = {500, 1000, 500, 0.30f, 70};
     t[3] = {1000, 2000, 1000, 0.40f, 220};
