@@ -277,6 +277,7 @@ TEST_F(PayCalculationTest, CafeteriaAboveGrossGivesNoMedicare)
     const PayPeriodResult r = hours("40");
     EXPECT_FLOAT_EQ(r.GrossPay, 400);
     EXPECT_EQ(r.Medicare, 0);
+    EXPECT_EQ(r.SocSec, 0);
     EXPECT_EQ(payPeriodLabels(r).lbTaxDed[2], ".00");
     EXPECT_FLOAT_EQ(r.Cafeteria, 500);
 }
