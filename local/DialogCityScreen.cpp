@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 namespace tallyrin {
 

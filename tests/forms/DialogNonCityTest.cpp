@@ -104,17 +104,6 @@ private slots:
         QCOMPARE(box("txtNonPer")->text(), QStringLiteral("0.0045"));
         QVERIFY(!std::filesystem::exists(m_folder->path() / "Smith.nci"));
     }
-
-    void saveRefusesANonNumber()
-    {
-        showForm();
-        retype(box("txtNonMinWk_3"), QStringLiteral("3.8.5"));
-        click("OKButton");
-        QVERIFY(m_form->isVisible());
-        QCOMPARE(m_dialogs.messages().size(), size_t(1));
-        QCOMPARE(m_dialogs.messages()[0], std::string("You have entered a NON numerial."));
-        QVERIFY(!std::filesystem::exists(m_folder->path() / "Smith.nci"));
-    }
 };
 
 TALLYRIN_FORMS_TEST(DialogNonCityTest);

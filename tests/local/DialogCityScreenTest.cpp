@@ -79,16 +79,6 @@ TEST_F(DialogCityScreenTest, FillingTouchesOnlyEmptyBoxes)
     EXPECT_EQ(screen.txtCitySgExp[0], "100");
 }
 
-TEST_F(DialogCityScreenTest, OpeningShowsTheFile)
-{
-    installSample("Custom.cti");
-    screen.show();
-    CitySettings fromFile;
-    ASSERT_FALSE(LoadCityFile(samples / "Custom.cti", fromFile).failed());
-    expectTablesShown(fromFile);
-    EXPECT_EQ(cityFileText(settings), cityFileText(fromFile));
-}
-
 TEST_F(DialogCityScreenTest, StoredNoLocalTaxShowsTheNoTaxTable)
 {
     installSample("NoTaxFlag.cti");

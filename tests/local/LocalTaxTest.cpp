@@ -75,13 +75,6 @@ TEST(LocalTaxTest, CityBracketBoundsAreLowerInclusive)
     }
 }
 
-TEST(LocalTaxTest, WagesBelowTheAllowanceGiveNoCityTax)
-{
-    const CitySettings& ny = newYorkCityPreset();
-    EXPECT_EQ(cityTax(ny, cityInputs(100, cityAllowance(ny, "Married", 9), true, "Married")), 0);
-    EXPECT_EQ(cityTax(ny, cityInputs(100, cityAllowance(ny, "Married", 9), false, "Married")), 0);
-}
-
 TEST(LocalTaxTest, OnlyRowsOneToEightTakePart)
 {
     CitySettings city = newYorkCityPreset();
