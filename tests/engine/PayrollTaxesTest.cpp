@@ -42,14 +42,6 @@ TEST(SocialSecurityTest, WageBaseCafeteriaAndSelfEmployment)
     }
 }
 
-TEST(SocialSecurityTest, CrossingTheBaseUsesTheLedgerCents)
-{
-    // 106799.99 in the ledger leaves one cent of room: 0.01 x 0.062 rounds to .00, and the rest
-    // of the period is above the base.
-    EXPECT_EQ(shown(GetSocSec(500, 0, Currency::fromCount(1067999900), false)), ".00");
-    EXPECT_FLOAT_EQ(GetSocSec(500, 0, Currency::of(106700), false), 6.2f);
-}
-
 StateSettings sdi(float percent, float base, int16_t useBase)
 {
     StateSettings s;

@@ -172,18 +172,6 @@ TEST_F(DialogStateScreenTest, NonNumberStopsTheSave)
     }
 }
 
-TEST_F(DialogStateScreenTest, NumbersAsTheFullConversionTakesThem)
-{
-    screen.open(folder.path(), "Smith");
-    screen.txtStateAdj = "5-";
-    screen.txtCalAllow = " 12.5 ";
-    screen.txtSUIwageBase = "1,000";
-    ASSERT_TRUE(screen.readScreen());
-    EXPECT_FLOAT_EQ(settings.StateAdj, -5);
-    EXPECT_FLOAT_EQ(settings.CalAllow, 12.5f);
-    EXPECT_FLOAT_EQ(settings.SUIwageBase, 1000);
-}
-
 TEST_F(DialogStateScreenTest, SaveWithAStateCheckedStillFillsBlanksWhenReading)
 {
     screen.open(folder.path(), "Smith");
@@ -293,13 +281,9 @@ TEST_F(DialogStateScreenTest, UseBaseSwitchesTheLabel)
     EXPECT_EQ(screen.txtSDIpercent, "0");
 
     screen.txtSUIpercent = "2";
-    screen.ckSUI = true;
-    screen.ckSUI_Click();
-    EXPECT_EQ(screen.Label23, "Wage Base");
-    screen.ckSUI = false;
-    screen.ckSUI_Click();
-    EXPECT_EQ(screen.Label23, "Flat Rate");
+    screen.ckSUI_Click(); // unchecked
     EXPECT_EQ(screen.txtSUIpercent, "0");
+    EXPECT_EQ(screen.Label23, "Flat Rate");
 }
 
 TEST_F(DialogStateScreenTest, MakeDefaultWritesTheEmployeeThenTheDefaults)

@@ -127,21 +127,14 @@ TEST(StateFileTest, LoadAndSaveInTheWorkingFolder)
     EXPECT_EQ(load.message, "");
     EXPECT_EQ(writeStateSettings(loaded, loadedProfile), fixture());
 
+    // A missing file reads nothing.
+    loaded.StateAdj = 4;
+    EXPECT_FALSE(loadStateFile(folder.path(), "Jones", loaded, loadedProfile).found);
+    EXPECT_FLOAT_EQ(loaded.StateAdj, 4);
+
     // The default file is the same format under the bare extension.
     ASSERT_FALSE(saveStateFile(folder.path(), "", s, p));
     EXPECT_TRUE(std::filesystem::exists(folder / ".sta"));
-}
-
-TEST(StateFileTest, MissingFileReadsNothing)
-{
-    TempFolder folder;
-    StateSettings s;
-    s.StateAdj = 4;
-    EmployeeProfile p;
-    const StateFileLoad load = loadStateFile(folder.path(), "Nobody", s, p);
-    EXPECT_FALSE(load.found);
-    EXPECT_EQ(load.message, "");
-    EXPECT_FLOAT_EQ(s.StateAdj, 4);
 }
 
 TEST(StateFileTest, CorruptFileNamesItself)
