@@ -1,0 +1,80 @@
+#include "ytd/MDIForm1Screen.h"
+
+#include <utility>
+
+namespace tallyrin {
+
+MDIForm1Screen::MDIForm1Screen(YtdLedger& ledger, Operator& op, YtdContext context)
+    : m_ledger(ledger)
+    , m_op(op)
+    , m_context(std::move(context))
+{
+}
+
+void MDIForm1Screen::show(const std::string& message)
+{
+    if (!message.empty())
+        m_op.message(message);
+}
+
+void MDIForm1Screen::open()
+{
+    m_ledgerClosing = false;
+    if (m_context.biWeekly)
+        m_ledger.setBiWeekly(m_context.biWeekly());
+    if (m_context.deductionLabels)
+        m_ledger.deductionLabels = m_context.deductionLabels();
+    m_ledger.showTotalsPlain();
+    const auto read = m_ledger.fillBoxes(m_context.folder(), m_context.userName());
+    show(read.message);
+    m_ledger.Update();
+    // A failed read already said what was wrong; the totals message would only repeat the trouble.
+    const auto message = m_ledger.AddAnnual();
+    if (read.message.empty())
+        show(message);
+}
+
+void MDIForm1Screen::weekClicked(int slot)
+{
+    m_currentRow = slot;
+    const auto result = m_context.result ? m_context.result() : PayPeriodResult{};
+    const auto date = m_context.periodDate ? m_context.periodDate() : std::string();
+    show(m_ledger.PasteMe(slot, result, date));
+}
+
+void MDIForm1Screen::mnuPaste_Click() { weekClicked(m_currentRow); }
+
+void MDIForm1Screen::mnuDelete_Click() { show(m_ledger.DeleteRow(m_currentRow)); }
+
+void MDIForm1Screen::mnuCancel_Click()
+{
+    m_ledger.Update();
+    show(m_ledger.AddAnnual());
+}
+
+bool MDIForm1Screen::mnuClose_Click()
+{
+    if (m_op.askYesNo(kSaveTitle, kSaveQuestion)) {
+        m_ledger.Update();
+        // SaveAnnual recomputes the totals first; a failure (a total that is no longer a number,
+        // a file that cannot be written) keeps the frame open so the rows are not given up.
+        if (const auto message = m_ledger.SaveAnnual(m_context.folder(), m_context.userName()); !message.empty()) {
+            show(message);
+            return false;
+        }
+    } else if (m_context.showMainForm) {
+        m_context.showMainForm();
+    }
+    m_ledgerClosing = true;
+    return true;
+}
+
+bool MDIForm1Screen::QueryUnload()
+{
+    if (m_ledgerClosing)
+        return true;
+    m_op.message(kUseClose);
+    return false;
+}
+
+} // namespace tallyrin

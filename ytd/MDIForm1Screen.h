@@ -1,0 +1,79 @@
+// The year-to-date frame "Year To Date" without its windows: opening the ledger, pasting and
+// clearing rows from the week numbers and the pop-up menu, the closing procedure with its save
+// question, and the refusal of any other close while the ledger-close flag is down.
+#pragma once
+
+#include "app/Operator.h"
+#include "engine/PayPeriod.h"
+#include "ytd/YtdLedger.h"
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace tallyrin {
+
+// What the ledger frame needs from the rest of the program, asked for at the moment of use.
+struct YtdContext
+{
+    std::function<std::filesystem::path()> folder;               // the working folder
+    std::function<std::string()> userName;                       // the open employee
+    std::function<bool()> biWeekly;                              // the profile's pay frequency
+    std::function<std::array<std::string, 5>()> deductionLabels; // the profile's labels 5 to 9
+    std::function<PayPeriodResult()> result;                     // the period last calculated
+    std::function<std::string()> periodDate;                     // the main form's txtWeek
+    std::function<void()> showMainForm;                          // may be empty
+};
+
+class MDIForm1Screen
+{
+public:
+    static constexpr const char* kCaption = "Year To Date";
+    static constexpr const char* kSaveQuestion = "     Do you want to save YTD";
+    static constexpr const char* kSaveTitle = "Save?";
+    static constexpr const char* kUseClose = "USE CLOSE INSTEAD";
+
+    MDIForm1Screen(YtdLedger& ledger, Operator& op, YtdContext context);
+
+    // "&Year to Date" on the main form: read the ledger, fillBoxes, Update, AddAnnual. Lowers the
+    // ledger-close flag, so from now on only the closing procedure closes the frame.
+    void open();
+
+    // A left click on a week number (`slot` 0-based): paste the period just calculated.
+    void weekClicked(int slot);
+    // A right click on a week number makes it the current row for the pop-up menu.
+    void setCurrentRow(int slot) { m_currentRow = slot; }
+    int currentRow() const { return m_currentRow; }
+    // The pop-up menu: "&Paste Week", "&Delete Row" (the current row), "&Cancel".
+    void mnuPaste_Click();
+    void mnuDelete_Click();
+    void mnuCancel_Click();
+
+    // The closing procedure ("&Close" of the frame and of the ledger window). Asks whether to save;
+    // Yes writes the file, No leaves it as it was. Returns true when the frame is to close (the
+    // ledger-close flag is then up); false when the save failed and the frame stays open.
+    bool mnuClose_Click();
+
+    // Any other attempt to close the frame: allowed only while the ledger-close flag is up;
+    // otherwise "USE CLOSE INSTEAD" is shown and the frame stays open.
+    bool QueryUnload();
+
+    // The ledger-close flag, also raised by the save screen before it closes the frame.
+    void setLedgerClosing(bool closing) { m_ledgerClosing = closing; }
+    bool ledgerClosing() const { return m_ledgerClosing; }
+
+    YtdLedger& ledger() { return m_ledger; }
+    const YtdLedger& ledger() const { return m_ledger; }
+
+private:
+    void show(const std::string& message);
+
+    YtdLedger& m_ledger;
+    Operator& m_op;
+    YtdContext m_context;
+    bool m_ledgerClosing = false;
+    int m_currentRow = 0;
+};
+
+} // namespace tallyrin

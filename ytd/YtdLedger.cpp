@@ -1,0 +1,440 @@
+#include "ytd/YtdLedger.h"
+
+#include "text/FileStore.h"
+#include "text/Numbers.h"
+#include "text/SettingsFile.h"
+
+#include <cmath>
+#include <optional>
+
+namespace tallyrin {
+namespace {
+
+constexpr const char* kLedgerMask = "#####.00";
+
+using RowField = float YtdRow::*;
+using TotalField = float YtdTotals::*;
+
+// The grid's amount columns, in YtdColumn order.
+constexpr std::array<RowField, kYtdColumns> kGridFields{
+    &YtdRow::Federal,     &YtdRow::SocSec, &YtdRow::Medicare, &YtdRow::State,   &YtdRow::City,
+    &YtdRow::CreditUnion, &YtdRow::Bond,   &YtdRow::Dues,     &YtdRow::Pension, &YtdRow::Misc,
+    &YtdRow::KPlan,       &YtdRow::Tips,   &YtdRow::Overtime, &YtdRow::Net,     &YtdRow::Gross};
+
+// The row's amounts in file order after the date: four lines of 4, 5, 5 and 4 items.
+constexpr std::array<RowField, 18> kFileFields{
+    &YtdRow::Federal, &YtdRow::SocSec,      &YtdRow::Medicare,  &YtdRow::State, // line 1, after the date
+    &YtdRow::City,    &YtdRow::CreditUnion, &YtdRow::Bond,      &YtdRow::Dues,  &YtdRow::Pension,
+    &YtdRow::Misc,    &YtdRow::KPlan,       &YtdRow::Overtime,  &YtdRow::Gross, &YtdRow::Net,
+    &YtdRow::Sdi,     &YtdRow::Sui,         &YtdRow::Cafeteria, &YtdRow::Tips};
+// Index in kFileFields after which a row's line ends.
+constexpr bool endsLine(size_t i) { return i == 3 || i == 8 || i == 13 || i == 17; }
+
+// The eleven single-precision totals, each paired with its row field, in file order.
+struct SingleTotal
+{
+    TotalField total;
+    RowField row;
+    YtdTotalBox box;
+};
+constexpr std::array<SingleTotal, 11> kSingleTotals{{
+    {&YtdTotals::Federal, &YtdRow::Federal, YtdTotalBox::Federal},
+    {&YtdTotals::SocSec, &YtdRow::SocSec, YtdTotalBox::SocSec},
+    {&YtdTotals::Medicare, &YtdRow::Medicare, YtdTotalBox::Medicare},
+    {&YtdTotals::State, &YtdRow::State, YtdTotalBox::State},
+    {&YtdTotals::City, &YtdRow::City, YtdTotalBox::City},
+    {&YtdTotals::CreditUnion, &YtdRow::CreditUnion, YtdTotalBox::CreditUnion},
+    {&YtdTotals::Bond, &YtdRow::Bond, YtdTotalBox::Bond},
+    {&YtdTotals::Dues, &YtdRow::Dues, YtdTotalBox::Dues},
+    {&YtdTotals::Pension, &YtdRow::Pension, YtdTotalBox::Pension},
+    {&YtdTotals::Misc, &YtdRow::Misc, YtdTotalBox::Misc},
+    {&YtdTotals::KPlan, &YtdRow::KPlan, YtdTotalBox::KPlan},
+}};
+
+struct CurrencyTotal
+{
+    Currency YtdTotals::*total;
+    RowField row;
+    YtdTotalBox box;
+};
+// File order of the last totals line after K-Plan: overtime, gross, net, tips.
+constexpr std::array<CurrencyTotal, 4> kCurrencyTotals{{
+    {&YtdTotals::Overtime, &YtdRow::Overtime, YtdTotalBox::Overtime},
+    {&YtdTotals::Gross, &YtdRow::Gross, YtdTotalBox::Gross},
+    {&YtdTotals::Net, &YtdRow::Net, YtdTotalBox::Net},
+    {&YtdTotals::Tips, &YtdRow::Tips, YtdTotalBox::Tips},
+}};
+
+struct SlotSum
+{
+    TotalField total;
+    RowField row;
+    YtdTotalBox box;
+};
+constexpr std::array<SlotSum, 3> kSlotSums{{
+    {&YtdTotals::Sdi, &YtdRow::Sdi, YtdTotalBox::Sdi},
+    {&YtdTotals::Sui, &YtdRow::Sui, YtdTotalBox::Sui},
+    {&YtdTotals::Cafeteria, &YtdRow::Cafeteria, YtdTotalBox::Cafeteria},
+}};
+
+// A grid cell or totals box read back: text that is not a number counts 0.
+float cellSingle(const std::string& text) { return fullSingle(text).value_or(0.0f); }
+
+Currency cellCurrency(const std::string& text) { return fullCurrency(text).value_or(Currency()); }
+
+// The running single total keeps only what its shortest decimal text holds (about seven
+// significant digits): 123456.7 + 0.01 stays 123456.7. nullopt when the sum is no longer a number.
+std::optional<float> runningSum(float total, float add)
+{
+    const auto sum = static_cast<float>(static_cast<double>(total) + static_cast<double>(add));
+    if (!std::isfinite(sum))
+        return std::nullopt;
+    return fullSingle(screenText(sum));
+}
+
+std::optional<Currency> addCurrency(Currency total, float add)
+{
+    const auto value = Currency::fromSingle(add);
+    if (!value)
+        return std::nullopt;
+    int64_t count = 0;
+    if (__builtin_add_overflow(total.count(), value->count(), &count))
+        return std::nullopt;
+    // A currency sum's decimal text is exact, so passing it through its text changes nothing.
+    return Currency::fromCount(count);
+}
+
+std::string corruptFileMessage(const std::string& fileName)
+{
+    return "You have corupted a file.\r\nFind file,\r\n" + fileName + "\r\nand delete it.";
+}
+
+} // namespace
+
+YtdLedger::YtdLedger() { showTotalsPlain(); }
+
+std::filesystem::path YtdLedger::filePath(const std::filesystem::path& folder, const std::string& user) const
+{
+    return folder / (user + extension(m_biWeekly));
+}
+
+std::string YtdLedger::heading(YtdColumn c) const
+{
+    switch (c) {
+    case YtdColumn::Federal:
+        return "Federal";
+    case YtdColumn::SocSec:
+        return "SS";
+    case YtdColumn::Medicare:
+        return "Medi";
+    case YtdColumn::State:
+        return "State";
+    case YtdColumn::City:
+        return "City";
+    case YtdColumn::CreditUnion:
+    case YtdColumn::Bond:
+    case YtdColumn::Dues:
+    case YtdColumn::Pension:
+    case YtdColumn::Misc:
+        return deductionLabels[static_cast<size_t>(c) - static_cast<size_t>(YtdColumn::CreditUnion)];
+    case YtdColumn::KPlan:
+        return "K-Plan";
+    case YtdColumn::Tips:
+        return "Tips";
+    case YtdColumn::Overtime:
+        return "OT";
+    case YtdColumn::Net:
+        return "Net";
+    case YtdColumn::Gross:
+        return "Gross";
+    }
+    return {};
+}
+
+std::string YtdLedger::totalsHeading(YtdTotalBox b) const
+{
+    switch (b) {
+    case YtdTotalBox::Federal:
+        return "Federal";
+    case YtdTotalBox::SocSec:
+        return "SS";
+    case YtdTotalBox::Medicare:
+        return "Medi";
+    case YtdTotalBox::State:
+        return "State";
+    case YtdTotalBox::City:
+        return "City";
+    case YtdTotalBox::CreditUnion:
+    case YtdTotalBox::Bond:
+    case YtdTotalBox::Dues:
+    case YtdTotalBox::Pension:
+    case YtdTotalBox::Misc:
+        return deductionLabels[static_cast<size_t>(b) - static_cast<size_t>(YtdTotalBox::CreditUnion)];
+    case YtdTotalBox::KPlan:
+        return "K-Plan";
+    case YtdTotalBox::Overtime:
+        return "OT";
+    case YtdTotalBox::Net:
+        return "Net";
+    case YtdTotalBox::Gross:
+        return "Gross";
+    case YtdTotalBox::Cafeteria:
+        return "Cafeteria Plan:";
+    case YtdTotalBox::Sdi:
+        return "SDI:";
+    case YtdTotalBox::Sui:
+        return "SUI:";
+    case YtdTotalBox::Tips:
+        return "Tips:";
+    }
+    return {};
+}
+
+void YtdLedger::showTotalsPlain()
+{
+    for (const auto& t : kSingleTotals)
+        box(t.box) = screenText(m_totals.*t.total);
+    for (const auto& t : kCurrencyTotals)
+        box(t.box) = (m_totals.*t.total).screenText();
+    for (const auto& t : kSlotSums)
+        box(t.box) = screenText(m_totals.*t.total);
+}
+
+void YtdLedger::showTotalsMasked()
+{
+    for (const auto& t : kSingleTotals)
+        box(t.box) = format(m_totals.*t.total, kLedgerMask);
+    for (const auto& t : kCurrencyTotals)
+        box(t.box) = format(m_totals.*t.total, kLedgerMask);
+    for (const auto& t : kSlotSums)
+        box(t.box) = format(m_totals.*t.total, kLedgerMask);
+}
+
+void YtdLedger::showRowsPlain()
+{
+    for (int i = 0; i < usedRows(); ++i) {
+        const auto& row = m_rows[static_cast<size_t>(i)];
+        auto& g = grid[static_cast<size_t>(i)];
+        g.date = row.Date;
+        for (size_t c = 0; c < kGridFields.size(); ++c)
+            g.cells[c] = screenText(row.*kGridFields[c]);
+    }
+}
+
+std::string YtdLedger::AddAnnual()
+{
+    // Computed aside and kept only when every sum is a number, so a failure leaves the totals whole.
+    YtdTotals sums;
+    for (int i = 0; i < usedRows(); ++i) {
+        const auto& row = m_rows[static_cast<size_t>(i)];
+        for (const auto& t : kSingleTotals) {
+            const auto sum = runningSum(sums.*t.total, row.*t.row);
+            if (!sum)
+                return kNonNumberMessage;
+            sums.*t.total = *sum;
+        }
+        for (const auto& t : kCurrencyTotals) {
+            const auto sum = addCurrency(sums.*t.total, row.*t.row);
+            if (!sum)
+                return kNonNumberMessage;
+            sums.*t.total = *sum;
+        }
+    }
+    // The SDI, SUI and cafeteria sums run over every slot, whatever the frequency, without the
+    // text round trip.
+    for (const auto& t : kSlotSums) {
+        float sum = 0;
+        for (const auto& row : m_rows)
+            sum = static_cast<float>(static_cast<double>(sum) + static_cast<double>(row.*t.row));
+        if (!std::isfinite(sum))
+            return kNonNumberMessage;
+        sums.*t.total = sum;
+    }
+    m_totals = sums;
+    showTotalsMasked();
+    return {};
+}
+
+void YtdLedger::Update()
+{
+    for (int i = 0; i < usedRows(); ++i) {
+        auto& row = m_rows[static_cast<size_t>(i)];
+        const auto& g = grid[static_cast<size_t>(i)];
+        row.Date = g.date;
+        for (size_t c = 0; c < kGridFields.size(); ++c)
+            row.*kGridFields[c] = cellSingle(g.cells[c]);
+    }
+    for (const auto& t : kSingleTotals)
+        m_totals.*t.total = cellSingle(box(t.box));
+    for (const auto& t : kCurrencyTotals)
+        m_totals.*t.total = cellCurrency(box(t.box));
+}
+
+std::string YtdLedger::PasteMe(int slot, const PayPeriodResult& result, const std::string& periodDate)
+{
+    if (!validSlot(slot))
+        return {};
+    auto& g = grid[static_cast<size_t>(slot)];
+    g.date = periodDate;
+    g.cell(YtdColumn::Federal) = format(result.FedTax, kLedgerMask);
+    g.cell(YtdColumn::SocSec) = format(result.SocSec, kLedgerMask);
+    g.cell(YtdColumn::Medicare) = format(result.Medicare, kLedgerMask);
+    g.cell(YtdColumn::State) = format(result.StateTax, kLedgerMask);
+    g.cell(YtdColumn::City) = format(result.CityTax, kLedgerMask);
+    g.cell(YtdColumn::CreditUnion) = format(result.CreditUnion, kLedgerMask);
+    g.cell(YtdColumn::Bond) = format(result.Bond, kLedgerMask);
+    g.cell(YtdColumn::Dues) = format(result.Dues, kLedgerMask);
+    g.cell(YtdColumn::Pension) = format(result.PensionAmt, kLedgerMask);
+    g.cell(YtdColumn::Misc) = format(result.Misc, kLedgerMask);
+    g.cell(YtdColumn::KPlan) = format(result.KPlan, kLedgerMask);
+    g.cell(YtdColumn::Overtime) = format(result.TotalOt, kLedgerMask);
+    g.cell(YtdColumn::Tips) = format(result.TotalTips, kLedgerMask);
+    g.cell(YtdColumn::Gross) = format(result.GrossPay, kLedgerMask);
+    g.cell(YtdColumn::Net) = format(result.NetPay, kLedgerMask);
+
+    // Not in the grid: rounded to the cent through the ledger mask straight into the row.
+    auto& row = m_rows[static_cast<size_t>(slot)];
+    row.Sdi = cellSingle(format(result.SdiTax, kLedgerMask));
+    row.Sui = cellSingle(format(result.SuiTax, kLedgerMask));
+    row.Cafeteria = cellSingle(format(result.Cafeteria, kLedgerMask));
+
+    Update();
+    return AddAnnual();
+}
+
+std::string YtdLedger::DeleteRow(int slot)
+{
+    if (!validSlot(slot))
+        return {};
+    auto& g = grid[static_cast<size_t>(slot)];
+    g.date = "0";
+    g.cells.fill("0");
+    auto& row = m_rows[static_cast<size_t>(slot)];
+    row.Sdi = row.Sui = row.Cafeteria = 0;
+    Update();
+    return AddAnnual();
+}
+
+std::string YtdLedger::ClearAll()
+{
+    for (int i = 0; i < usedRows(); ++i) {
+        auto& g = grid[static_cast<size_t>(i)];
+        g.date = "0";
+        g.cells.fill("0");
+    }
+    m_totals.Sdi = m_totals.Sui = m_totals.Cafeteria = 0;
+    m_totals.Tips = Currency();
+    for (auto& row : m_rows)
+        row.Sdi = row.Sui = row.Cafeteria = 0;
+    box(YtdTotalBox::Sdi) = box(YtdTotalBox::Sui) = box(YtdTotalBox::Cafeteria) = box(YtdTotalBox::Tips) = "0";
+    Update();
+    return AddAnnual();
+}
+
+YtdReadResult YtdLedger::readLedger(const std::filesystem::path& folder, const std::string& user)
+{
+    YtdReadResult result;
+    result.message = AddAnnual();
+
+    const auto path = filePath(folder, user);
+    if (const auto content = readWholeFile(path)) {
+        result.found = true;
+        // Read aside: a corrupt file must not leave half of one year and half of another.
+        auto rows = m_rows;
+        YtdTotals totals = m_totals;
+        SettingsReader in(*content);
+        for (int i = 0; i < usedRows(); ++i) {
+            auto& row = rows[static_cast<size_t>(i)];
+            in.text(row.Date);
+            for (const auto field : kFileFields)
+                in.single(row.*field);
+        }
+        for (const auto& t : kSingleTotals)
+            in.single(totals.*t.total);
+        for (const auto& t : kCurrencyTotals)
+            in.currency(totals.*t.total);
+
+        if (in.ok()) {
+            m_rows = rows;
+            m_totals = totals;
+            // The three slot sums are not in the file; they follow the rows just read.
+            for (const auto& t : kSlotSums) {
+                float sum = 0;
+                for (const auto& row : m_rows)
+                    sum = static_cast<float>(static_cast<double>(sum) + static_cast<double>(row.*t.row));
+                m_totals.*t.total = sum;
+            }
+            showTotalsMasked();
+        } else {
+            result.message = corruptFileMessage(path.filename().string());
+        }
+    }
+    showRowsPlain();
+    return result;
+}
+
+YtdReadResult YtdLedger::openEmployee(const std::filesystem::path& folder, const std::string& user)
+{
+    ClearAll();
+    return readLedger(folder, user);
+}
+
+YtdReadResult YtdLedger::fillBoxes(const std::filesystem::path& folder, const std::string& user)
+{
+    auto result = readLedger(folder, user);
+    for (int i = 0; i < usedRows(); ++i) {
+        const auto& row = m_rows[static_cast<size_t>(i)];
+        auto& g = grid[static_cast<size_t>(i)];
+        for (size_t c = 0; c < kGridFields.size(); ++c)
+            g.cells[c] = format(row.*kGridFields[c], kLedgerMask);
+    }
+    return result;
+}
+
+std::string YtdLedger::fileContent(const std::array<YtdRow, kLedgerSlots>& rows) const
+{
+    SettingsWriter out;
+    for (int i = 0; i < usedRows(); ++i) {
+        const auto& row = rows[static_cast<size_t>(i)];
+        out.text(row.Date);
+        for (size_t f = 0; f < kFileFields.size(); ++f) {
+            out.single(row.*kFileFields[f]);
+            if (endsLine(f))
+                out.endRecord();
+        }
+    }
+    for (size_t t = 0; t < kSingleTotals.size(); ++t) {
+        out.single(m_totals.*kSingleTotals[t].total);
+        if (t == 4 || t == 9)
+            out.endRecord();
+    }
+    for (const auto& t : kCurrencyTotals)
+        out.currency(m_totals.*t.total);
+    out.endRecord();
+    return out.str();
+}
+
+std::string YtdLedger::SaveAnnual(const std::filesystem::path& folder, const std::string& user)
+{
+    if (auto message = AddAnnual(); !message.empty())
+        return message;
+
+    // Row amounts are written as the numbers in the grid cells; the hidden SDI, SUI and
+    // cafeteria come from the rows.
+    auto rows = m_rows;
+    for (int i = 0; i < usedRows(); ++i) {
+        auto& row = rows[static_cast<size_t>(i)];
+        const auto& g = grid[static_cast<size_t>(i)];
+        row.Date = g.date;
+        for (size_t c = 0; c < kGridFields.size(); ++c)
+            row.*kGridFields[c] = cellSingle(g.cells[c]);
+    }
+
+    const auto path = filePath(folder, user);
+    std::string error;
+    if (!replaceFile(path, fileContent(rows), &error))
+        return "The year-to-date file " + path.filename().string() + " could not be saved.\r\n" + error;
+    return {};
+}
+
+} // namespace tallyrin
