@@ -1,0 +1,46 @@
+// The year-to-date frame "Year To Date": the ledger grid frmYear with the totals window frmYearTot
+// below it, and the menu "&Close". Only the closing procedure (or the save screen, which raises
+// the ledger-close flag) closes it; any other close shows "USE CLOSE INSTEAD".
+#pragma once
+
+#include "ytd/MDIForm1Screen.h"
+
+#include <QMainWindow>
+
+class QAction;
+
+namespace tallyrin {
+
+class frmYear;
+class frmYearTot;
+
+class MDIForm1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    MDIForm1(YtdLedger& ledger, Operator& op, YtdContext context, QWidget* parent = nullptr);
+
+    // "&Year to Date" and cmdYear on the main form: show the frame and read the ledger into it.
+    void showLedger();
+    // The save screen closing the ledger: raise the ledger-close flag and close the frame.
+    void closeLedger();
+
+    MDIForm1Screen& screen() { return m_screen; }
+
+public slots:
+    // The closing procedure: the save question, then the frame closes.
+    void mnuClose_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showScreen();
+
+    MDIForm1Screen m_screen;
+    frmYear* m_frmYear = nullptr;
+    frmYearTot* m_frmYearTot = nullptr;
+    QAction* m_mnuClose = nullptr;
+};
+
+} // namespace tallyrin

@@ -1,0 +1,251 @@
+#include "forms/frmYear.h"
+
+#include "platform/NumericKeyFilter.h"
+#include "platform/QtText.h"
+#include "ytd/MDIForm1Screen.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace tallyrin {
+
+namespace {
+
+constexpr int kRowsPerHalf = 26;
+
+bool isEditable(YtdColumn c) { return c == YtdColumn::Tips || c == YtdColumn::Net || c == YtdColumn::Gross; }
+
+// Editors of the Net and Gross cells take only the numeric box's characters; Tips takes any text.
+class NumericCellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        auto* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* box = qobject_cast<QLineEdit*>(editor))
+            makeNumericBox(box);
+        return editor;
+    }
+};
+
+} // namespace
+
+// A table that can commit its open cell editor on demand.
+class LedgerGrid : public QTableWidget
+{
+public:
+    using QTableWidget::QTableWidget;
+
+    void finishEditing()
+    {
+        if (state() != EditingState)
+            return;
+        if (auto* editor = indexWidget(currentIndex())) {
+            commitData(editor);
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
+};
+
+namespace {
+
+QTableWidgetItem* fixedItem(const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+frmYear::frmYear(MDIForm1Screen& screen, QWidget* parent)
+    : QWidget(parent)
+    , m_screen(screen)
+{
+    setObjectName(QStringLiteral("frmYear"));
+    auto* outer = new QVBoxLayout(this);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    auto* halves = new QWidget(scroll);
+    auto* halvesLayout = new QVBoxLayout(halves);
+    for (int half = 0; half < 2; ++half)
+        halvesLayout->addWidget(m_grid[static_cast<size_t>(half)] = buildHalf(half));
+    halvesLayout->addStretch();
+    scroll->setWidget(halves);
+    outer->addWidget(scroll, 1);
+
+    auto* buttons = new QHBoxLayout;
+    m_cmdBack = new QPushButton(QStringLiteral("&Close"), this);
+    m_cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    connect(m_cmdBack, &QPushButton::clicked, this, [this] {
+        finishEditing();
+        emit closeRequested();
+    });
+    buttons->addStretch();
+    buttons->addWidget(m_cmdBack);
+    outer->addLayout(buttons);
+
+    // frmPopUp: the menu "&File" shown over the ledger at a right click on a week number.
+    m_popUp = new QMenu(QStringLiteral("&File"), this);
+    m_popUp->setObjectName(QStringLiteral("mnuFile"));
+    const auto addItem = [this](const char* name, const QString& caption, void (MDIForm1Screen::*op)()) {
+        auto* action = m_popUp->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, [this, op] {
+            finishEditing();
+            (m_screen.*op)();
+            afterOperation();
+        });
+    };
+    addItem("mnuPaste", QStringLiteral("&Paste Week"), &MDIForm1Screen::mnuPaste_Click);
+    addItem("mnuDelete", QStringLiteral("&Delete Row"), &MDIForm1Screen::mnuDelete_Click);
+    addItem("mnuCancel", QStringLiteral("&Cancel"), &MDIForm1Screen::mnuCancel_Click);
+
+    showScreen();
+}
+
+LedgerGrid* frmYear::buildHalf(int half)
+{
+    auto* grid = new LedgerGrid(kRowsPerHalf + 1, kFirstAmountColumn + kYtdColumns, this);
+    grid->setObjectName(QStringLiteral("grdYear_%1").arg(half));
+    grid->verticalHeader()->hide();
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                          QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+
+    auto* numeric = new NumericCellDelegate(grid);
+    grid->setItemDelegateForColumn(kFirstAmountColumn + static_cast<int>(YtdColumn::Net), numeric);
+    grid->setItemDelegateForColumn(kFirstAmountColumn + static_cast<int>(YtdColumn::Gross), numeric);
+
+    // The instruction line under the headings.
+    grid->setSpan(kInstructionRow, 0, 1, grid->columnCount());
+    auto* instruction = fixedItem(QString::fromLatin1(YtdLedger::kInstruction));
+    QFont bold = instruction->font();
+    bold.setBold(true);
+    instruction->setFont(bold);
+    grid->setItem(kInstructionRow, 0, instruction);
+
+    for (int r = 0; r < kRowsPerHalf; ++r) {
+        const int row = r + 1;
+        auto* week = fixedItem(QString::number(half * kRowsPerHalf + r + 1));
+        week->setToolTip(QString::fromLatin1(YtdLedger::kWeekToolTip));
+        week->setTextAlignment(Qt::AlignCenter);
+        week->setForeground(palette().link());
+        grid->setItem(row, kWeekColumn, week);
+        grid->setItem(row, kDateColumn, fixedItem({}));
+        for (int c = 0; c < kYtdColumns; ++c) {
+            auto* cell = new QTableWidgetItem;
+            // The cells the operator may type in keep the plain base colour; the others are shaded.
+            if (isEditable(static_cast<YtdColumn>(c))) {
+                cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsEditable);
+            } else {
+                cell->setFlags(Qt::ItemIsEnabled);
+                cell->setBackground(palette().alternateBase());
+            }
+            cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grid->setItem(row, kFirstAmountColumn + c, cell);
+        }
+    }
+    grid->resizeRowsToContents();
+    grid->setColumnWidth(kWeekColumn, 40);
+    grid->setColumnWidth(kDateColumn, 90);
+    for (int c = 0; c < kYtdColumns; ++c)
+        grid->setColumnWidth(kFirstAmountColumn + c, 72);
+    // Every row of the half stays in view; the scroll area around both halves scrolls.
+    int height = grid->horizontalHeader()->sizeHint().height() + 2 * grid->frameWidth();
+    for (int r = 0; r < grid->rowCount(); ++r)
+        height += grid->rowHeight(r);
+    grid->setFixedHeight(height);
+
+    grid->viewport()->installEventFilter(this);
+    connect(grid, &QTableWidget::itemChanged, this, [this, half](QTableWidgetItem* item) { cellEdited(half, item); });
+    return grid;
+}
+
+void frmYear::showScreen()
+{
+    const auto& ledger = m_screen.ledger();
+    m_showing = true;
+    QStringList headings{QString(), QString::fromLatin1(YtdLedger::kWeekHeading)};
+    for (int c = 0; c < kYtdColumns; ++c)
+        headings << toQt(ledger.heading(static_cast<YtdColumn>(c)));
+    for (int half = 0; half < 2; ++half) {
+        auto* grid = m_grid[static_cast<size_t>(half)];
+        grid->setHorizontalHeaderLabels(headings);
+        for (int r = 0; r < kRowsPerHalf; ++r) {
+            const auto& row = ledger.grid[static_cast<size_t>(half * kRowsPerHalf + r)];
+            grid->item(r + 1, kDateColumn)->setText(toQt(row.date));
+            for (int c = 0; c < kYtdColumns; ++c)
+                grid->item(r + 1, kFirstAmountColumn + c)->setText(toQt(row.cells[static_cast<size_t>(c)]));
+        }
+    }
+    // A bi-weekly ledger uses weeks 1 to 26 only.
+    m_grid[1]->setVisible(!ledger.biWeekly());
+    m_showing = false;
+}
+
+void frmYear::finishEditing()
+{
+    for (auto* grid : m_grid)
+        grid->finishEditing();
+}
+
+void frmYear::cellEdited(int half, QTableWidgetItem* item)
+{
+    if (m_showing || item->row() == kInstructionRow || item->column() < kFirstAmountColumn)
+        return;
+    // Edits reach the ledger's rows at the next Update.
+    auto& row = m_screen.ledger().grid[static_cast<size_t>(half * kRowsPerHalf + item->row() - 1)];
+    row.cells[static_cast<size_t>(item->column() - kFirstAmountColumn)] = toStd(item->text());
+}
+
+void frmYear::afterOperation()
+{
+    showScreen();
+    emit ledgerChanged();
+}
+
+bool frmYear::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (int half = 0; half < 2; ++half) {
+            auto* grid = m_grid[static_cast<size_t>(half)];
+            if (watched != grid->viewport())
+                continue;
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const auto index = grid->indexAt(mouse->position().toPoint());
+            if (!index.isValid() || index.column() != kWeekColumn || index.row() == kInstructionRow)
+                return false;
+            const int slot = half * kRowsPerHalf + index.row() - 1;
+            finishEditing();
+            if (mouse->button() == Qt::LeftButton) {
+                m_screen.weekClicked(slot);
+                afterOperation();
+                return true;
+            }
+            if (mouse->button() == Qt::RightButton) {
+                m_screen.setCurrentRow(slot);
+                m_popUp->popup(mouse->globalPosition().toPoint());
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tallyrin

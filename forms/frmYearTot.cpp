@@ -1,0 +1,79 @@
+#include "forms/frmYearTot.h"
+
+#include "platform/NumericKeyFilter.h"
+#include "platform/QtText.h"
+#include "ytd/YtdLedger.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace tallyrin {
+
+namespace {
+
+constexpr int kFirstRowBoxes = static_cast<int>(YtdTotalBox::Gross) + 1;
+
+} // namespace
+
+frmYearTot::frmYearTot(YtdLedger& ledger, QWidget* parent)
+    : QWidget(parent)
+    , m_ledger(ledger)
+{
+    setObjectName(QStringLiteral("frmYearTot"));
+    auto* layout = new QGridLayout(this);
+
+    for (int i = 0; i < kYtdTotalBoxes; ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("txtTot_%1").arg(i));
+        box->setAlignment(Qt::AlignRight);
+        box->setMinimumWidth(72);
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("lbTot_%1").arg(i));
+        label->setBuddy(box);
+        const auto which = static_cast<YtdTotalBox>(i);
+        if (which == YtdTotalBox::Net || which == YtdTotalBox::Gross)
+            makeNumericBox(box);
+        else
+            selectAllOnFocus(box);
+        connect(box, &QLineEdit::textChanged, this, [this, i](const QString& text) {
+            if (!m_showing)
+                m_ledger.totalsBox[static_cast<size_t>(i)] = toStd(text);
+        });
+        m_txtTot[static_cast<size_t>(i)] = box;
+        m_lbTot[static_cast<size_t>(i)] = label;
+    }
+
+    // First row: headings over the boxes, Federal to Gross.
+    for (int i = 0; i < kFirstRowBoxes; ++i) {
+        layout->addWidget(m_lbTot[static_cast<size_t>(i)], 0, i, Qt::AlignHCenter | Qt::AlignBottom);
+        layout->addWidget(m_txtTot[static_cast<size_t>(i)], 1, i);
+    }
+    // Second row: "TOTALS:", then each caption followed by its box.
+    auto* totals = new QLabel(QString::fromLatin1(YtdLedger::kTotalsLabel), this);
+    totals->setObjectName(QStringLiteral("lbTotals"));
+    QFont bold = totals->font();
+    bold.setBold(true);
+    totals->setFont(bold);
+    layout->addWidget(totals, 2, 0);
+    int column = 1;
+    for (int i = kFirstRowBoxes; i < kYtdTotalBoxes; ++i) {
+        layout->addWidget(m_lbTot[static_cast<size_t>(i)], 2, column++, Qt::AlignRight | Qt::AlignVCenter);
+        layout->addWidget(m_txtTot[static_cast<size_t>(i)], 2, column++);
+    }
+
+    showScreen();
+}
+
+void frmYearTot::showScreen()
+{
+    m_showing = true;
+    for (int i = 0; i < kYtdTotalBoxes; ++i) {
+        const auto which = static_cast<YtdTotalBox>(i);
+        m_lbTot[static_cast<size_t>(i)]->setText(toQt(m_ledger.totalsHeading(which)));
+        m_txtTot[static_cast<size_t>(i)]->setText(toQt(m_ledger.box(which)));
+    }
+    m_showing = false;
+}
+
+} // namespace tallyrin

@@ -1,0 +1,210 @@
+// The year-to-date frame's binding: a click on a week number pastes the period, the Close menu
+// asks its save question, and a plain window close is refused.
+#include "forms/FormsTestRegistry.h"
+#include "forms/MDIForm1.h"
+#include "forms/frmYear.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace tallyrin {
+namespace {
+
+std::string fileText(const std::filesystem::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+PayPeriodResult period()
+{
+    PayPeriodResult r;
+    r.GrossPay = 440;
+    r.FedTax = 45.12f;
+    r.NetPay = 348.22f;
+    return r;
+}
+
+} // namespace
+
+class YtdFormsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempFolder> m_tmp;
+    std::unique_ptr<YtdLedger> m_ledger;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<MDIForm1> m_frame;
+    bool m_biWeekly = false;
+
+    QTableWidget* grid(int half) { return m_frame->findChild<QTableWidget*>(QStringLiteral("grdYear_%1").arg(half)); }
+
+    // Clicks the week number of `week` (1-based) with the given button.
+    void clickWeek(int week, Qt::MouseButton button)
+    {
+        auto* g = grid(week > 26 ? 1 : 0);
+        QVERIFY(g);
+        const int row = frmYear::kInstructionRow + 1 + (week - 1) % 26;
+        const auto rect = g->visualItemRect(g->item(row, frmYear::kWeekColumn));
+        QTest::mouseClick(g->viewport(), button, {}, rect.center());
+    }
+
+    QString cell(int week, YtdColumn column)
+    {
+        auto* g = grid(week > 26 ? 1 : 0);
+        return g->item(frmYear::kInstructionRow + 1 + (week - 1) % 26, frmYear::kFirstAmountColumn + int(column))
+            ->text();
+    }
+
+private slots:
+    void init()
+    {
+        m_tmp = std::make_unique<TempFolder>();
+        m_ledger = std::make_unique<YtdLedger>();
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_biWeekly = false;
+        YtdContext context;
+        context.folder = [this] { return m_tmp->path(); };
+        context.userName = [] { return std::string("Smith"); };
+        context.biWeekly = [this] { return m_biWeekly; };
+        context.deductionLabels = [] {
+            return std::array<std::string, 5>{"Union", "Bond", "Dues", "Pension", "Misc."};
+        };
+        context.result = [] { return period(); };
+        context.periodDate = [] { return std::string("12/31/2009"); };
+        m_frame = std::make_unique<MDIForm1>(*m_ledger, *m_dialogs, context);
+    }
+
+    void cleanup()
+    {
+        m_frame->screen().setLedgerClosing(true);
+        m_frame.reset();
+        m_dialogs.reset();
+        m_ledger.reset();
+        m_tmp.reset();
+    }
+
+    void showsHeadingsInstructionAndToolTip()
+    {
+        m_frame->showLedger();
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Year To Date"));
+        auto* g = grid(0);
+        QCOMPARE(g->horizontalHeaderItem(frmYear::kDateColumn)->text(), QStringLiteral("Week"));
+        QCOMPARE(g->horizontalHeaderItem(frmYear::kFirstAmountColumn + int(YtdColumn::CreditUnion))->text(),
+                 QStringLiteral("Union"));
+        QCOMPARE(g->item(frmYear::kInstructionRow, 0)->text(),
+                 QStringLiteral("LEFT CLICK ON WEEK NUMBER TO PASTE IN DATA.     RIGHT CLICK TO DELETE ROW"));
+        QCOMPARE(g->item(1, frmYear::kWeekColumn)->toolTip(),
+                 QStringLiteral("Click on a week number to paste in data."));
+        QCOMPARE(grid(1)->item(26, frmYear::kWeekColumn)->text(), QStringLiteral("52"));
+        QVERIFY(!grid(1)->isHidden());
+    }
+
+    void biWeeklyShowsTwentySixWeeks()
+    {
+        m_biWeekly = true;
+        m_frame->showLedger();
+        QVERIFY(grid(1)->isHidden());
+        QVERIFY(!grid(0)->isHidden());
+    }
+
+    void leftClickOnWeekNumberPastesThePeriod()
+    {
+        m_frame->showLedger();
+        clickWeek(30, Qt::LeftButton);
+        QCOMPARE(cell(30, YtdColumn::Gross), QStringLiteral("440.00"));
+        QCOMPARE(cell(30, YtdColumn::Federal), QStringLiteral("45.12"));
+        QCOMPARE(grid(1)->item(4, frmYear::kDateColumn)->text(), QStringLiteral("12/31/2009"));
+        auto* grossTotal = m_frame->findChild<QLineEdit*>(QStringLiteral("txtTot_%1").arg(int(YtdTotalBox::Gross)));
+        QVERIFY(grossTotal);
+        QCOMPARE(grossTotal->text(), QStringLiteral("440.00"));
+        QCOMPARE(m_ledger->ytdGross(), Currency::fromCount(4400000));
+    }
+
+    void popUpDeletesTheRightClickedRow()
+    {
+        m_frame->showLedger();
+        clickWeek(2, Qt::LeftButton);
+        clickWeek(2, Qt::RightButton);
+        auto* remove = m_frame->findChild<QAction*>(QStringLiteral("mnuDelete"));
+        QVERIFY(remove);
+        QCOMPARE(remove->text(), QStringLiteral("&Delete Row"));
+        remove->trigger();
+        QCOMPARE(grid(0)->item(2, frmYear::kDateColumn)->text(), QStringLiteral("0"));
+        QCOMPARE(m_ledger->ytdGross(), Currency());
+    }
+
+    void typedGrossReachesTheTotalsAtClose()
+    {
+        m_frame->showLedger();
+        auto* g = grid(0);
+        g->item(1, frmYear::kFirstAmountColumn + int(YtdColumn::Gross))->setText(QStringLiteral("100"));
+        m_dialogs->yesNoAnswers = {true};
+        m_frame->findChild<QAction*>(QStringLiteral("mnuClose"))->trigger();
+        QCOMPARE(m_ledger->ytdGross(), Currency::fromCount(1000000));
+        const auto saved = fileText(m_tmp->path() / "Smith.yrw");
+        QVERIFY(saved.rfind("\"\",0,0,0,0\r\n0,0,0,0,0\r\n0,0,0,100,0\r\n0,0,0,0\r\n", 0) == 0);
+        QVERIFY(saved.ends_with("\r\n0,0,100,0,0\r\n"));
+    }
+
+    void grossCellTakesOnlyNumericKeys()
+    {
+        m_frame->showLedger();
+        auto* g = grid(0);
+        auto* item = g->item(1, frmYear::kFirstAmountColumn + int(YtdColumn::Gross));
+        g->editItem(item);
+        auto* editor = qobject_cast<QLineEdit*>(g->indexWidget(g->indexFromItem(item)));
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("1a2.5x"));
+        QTest::keyClick(editor, Qt::Key_Return); // the delegate commits on the next event loop turn
+        QTRY_COMPARE(item->text(), QStringLiteral("12.5"));
+        QCOMPARE(m_ledger->grid[0].cell(YtdColumn::Gross), std::string("12.5"));
+    }
+
+    void closeMenuAsksAndNoLeavesTheFile()
+    {
+        m_frame->showLedger();
+        clickWeek(1, Qt::LeftButton);
+        m_dialogs->yesNoAnswers = {false};
+        auto* close = m_frame->findChild<QAction*>(QStringLiteral("mnuClose"));
+        QVERIFY(close);
+        QCOMPARE(close->text(), QStringLiteral("&Close"));
+        close->trigger();
+        QCOMPARE(m_dialogs->log.size(), size_t(1));
+        QCOMPARE(m_dialogs->log[0].title, std::string("Save?"));
+        QCOMPARE(m_dialogs->log[0].text, std::string("     Do you want to save YTD"));
+        QVERIFY(!m_frame->isVisible());
+        QVERIFY(!std::filesystem::exists(m_tmp->path() / "Smith.yrw"));
+    }
+
+    void plainCloseShowsUseCloseInstead()
+    {
+        m_frame->showLedger();
+        QVERIFY(!m_frame->close());
+        QVERIFY(m_frame->isVisible());
+        QCOMPARE(m_dialogs->messages(), std::vector<std::string>{"USE CLOSE INSTEAD"});
+
+        m_frame->closeLedger(); // the save screen raises the ledger-close flag
+        QVERIFY(!m_frame->isVisible());
+        QCOMPARE(m_dialogs->messages().size(), size_t(1));
+    }
+};
+
+TALLYRIN_FORMS_TEST(YtdFormsTest);
+
+} // namespace tallyrin
+
+#include "YtdFormsTest.moc"
