@@ -15,6 +15,7 @@
 namespace tallyrin {
 
 // What the ledger frame needs from the rest of the program, asked for at the moment of use.
+// folder and userName are required; the others may be left empty (a zero period, an empty date).
 struct YtdContext
 {
     std::function<std::filesystem::path()> folder;               // the working folder

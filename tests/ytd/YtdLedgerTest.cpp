@@ -386,15 +386,5 @@ TEST_F(YtdFrameTest, PlainCloseIsRefusedUntilTheLedgerCloseFlagIsUp)
     EXPECT_EQ(dialogs.messages().size(), 1u);
 }
 
-TEST_F(YtdFrameTest, PopUpMenuDeletesTheCurrentRow)
-{
-    MDIForm1Screen frame(ledger, dialogs, context);
-    frame.open();
-    frame.setCurrentRow(0);
-    frame.mnuDelete_Click();
-    EXPECT_EQ(ledger.grid[0].date, "0");
-    EXPECT_EQ(ledger.ytdGross(), Currency::fromCount(4050000));
-}
-
 } // namespace
 } // namespace tallyrin
