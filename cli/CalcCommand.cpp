@@ -1,14 +1,200 @@
 #include "cli/CalcCommand.h"
 
+#include "app/Operator.h"
+#include "app/Workspace.h"
+#include "text/FileStore.h"
+
+#include <algorithm>
+#include <optional>
 #include <ostream>
+#include <utility>
 
 namespace tallyrin {
+namespace {
 
-int runCli(const std::vector<std::string>& /*args*/, std::ostream& /*out*/, std::ostream& err)
+constexpr const char* kUsage = "usage: tallyrin-calc --folder DIR --user NAME --entries A0,A1,A2,A3,A4,A5,A6,A7 "
+                               "[--ot2x] [--fed-jan] [--json] [--save]\n";
+
+// Messages the application would show go to standard error; there is nobody to answer questions,
+// so every question is answered No and every chooser is cancelled.
+class StderrOperator : public Operator
 {
-    err << "usage: tallyrin-calc --folder DIR --user NAME --entries A0,A1,A2,A3,A4,A5,A6,A7 [--ot2x] [--fed-jan] "
-           "[--json] [--save]\n";
-    return 2;
+public:
+    explicit StderrOperator(std::ostream& err)
+        : m_err(err)
+    {
+    }
+    void message(const std::string& text, Icon, const std::string&) override
+    {
+        std::string plain = text;
+        for (size_t at; (at = plain.find("\r\n")) != std::string::npos;)
+            plain.replace(at, 2, "\n");
+        m_err << plain << '\n';
+        ++shown;
+    }
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    std::optional<std::string> inputText(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> chooseOpenFile(const std::string&) override { return std::nullopt; }
+    bool choosePrinter() override { return false; }
+
+    int shown = 0;
+
+private:
+    std::ostream& m_err;
+};
+
+struct Arguments
+{
+    std::string folder;
+    std::string user;
+    std::vector<std::string> entries;
+    bool ot2x = false, fedJan = false, json = false, save = false;
+    bool userGiven = false;
+};
+
+std::vector<std::string> splitEntries(const std::string& text)
+{
+    std::vector<std::string> items;
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = text.find(',', start);
+        items.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (comma == std::string::npos)
+            return items;
+        start = comma + 1;
+    }
+}
+
+std::optional<Arguments> parse(const std::vector<std::string>& args, std::string& problem)
+{
+    Arguments a;
+    bool entriesGiven = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= args.size()) {
+                problem = arg + " needs a value";
+                return false;
+            }
+            into = args[++i];
+            return true;
+        };
+        if (arg == "--folder") {
+            if (!value(a.folder))
+                return std::nullopt;
+        } else if (arg == "--user") {
+            if (!value(a.user))
+                return std::nullopt;
+            a.userGiven = true;
+        } else if (arg == "--entries") {
+            std::string list;
+            if (!value(list))
+                return std::nullopt;
+            a.entries = splitEntries(list);
+            entriesGiven = true;
+        } else if (arg == "--ot2x") {
+            a.ot2x = true;
+        } else if (arg == "--fed-jan") {
+            a.fedJan = true;
+        } else if (arg == "--json") {
+            a.json = true;
+        } else if (arg == "--save") {
+            a.save = true;
+        } else {
+            problem = "unknown argument " + arg;
+            return std::nullopt;
+        }
+    }
+    if (a.folder.empty()) {
+        problem = "--folder is required";
+        return std::nullopt;
+    }
+    if (!a.userGiven) {
+        problem = "--user is required";
+        return std::nullopt;
+    }
+    if (!entriesGiven || a.entries.size() != 8) {
+        problem = "--entries needs exactly eight items separated by commas";
+        return std::nullopt;
+    }
+    return a;
+}
+
+std::string jsonString(const std::string& text)
+{
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                static const char* hex = "0123456789abcdef";
+                out += "\\u00";
+                out += hex[c >> 4];
+                out += hex[c & 15];
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::vector<std::pair<std::string, std::string>> labels(const Form1Screen& f)
+{
+    std::vector<std::pair<std::string, std::string>> rows{{"Label13", f.Label13}, {"lbTaxes", f.lbTaxes},
+                                                           {"lbDeduct", f.lbDeduct}, {"lbNet", f.lbNet},
+                                                           {"lbOverT", f.lbOverT},   {"lbTips", f.lbTips}};
+    for (size_t i = 0; i < f.lbTaxDed.size(); ++i)
+        rows.emplace_back("lbTaxDed_" + std::to_string(i), f.lbTaxDed[i]);
+    rows.emplace_back("lbSDI", f.lbSDI);
+    rows.emplace_back("lbSUI", f.lbSUI);
+    rows.emplace_back("lbCafe", f.lbCafe);
+    rows.emplace_back("lbTaxVer", f.lbTaxVer);
+    return rows;
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::string problem;
+    const auto a = parse(args, problem);
+    if (!a) {
+        err << "tallyrin-calc: " << problem << '\n' << kUsage;
+        return 2;
+    }
+    const std::filesystem::path folder(a->folder);
+    const std::filesystem::path useFile = folder / (a->user + ".use");
+    if (!fileExists(useFile)) {
+        err << "tallyrin-calc: the employee file " << useFile.string() << " cannot be opened\n";
+        return 1;
+    }
+
+    StderrOperator op(err);
+    Workspace ws(op, folder);
+    ws.form1.ckFedJan = a->fedJan;
+    ws.startUp();
+    ws.openEmployee(useFile);
+    std::copy(a->entries.begin(), a->entries.end(), ws.form1.txtAmount.begin());
+    ws.form1.opt1x = !a->ot2x;
+    ws.Calcu_late(a->save);
+
+    const auto rows = labels(ws.form1);
+    if (a->json) {
+        out << '{';
+        for (size_t i = 0; i < rows.size(); ++i)
+            out << (i ? "," : "") << jsonString(rows[i].first) << ':' << jsonString(rows[i].second);
+        out << "}\n";
+    } else {
+        for (const auto& [name, text] : rows)
+            out << name << '\t' << text << '\n';
+    }
+    return ws.fileFault() ? 1 : 0;
 }
 
 } // namespace tallyrin
