@@ -94,7 +94,7 @@ void Workspace::Calcu_late(bool closingSave)
         stateScreen.open(m_folder, m_userName);
 
     const PayPeriodEntry entry = readPayPeriodEntry(form1.txtAmount);
-    result = computePayPeriod(entry, form1.opt1x, PayPeriodRecords{profile, federal, state, city, nonCity, ytdGross});
+    result = computePayPeriod(entry, form1.opt1x, PayPeriodRecords{profile, federal, state, city, nonCity, ytdGross()});
 
     const PayPeriodLabels labels = payPeriodLabels(result);
     form1.Label13 = labels.Label13;
@@ -155,6 +155,7 @@ void Workspace::applyTaxInfo()
     for (size_t i = 0; i < profile.DeductLabel.size(); ++i)
         form1.lbTaxTag[5 + i] = profile.DeductLabel[i];
     form1.lbTableNotice = tableNotice(profile);
+    ledger.setBiWeekly(profile.BiWeekly && !profile.Weekly);
     saveProfileStep(m_userName);
 }
 
@@ -180,6 +181,14 @@ void Workspace::loadProfileStep()
         report(fault.message());
     form1.lbTableNotice = tableNotice(profile);
     taxInfo.show(profile);
+}
+
+void Workspace::loadLedgerStep()
+{
+    ledger.setBiWeekly(profile.BiWeekly && !profile.Weekly);
+    const YtdReadResult read = ledger.openEmployee(m_folder, m_userName);
+    if (!read.message.empty())
+        report(read.message);
 }
 
 void Workspace::loadStateStep()
@@ -265,6 +274,7 @@ void Workspace::openEmployee(const fs::path& useFile)
     m_userName = name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string();
 
     loadProfileStep();
+    loadLedgerStep();
     loadFederalTables();
     loadStateStep();
     loadCityStep();
@@ -371,7 +381,8 @@ void Workspace::mnuNew_Click()
     // A blank employee on every screen.
     overtime = OvertimeTracker{};
     Clear_All();
-    ytdGross = Currency{};
+    ledger.setBiWeekly(false);
+    ledger.ClearAll();
     taxInfo.clearAll(profile);
     closeSecondaryScreens();
     state = StateSettings{};

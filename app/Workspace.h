@@ -18,6 +18,7 @@
 #include "state/DialogStateScreen.h"
 #include "state/StateSettings.h"
 #include "text/Currency.h"
+#include "ytd/YtdLedger.h"
 
 #include <filesystem>
 #include <optional>
@@ -81,6 +82,9 @@ public:
     const std::filesystem::path& workingFolder() const { return m_folder; }
     const std::string& userName() const { return m_userName; }
     CalendarDate today() const { return m_clock(); }
+    // The gross-pay total of the year-to-date ledger, the base of the Social Security, SDI and SUI
+    // limits.
+    Currency ytdGross() const { return ledger.ytdGross(); }
     // True once a file could not be read or written (the operator has been told).
     bool fileFault() const { return m_fileFault; }
 
@@ -90,7 +94,7 @@ public:
     StateSettings state;
     CitySettings city;
     NonCitySettings nonCity;
-    Currency ytdGross; // gross-pay total of the year-to-date ledger
+    YtdLedger ledger;
     FederalTables federal;
     PayPeriodResult result;
 
@@ -128,6 +132,7 @@ private:
 
     // The employee's files, each step in the order of its sequence.
     void loadProfileStep();
+    void loadLedgerStep();
     void loadStateStep();
     void loadCityStep();
     void loadNonCityStep();
