@@ -12,8 +12,8 @@ struct Form1Screen
     std::string caption = "QUENVORO SOFTWARE"; // main window title
     std::string txtWeek;                       // period date, at most 10 characters
     std::array<std::string, 8> txtAmount{};
-    bool opt1x = true;                         // "(1X)"; false means "(2X)"
-    bool ckFedJan = false;                     // "Fed Tax Prior to April"
+    bool opt1x = true;     // "(1X)"; false means "(2X)"
+    bool ckFedJan = false; // "Fed Tax Prior to April"
 
     // Result labels.
     std::string Label13, lbTaxes, lbDeduct, lbNet, lbOverT, lbTips;
@@ -22,9 +22,8 @@ struct Form1Screen
 
     // Captions beside the labels; 5-9 follow the profile's deduction labels.
     std::array<std::string, 18> lbTaxTag{
-        "Federal Tax", "Soc Sec", "Medicare", "State Tax", "City Tax", "Credit", "Bond",       "Dues",
-        "Pension",     "Misc.",   "K Plan",   "OverTime",  "GROSS PAY", "NET PAY", "SDI", "SUI", "Cafeteria Plan",
-        "Tips"};
+        "Federal Tax", "Soc Sec", "Medicare", "State Tax", "City Tax", "Credit", "Bond", "Dues",           "Pension",
+        "Misc.",       "K Plan",  "OverTime", "GROSS PAY", "NET PAY",  "SDI",    "SUI",  "Cafeteria Plan", "Tips"};
     std::string lbTaxVer;
     std::string lbTableNotice = "Weekly Tax Tables";
     std::string lbUser = "USER";

@@ -34,8 +34,8 @@ FolderPreparation prepareWorkingFolder(const fs::path& folder, const fs::path& d
             result.copied.push_back(name);
         } else if (ec && ec != std::errc::file_exists) {
             result.ok = false;
-            result.message += "The file " + name + " could not be copied into " + folder.string() + ": " +
-                              ec.message() + ".\n";
+            result.message +=
+                "The file " + name + " could not be copied into " + folder.string() + ": " + ec.message() + ".\n";
         }
     }
     return result;
@@ -57,9 +57,6 @@ fs::path findDataDir(const fs::path& programFolder)
 #endif
 }
 
-fs::path defaultWorkingFolder(const fs::path& home)
-{
-    return home / "Tallyrin2009";
-}
+fs::path defaultWorkingFolder(const fs::path& home) { return home / "Tallyrin2009"; }
 
 } // namespace tallyrin

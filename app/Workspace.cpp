@@ -32,10 +32,7 @@ Workspace::Workspace(Operator& op, fs::path workingFolder, Clock clock)
     stateScreen.setLinks(m_stateLinks);
 }
 
-fs::path Workspace::fileFor(const std::string& extension) const
-{
-    return m_folder / (m_userName + extension);
-}
+fs::path Workspace::fileFor(const std::string& extension) const { return m_folder / (m_userName + extension); }
 
 void Workspace::report(const std::string& message)
 {
@@ -73,10 +70,7 @@ bool Workspace::loadFederalTables()
     return true;
 }
 
-void Workspace::clearFederalTables()
-{
-    tallyrin::clearFederalTables(federal);
-}
+void Workspace::clearFederalTables() { tallyrin::clearFederalTables(federal); }
 
 void Workspace::Calcu_late(bool closingSave)
 {
@@ -122,10 +116,7 @@ void Workspace::Calcu_late(bool closingSave)
         stateScreen.close();
 }
 
-void Workspace::cmdCal_Click()
-{
-    Calcu_late(true);
-}
+void Workspace::cmdCal_Click() { Calcu_late(true); }
 
 void Workspace::Clear_All()
 {
@@ -299,11 +290,12 @@ void Workspace::showTitle(const std::string& title)
 
 std::optional<std::string> Workspace::refusedUserName(const std::string& name)
 {
-    const bool bad = name == "." || name == ".." || name.find('/') != std::string::npos ||
-                     name.find('\0') != std::string::npos;
+    const bool bad =
+        name == "." || name == ".." || name.find('/') != std::string::npos || name.find('\0') != std::string::npos;
     if (!bad)
         return std::nullopt;
-    return "The name \"" + name + "\" cannot be used for an employee.\r\n"
+    return "The name \"" + name +
+           "\" cannot be used for an employee.\r\n"
            "A name may not hold \"/\" and may not be \".\" or \"..\".";
 }
 
@@ -321,10 +313,7 @@ void Workspace::closeSecondaryScreens()
     m_windows->closeSecondaryScreens();
 }
 
-void Workspace::mnuSave_Click()
-{
-    showSaveUser();
-}
+void Workspace::mnuSave_Click() { showSaveUser(); }
 
 void Workspace::cmdSaveUser_Click()
 {
@@ -341,10 +330,7 @@ void Workspace::cmdSaveUser_Click()
     closeSecondaryScreens();
 }
 
-void Workspace::cmdEnd_Click()
-{
-    closeSecondaryScreens();
-}
+void Workspace::cmdEnd_Click() { closeSecondaryScreens(); }
 
 void Workspace::cmdQuit_Click()
 {
@@ -426,10 +412,7 @@ void Workspace::StateLinks::reloadProfile()
         m_ws.report(fault.message());
 }
 
-bool Workspace::StateLinks::saveCompanionFiles(const std::string& userName)
-{
-    return m_ws.saveProfileStep(userName);
-}
+bool Workspace::StateLinks::saveCompanionFiles(const std::string& userName) { return m_ws.saveProfileStep(userName); }
 
 bool Workspace::StateLinks::saveLocalSettings(const std::string& userName)
 {

@@ -57,7 +57,7 @@ public:
     void setWindows(ShellWindows& windows) { m_windows = &windows; }
     void mnuNew_Click();
     void mnuOpen_Click();
-    void mnuSave_Click();       // the save screen, modal
+    void mnuSave_Click(); // the save screen, modal
     // Asks to save the user's settings; the caller then ends the program.
     void mnuExitItem_Click();
     // Opens an employee from its ".use" file: that file's folder becomes the working folder and

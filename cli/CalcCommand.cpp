@@ -125,11 +125,21 @@ std::string jsonString(const std::string& text)
     std::string out = "\"";
     for (unsigned char c : text) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 static const char* hex = "0123456789abcdef";
@@ -146,9 +156,9 @@ std::string jsonString(const std::string& text)
 
 std::vector<std::pair<std::string, std::string>> labels(const Form1Screen& f)
 {
-    std::vector<std::pair<std::string, std::string>> rows{{"Label13", f.Label13}, {"lbTaxes", f.lbTaxes},
-                                                           {"lbDeduct", f.lbDeduct}, {"lbNet", f.lbNet},
-                                                           {"lbOverT", f.lbOverT},   {"lbTips", f.lbTips}};
+    std::vector<std::pair<std::string, std::string>> rows{{"Label13", f.Label13},   {"lbTaxes", f.lbTaxes},
+                                                          {"lbDeduct", f.lbDeduct}, {"lbNet", f.lbNet},
+                                                          {"lbOverT", f.lbOverT},   {"lbTips", f.lbTips}};
     for (size_t i = 0; i < f.lbTaxDed.size(); ++i)
         rows.emplace_back("lbTaxDed_" + std::to_string(i), f.lbTaxDed[i]);
     rows.emplace_back("lbSDI", f.lbSDI);

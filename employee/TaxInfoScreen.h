@@ -17,7 +17,7 @@ struct TaxInfoScreen
     bool ckKpPer = true, ckKpFix = false;
     bool ckCafeState = false, ckSelfEmp = false, ckNonCity = false, ckFedExemp = false, ckSSMediExemp = false;
     bool optWeek = true, optBiWeek = false;
-    std::array<std::string, 5> txtTax{"CrUnion", "Bond", "Dues", "Pension", "Misc."}; // txtTax5 .. txtTax9
+    std::array<std::string, 5> txtTax{"Credit", "Bond", "Dues", "Pension", "Misc."}; // txtTax5 .. txtTax9, design texts
     std::string txtName, txtAddress, txtStateCityZip, txtSSnum;
 
     // Form_Load: normalises the profile in memory, fills the controls from it (then the caller applies).

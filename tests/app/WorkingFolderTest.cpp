@@ -1,9 +1,9 @@
 #include "app/WorkingFolder.h"
+
 #include "support/TempFolder.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace tallyrin {
@@ -17,10 +17,7 @@ std::string contents(const std::filesystem::path& p)
     return s.str();
 }
 
-void write(const std::filesystem::path& p, const std::string& text)
-{
-    std::ofstream(p, std::ios::binary) << text;
-}
+void write(const std::filesystem::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
 
 TEST(WorkingFolderTest, FirstStartCreatesFolderAndCopiesTables)
 {

@@ -1,0 +1,360 @@
+#include "app/Workspace.h"
+
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+namespace tallyrin {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contents(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Every file of a folder with its bytes, to prove that nothing was written.
+std::map<std::string, std::string> snapshot(const fs::path& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        files[entry.path().filename().string()] = contents(entry.path());
+    return files;
+}
+
+// The save screen as the operator uses it: each showing runs the next scripted action.
+class ScriptedWindows : public ShellWindows
+{
+public:
+    std::deque<std::function<void()>> saveScreenActions;
+    int secondaryClosed = 0;
+    bool ended = false;
+
+    void showSaveUser() override
+    {
+        if (saveScreenActions.empty())
+            throw std::logic_error("save screen shown without a scripted action");
+        auto act = saveScreenActions.front();
+        saveScreenActions.pop_front();
+        act();
+    }
+    void closeSecondaryScreens() override { ++secondaryClosed; }
+    void endApplication() override { ended = true; }
+};
+
+class WorkspaceTest : public ::testing::Test
+{
+protected:
+    WorkspaceTest()
+    {
+        for (const char* name : {"Federal09.dtt", "Federal09_jan.dtt"})
+            fs::copy_file(fs::path(SHIPPED_DATA_DIR) / name, tmp / name);
+        ws.setWindows(windows);
+    }
+
+    void pressSave(const std::string& name)
+    {
+        windows.saveScreenActions.push_back([this, name] {
+            ws.txtSaveUser = name;
+            ws.cmdSaveUser_Click();
+        });
+    }
+    void pressNo()
+    {
+        windows.saveScreenActions.push_back([this] { ws.cmdEnd_Click(); });
+    }
+
+    // A saved employee "Smith": rate 10, bi-weekly, married, state file with a flag set.
+    void makeSmith()
+    {
+        dialogs.yesNoAnswers.push_back(false);
+        dialogs.inputAnswers.push_back("Smith");
+        ws.mnuNew_Click();
+        ws.showTaxInfo();
+        ws.taxInfo.txtHourRate = "10";
+        ws.taxInfo.cboStatus = "Married";
+        ws.taxInfo.optWeek = false;
+        ws.taxInfo.optBiWeek = true;
+        ws.taxInfo.txtTax[0] = "Credit U";
+        ws.taxInfo_cmdOk();
+    }
+
+    TempFolder tmp;
+    ScriptedDialogs dialogs;
+    ScriptedWindows windows;
+    Workspace ws{dialogs, tmp.path(), [] { return CalendarDate{2009, 12, 31}; }};
+};
+
+TEST_F(WorkspaceTest, StartUpShowsDateVersionAndDesignCaptions)
+{
+    ws.startUp();
+    EXPECT_EQ(ws.form1.caption, "QUENVORO SOFTWARE");
+    EXPECT_EQ(ws.form1.txtWeek, "12/31/2009");
+    EXPECT_EQ(ws.form1.lbTaxVer, "2009 Federal Tables (rev. April 2009)");
+    EXPECT_EQ(ws.form1.lbTaxTag[5], "Credit");
+    EXPECT_EQ(ws.form1.lbUser, "USER");
+    EXPECT_EQ(ws.form1.lbNet, "");
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(WorkspaceTest, MissingTableFileWarnsWithTheWorkingFolder)
+{
+    fs::remove(tmp / "Federal09_jan.dtt");
+    ws.form1.ckFedJan = true;
+    ws.startUp();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(dialogs.messages()[0].find("   Operation Failed ! ! !\r\nSave and Open, Only in Folder\r\n" +
+                                         tmp.path().string() + "\r\n"),
+              std::string::npos);
+    EXPECT_EQ(dialogs.log[0].icon, Icon::Exclamation);
+    EXPECT_TRUE(ws.fileFault());
+}
+
+TEST_F(WorkspaceTest, CalculationShowsLabelsBlanksZeroEntriesAndSavesUnderTheEmptyName)
+{
+    ws.startUp();
+    ws.form1.txtAmount = {"40", "", "2", "", "", "", "", ""};
+    ws.form1.opt1x = false;
+    ws.cmdCal_Click();
+
+    EXPECT_EQ(ws.form1.lbOverT, "$30.00");  // 2 O.T. hours at 2X the default rate 7.50
+    EXPECT_EQ(ws.form1.Label13, "$330.00"); // 40 x 7.50 + 30.00
+    EXPECT_EQ(ws.form1.txtAmount[0], "40");
+    EXPECT_EQ(ws.form1.txtAmount[1], ""); // "0" while computing, blank afterwards
+    for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".sta", ".cti", ".nci"})
+        EXPECT_TRUE(fs::exists(tmp / ext)) << ext;
+    EXPECT_EQ(ws.federal.WeeklySingle[1].Rate, 0.f); // tables emptied after the calculation
+}
+
+TEST_F(WorkspaceTest, ClearBlanksEntriesAndLabelsAndResetsTheDate)
+{
+    ws.startUp();
+    ws.form1.txtAmount[0] = "40";
+    ws.cmdCal_Click();
+    ws.form1.txtWeek = "01/01/2009";
+    ws.Clear_All();
+    EXPECT_EQ(ws.form1.txtAmount[0], "");
+    EXPECT_EQ(ws.form1.Label13, "");
+    EXPECT_EQ(ws.form1.lbTaxDed[0], "");
+    EXPECT_EQ(ws.form1.txtWeek, "12/31/2009");
+    EXPECT_EQ(ws.result.GrossPay, 0.f);
+}
+
+TEST_F(WorkspaceTest, NewThenCalculationWritesTheFullFileSet)
+{
+    ws.startUp();
+    dialogs.yesNoAnswers.push_back(false);
+    dialogs.inputAnswers.push_back("Smith");
+    ws.mnuNew_Click();
+
+    EXPECT_EQ(ws.userName(), "Smith");
+    EXPECT_EQ(ws.form1.lbUser, "Smith");
+    for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".sta", ".cti", ".nci"})
+        EXPECT_TRUE(fs::exists(tmp / ("Smith" + std::string(ext)))) << ext;
+    EXPECT_EQ(dialogs.log[0].text, "........SAVE PREVIOUS USER?");
+    EXPECT_EQ(dialogs.log[0].title, "Save?");
+    EXPECT_EQ(dialogs.log[1].title, "File New");
+    EXPECT_EQ(dialogs.log[1].text, "Enter new user:");
+    // The city settings of a new employee are the New York preset: row 1 of the written file.
+    EXPECT_NE(contents(tmp / "Smith.cti").find("308,5.85,.0265,308,5.85,.0265\r\n"), std::string::npos);
+}
+
+TEST_F(WorkspaceTest, NewWithAnExistingNameChangesNothingAndWritesNothing)
+{
+    ws.startUp();
+    makeSmith();
+    dialogs.yesNoAnswers.push_back(false);
+    dialogs.inputAnswers.push_back("Jones");
+    ws.mnuNew_Click();
+    ws.showTaxInfo();
+    ws.taxInfo.txtHourRate = "22";
+    ws.taxInfo_cmdOk();
+    const auto before = snapshot(tmp.path());
+    const EmployeeProfile jones = ws.profile;
+
+    dialogs.yesNoAnswers.push_back(false);
+    dialogs.inputAnswers.push_back("Smith");
+    ws.mnuNew_Click();
+
+    EXPECT_EQ(dialogs.messages().back(), "........Smith already exists. Use Open");
+    EXPECT_EQ(ws.userName(), "Jones");
+    EXPECT_EQ(ws.form1.caption, "Jones");
+    EXPECT_EQ(ws.profile.HourRate, jones.HourRate);
+    EXPECT_EQ(snapshot(tmp.path()), before);
+    // A later calculation saves Jones, never over Smith.
+    ws.cmdCal_Click();
+    EXPECT_EQ(contents(tmp / "Smith.use"), before.at("Smith.use"));
+}
+
+TEST_F(WorkspaceTest, CancelInTheNameBoxEndsNewWithNothingChanged)
+{
+    ws.startUp();
+    makeSmith();
+    const auto before = snapshot(tmp.path());
+    dialogs.yesNoAnswers.push_back(false);
+    dialogs.inputAnswers.push_back(std::nullopt);
+    ws.mnuNew_Click();
+    EXPECT_EQ(ws.userName(), "Smith");
+    EXPECT_EQ(ws.profile.HourRate, 10.f);
+    EXPECT_EQ(snapshot(tmp.path()), before);
+}
+
+TEST_F(WorkspaceTest, NamesThatLeaveTheWorkingFolderAreRefusedBeforeAnythingIsWritten)
+{
+    ws.startUp();
+    for (const std::string bad : {"../evil", "a/b", ".", ".."}) {
+        SCOPED_TRACE(bad);
+        const auto before = snapshot(tmp.path());
+        dialogs.yesNoAnswers.push_back(false);
+        dialogs.inputAnswers.push_back(bad);
+        ws.mnuNew_Click();
+        EXPECT_EQ(snapshot(tmp.path()), before);
+        EXPECT_NE(dialogs.messages().back().find("cannot be used"), std::string::npos);
+        EXPECT_EQ(ws.userName(), "");
+
+        ws.txtSaveUser = bad;
+        ws.cmdSaveUser_Click();
+        EXPECT_EQ(snapshot(tmp.path()), before);
+    }
+    EXPECT_FALSE(fs::exists(tmp.path().parent_path() / "evil.use"));
+}
+
+TEST_F(WorkspaceTest, ProfileSavedAndOpenedAgainFromAnotherFolder)
+{
+    ws.startUp();
+    makeSmith();
+    TempFolder other;
+    for (const auto& entry : fs::directory_iterator(tmp.path()))
+        fs::copy_file(entry.path(), other / entry.path().filename().string());
+
+    ScriptedDialogs dialogs2;
+    Workspace ws2(dialogs2, tmp.path(), [] { return CalendarDate{2009, 12, 31}; });
+    ScriptedWindows windows2;
+    ws2.setWindows(windows2);
+    windows2.saveScreenActions.push_back([&] { ws2.cmdEnd_Click(); });
+    dialogs2.fileAnswers.push_back((other / "Smith.use").string());
+    ws2.startUp();
+    ws2.mnuOpen_Click();
+
+    EXPECT_EQ(ws2.workingFolder(), other.path());
+    EXPECT_EQ(ws2.userName(), "Smith");
+    EXPECT_EQ(ws2.form1.caption, "  User:  Smith");
+    EXPECT_EQ(ws2.txtSaveUser, "Smith");
+    EXPECT_EQ(ws2.profile.HourRate, 10.f);
+    EXPECT_EQ(ws2.profile.FedStatus, "Married");
+    EXPECT_TRUE(ws2.profile.BiWeekly);
+    EXPECT_EQ(ws2.form1.lbTaxTag[5], "Credit U");
+    EXPECT_EQ(ws2.form1.lbTableNotice, "Bi-Weekly Tax Tables");
+    EXPECT_EQ(ws2.form1.txtWeek, "12/31/2009");
+    EXPECT_EQ(dialogs2.log.back().text, "Saved Files (*.use)|*.use");
+
+    // Its saves go to the folder it came from.
+    ws2.showTaxInfo();
+    ws2.taxInfo.txtHourRate = "11";
+    ws2.taxInfo_cmdOk();
+    ws2.cmdCal_Click();
+    EXPECT_NE(contents(other / "Smith.use").find("11,0,0\r\n"), std::string::npos);
+    EXPECT_NE(contents(other / "Smith.use"), contents(tmp / "Smith.use"));
+}
+
+TEST_F(WorkspaceTest, CancelledFileChooserKeepsTheOpenEmployee)
+{
+    ws.startUp();
+    makeSmith();
+    pressNo();
+    dialogs.fileAnswers.push_back(std::nullopt);
+    ws.mnuOpen_Click();
+    EXPECT_EQ(ws.userName(), "Smith");
+    EXPECT_EQ(ws.profile.HourRate, 10.f);
+}
+
+TEST_F(WorkspaceTest, SaveUnderAnotherNameCopiesAndLeavesTheOldFiles)
+{
+    ws.startUp();
+    makeSmith();
+    const auto before = snapshot(tmp.path());
+    pressSave("Smith2");
+    ws.mnuSave_Click();
+
+    for (const auto& [name, bytes] : before)
+        EXPECT_EQ(contents(tmp / name), bytes) << name;
+    for (const char* ext : {".use", ".and", ".cfe", ".ovb", ".sta", ".cti", ".nci"})
+        EXPECT_EQ(contents(tmp / ("Smith2" + std::string(ext))), before.at("Smith" + std::string(ext))) << ext;
+    EXPECT_EQ(ws.form1.caption, "Smith2");
+    EXPECT_EQ(ws.form1.lbUser, "Smith2");
+    EXPECT_GT(windows.secondaryClosed, 0);
+}
+
+TEST_F(WorkspaceTest, NoDuringExitWritesNothing)
+{
+    ws.startUp();
+    makeSmith();
+    ws.showTaxInfo();
+    ws.taxInfo.txtHourRate = "99"; // typed but never applied
+    const auto before = snapshot(tmp.path());
+    dialogs.yesNoAnswers.push_back(true);
+    pressNo();
+    ws.mnuExitItem_Click();
+    EXPECT_EQ(dialogs.log[dialogs.log.size() - 1].text, "     SAVE USER'S SETTINGS?");
+    EXPECT_TRUE(ws.quitRequested());
+    EXPECT_EQ(snapshot(tmp.path()), before);
+}
+
+TEST_F(WorkspaceTest, QuitOnTheSaveScreenEndsWithoutSaving)
+{
+    ws.startUp();
+    makeSmith();
+    const auto before = snapshot(tmp.path());
+    windows.saveScreenActions.push_back([this] { ws.cmdQuit_Click(); });
+    ws.mnuOpen_Click(); // the save screen comes first; Quit ends there
+    EXPECT_TRUE(windows.ended);
+    EXPECT_TRUE(dialogs.fileAnswers.empty());
+    EXPECT_EQ(snapshot(tmp.path()), before);
+}
+
+TEST_F(WorkspaceTest, OpenWithoutStateFileKeepsStateValuesFromMemory)
+{
+    ws.startUp();
+    makeSmith();
+    ws.profile.StateStatus = "Married";
+    ws.profile.StateExemptions = 3;
+    ws.profile.FedAddl = 12.5f;
+    ws.state.Ariz = 1; // kept only in the state file
+    fs::remove(tmp / "Smith.sta");
+
+    pressNo();
+    dialogs.fileAnswers.push_back((tmp / "Smith.use").string());
+    ws.mnuOpen_Click();
+
+    EXPECT_EQ(ws.profile.StateStatus, "Married");
+    EXPECT_EQ(ws.profile.StateExemptions, 3);
+    EXPECT_EQ(ws.profile.FedAddl, 12.5f);
+    EXPECT_EQ(ws.state.Ariz, 1);
+}
+
+TEST_F(WorkspaceTest, CorruptStateFileIsReportedAndOpenGoesOn)
+{
+    ws.startUp();
+    makeSmith();
+    std::ofstream(tmp / "Smith.sta", std::ios::binary) << "0,0,.04\r\n";
+    pressNo();
+    dialogs.fileAnswers.push_back((tmp / "Smith.use").string());
+    ws.mnuOpen_Click();
+    bool corrupt = false;
+    for (const auto& m : dialogs.messages())
+        corrupt |= m == "You have corupted a file.\r\nFind file,\r\nSmith.sta\r\nand delete it.";
+    EXPECT_TRUE(corrupt);
+    EXPECT_EQ(ws.form1.caption, "  User:  Smith");
+}
+
+} // namespace
+} // namespace tallyrin
