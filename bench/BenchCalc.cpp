@@ -1,9 +1,14 @@
-// Timing of the pay-period calculation. Part one: the engine alone, computing one period from
-// records already in memory (tables read once, outside the timed loop).
+// Timing of the pay-period calculation: the engine alone, computing one period from records
+// already in memory (tables read once, outside the timed loop); and the whole cycle an operator
+// goes through: open an employee from its files, calculate, save every file.
+#include "app/Operator.h"
+#include "app/Workspace.h"
 #include "engine/FederalTableFile.h"
 #include "engine/PayCalculation.h"
 
 #include <benchmark/benchmark.h>
+#include <filesystem>
+#include <random>
 
 namespace {
 
@@ -45,7 +50,48 @@ void BM_ComputePayPeriod(benchmark::State& run)
 }
 BENCHMARK(BM_ComputePayPeriod);
 
-// Part two, the whole open-calculate-save cycle through the workspace, goes here.
+// Nobody answers: every message is dropped, every question answered No.
+class SilentOperator : public Operator
+{
+public:
+    void message(const std::string&, Icon, const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    std::optional<std::string> inputText(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> chooseOpenFile(const std::string&) override { return std::nullopt; }
+    bool choosePrinter() override { return false; }
+};
+
+void BM_OpenCalculateSave(benchmark::State& run)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / ("tallyrin-bench-" + std::to_string(std::random_device{}()));
+    fs::create_directories(folder);
+    for (const char* name : {"Federal09.dtt", "Federal09_jan.dtt"})
+        fs::copy_file(fs::path(SHIPPED_DATA_DIR) / name, folder / name, fs::copy_options::overwrite_existing);
+
+    SilentOperator op;
+    {
+        // One employee with every file written once, as New does.
+        Workspace ws(op, folder);
+        ws.startUp();
+        ws.txtSaveUser = "Bench";
+        ws.cmdSaveUser_Click();
+        ws.showTaxInfo();
+        ws.taxInfo.txtHourRate = "18.25";
+        ws.taxInfo.cboStatus = "Married";
+        ws.taxInfo.txtPension = "3";
+        ws.taxInfo_cmdOk();
+    }
+    for (auto _ : run) {
+        Workspace ws(op, folder);
+        ws.openEmployee(folder / "Bench.use");
+        ws.form1.txtAmount = {"40", "4", "2", "3.5", "8", "", "125.50", "10"};
+        ws.cmdCal_Click();
+        benchmark::DoNotOptimize(ws.form1.lbNet);
+    }
+    fs::remove_all(folder);
+}
+BENCHMARK(BM_OpenCalculateSave)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
