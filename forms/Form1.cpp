@@ -1,0 +1,450 @@
+#include "forms/Form1.h"
+
+#include "app/Workspace.h"
+#include "forms/frmTaxInfo.h"
+#include "platform/NumericKeyFilter.h"
+#include "platform/QtText.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace tallyrin {
+
+namespace {
+
+struct EntryRow
+{
+    const char* caption;
+    const char* hint;
+};
+
+// txtAmount 0..7: the caption beside each box and its tool tip.
+constexpr std::array<EntryRow, 8> entryRows{{
+    {"STRAIGHT TIME HOURS 1", "Pay rate 1"},
+    {"STRAIGHT TIME HOURS 2", "Pay rate 2"},
+    {"O.T.", nullptr},
+    {"O.T. TIME AND 1/2 (1.5X)", nullptr},
+    {"HOLIDAY IN HOURS", nullptr},
+    {"VACATION - SICK, IN HOURS", nullptr},
+    {"PAY IN DOLLAR AMOUNT", "Use Dollar amount"},
+    {"TIPS (Hours)", "Use Dollar amount"},
+}};
+
+QString indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
+
+QFont scaled(QFont font, double factor, bool bold)
+{
+    font.setPointSizeF(font.pointSizeF() * factor);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+Form1::Form1(Workspace& ws, QWidget* parent)
+    : QMainWindow(parent)
+    , m_ws(ws)
+{
+    setObjectName(QStringLiteral("Form1"));
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+
+    // Top strip: the employee and the period date.
+    auto* top = new QHBoxLayout;
+    m_lbUser = new QLabel(QStringLiteral("USER"), central);
+    m_lbUser->setObjectName(QStringLiteral("lbUser"));
+    m_lbUser->setFont(scaled(font(), 1.25, true));
+    m_txtWeek = new QLineEdit(central);
+    m_txtWeek->setObjectName(QStringLiteral("txtWeek"));
+    m_txtWeek->setMaxLength(10);
+    m_txtWeek->setToolTip(QStringLiteral("Click for Date change"));
+    m_txtWeek->setAlignment(Qt::AlignCenter);
+    m_txtWeek->setFixedWidth(m_txtWeek->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
+    top->addWidget(m_lbUser, 1);
+    top->addWidget(m_txtWeek);
+    outer->addLayout(top);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(buildEntries(), 0);
+    body->addWidget(buildResults(), 1);
+    outer->addLayout(body, 1);
+
+    // Bottom strip: which tables are in use.
+    auto* bottom = new QHBoxLayout;
+    m_lbTableNotice = new QLabel(central);
+    m_lbTableNotice->setObjectName(QStringLiteral("lbTableNotice"));
+    m_lbTaxVer = new QLabel(central);
+    m_lbTaxVer->setObjectName(QStringLiteral("lbTaxVer"));
+    m_lbTaxVer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bottom->addWidget(m_lbTableNotice);
+    bottom->addStretch(1);
+    bottom->addWidget(m_lbTaxVer);
+    outer->addLayout(bottom);
+
+    setCentralWidget(central);
+    buildMenus();
+
+    // Keyboard first: the eight entries, then ADD and CLEAR, then the rest.
+    QWidget* previous = m_txtAmount[0];
+    auto chain = [&previous](QWidget* next) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (int i = 1; i < 8; ++i)
+        chain(m_txtAmount[i]);
+    chain(m_cmdCal);
+    chain(m_cmdClear);
+    chain(m_opt1x);
+    chain(m_opt2x);
+    chain(m_ckFedJan);
+    chain(m_txtWeek);
+    m_txtAmount[0]->setFocus();
+
+    connect(m_txtWeek, &QLineEdit::textEdited, this, [this](const QString& text) { m_ws.form1.setWeek(toStd(text)); });
+    connect(m_opt1x, &QRadioButton::toggled, this, [this] {
+        if (!m_showing)
+            m_ws.form1.opt1x = m_opt1x->isChecked();
+    });
+    connect(m_ckFedJan, &QCheckBox::toggled, this, [this](bool checked) {
+        if (!m_showing)
+            m_ws.form1.ckFedJan = checked;
+    });
+    connect(m_cmdCal, &QPushButton::clicked, this, &Form1::cmdCal_Click);
+    connect(m_cmdClear, &QPushButton::clicked, this, &Form1::cmdClear_Click);
+
+    showScreen();
+}
+
+QWidget* Form1::buildEntries()
+{
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    auto* box = new QGroupBox(panel);
+    box->setObjectName(QStringLiteral("frameEntries"));
+    auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(8);
+    for (int i = 0; i < 8; ++i) {
+        auto* edit = new QLineEdit(box);
+        edit->setObjectName(indexed("txtAmount", i));
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 16);
+        if (entryRows[i].hint)
+            edit->setToolTip(QString::fromLatin1(entryRows[i].hint));
+        makeNumericBox(edit);
+        edit->installEventFilter(this); // Enter, Up and Down move between the entries
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, i](const QString& text) { m_ws.form1.txtAmount[static_cast<size_t>(i)] = toStd(text); });
+        m_txtAmount[static_cast<size_t>(i)] = edit;
+
+        auto* caption = new QLabel(QString::fromLatin1(entryRows[i].caption), box);
+        caption->setObjectName(indexed("lbEntry", i));
+        caption->setBuddy(edit);
+        grid->addWidget(caption, i, 0);
+        grid->addWidget(edit, i, 2);
+    }
+    // O.T. at 1X or 2X: the two options sit on the O.T. row.
+    m_opt1x = new QRadioButton(QStringLiteral("(1X)"), box);
+    m_opt1x->setObjectName(QStringLiteral("opt1x"));
+    m_opt2x = new QRadioButton(QStringLiteral("(2X)"), box);
+    m_opt2x->setObjectName(QStringLiteral("opt2x"));
+    auto* otGroup = new QButtonGroup(box);
+    otGroup->addButton(m_opt1x);
+    otGroup->addButton(m_opt2x);
+    auto* options = new QHBoxLayout;
+    options->addWidget(m_opt1x);
+    options->addWidget(m_opt2x);
+    options->addStretch(1);
+    grid->addLayout(options, 2, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnMinimumWidth(1, 12);
+    column->addWidget(box);
+
+    m_ckFedJan = new QCheckBox(QStringLiteral("Fed Tax Prior to April"), panel);
+    m_ckFedJan->setObjectName(QStringLiteral("ckFedJan"));
+    column->addWidget(m_ckFedJan);
+
+    // ADD and CLEAR, large: they are pressed once per period.
+    auto* commands = new QHBoxLayout;
+    m_cmdCal = new QPushButton(QStringLiteral("ADD"), panel);
+    m_cmdCal->setObjectName(QStringLiteral("cmdCal"));
+    m_cmdClear = new QPushButton(QStringLiteral("CLEAR"), panel);
+    m_cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    for (auto* button : {m_cmdCal, m_cmdClear}) {
+        button->setFont(scaled(button->font(), 1.3, true));
+        button->setMinimumHeight(44);
+        button->setAutoDefault(true); // Enter presses the focused button
+        commands->addWidget(button);
+    }
+    column->addLayout(commands);
+
+    // Buttons of the screens still to come.
+    auto* others = new QHBoxLayout;
+    const std::array<std::pair<const char*, const char*>, 3> later{
+        {{"cmdOT", "OT %"}, {"cmdYear", "Year to Date"}, {"Command1", "Vacation"}}};
+    for (const auto& [name, caption] : later) {
+        auto* button = new QPushButton(QString::fromLatin1(caption), panel);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setEnabled(false);
+        others->addWidget(button);
+    }
+    column->addLayout(others);
+    column->addStretch(1);
+    return panel;
+}
+
+QLabel* Form1::resultLabel(const QString& name)
+{
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("$0,000,000.00")) + 16);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QWidget* Form1::buildResults()
+{
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    for (size_t k = 0; k < m_lbTaxTag.size(); ++k) {
+        m_lbTaxTag[k] = new QLabel(panel);
+        m_lbTaxTag[k]->setObjectName(indexed("lbTaxTag", static_cast<int>(k)));
+    }
+    for (size_t i = 0; i < m_lbTaxDed.size(); ++i)
+        m_lbTaxDed[i] = resultLabel(indexed("lbTaxDed", static_cast<int>(i)));
+    m_lbSDI = resultLabel(QStringLiteral("lbSDI"));
+    m_lbSUI = resultLabel(QStringLiteral("lbSUI"));
+    m_lbCafe = resultLabel(QStringLiteral("lbCafe"));
+    m_Label13 = resultLabel(QStringLiteral("Label13"));
+    m_lbTaxes = resultLabel(QStringLiteral("lbTaxes"));
+    m_lbDeduct = resultLabel(QStringLiteral("lbDeduct"));
+    m_lbNet = resultLabel(QStringLiteral("lbNet"));
+    m_lbOverT = resultLabel(QStringLiteral("lbOverT"));
+    m_lbTips = resultLabel(QStringLiteral("lbTips"));
+
+    auto group = [&](const QString& name, const std::vector<std::pair<QLabel*, QLabel*>>& rows) {
+        auto* box = new QGroupBox(panel);
+        box->setObjectName(name);
+        auto* grid = new QGridLayout(box);
+        grid->setColumnStretch(0, 1);
+        int row = 0;
+        for (const auto& [caption, value] : rows) {
+            grid->addWidget(caption, row, 0);
+            grid->addWidget(value, row, 1);
+            ++row;
+        }
+        return box;
+    };
+
+    // Taxes and deductions side by side, the totals below them.
+    auto* pair = new QHBoxLayout;
+    pair->addWidget(group(QStringLiteral("frameTaxes"), {{m_lbTaxTag[0], m_lbTaxDed[0]},
+                                                         {m_lbTaxTag[1], m_lbTaxDed[1]},
+                                                         {m_lbTaxTag[2], m_lbTaxDed[2]},
+                                                         {m_lbTaxTag[3], m_lbTaxDed[3]},
+                                                         {m_lbTaxTag[4], m_lbTaxDed[4]},
+                                                         {m_lbTaxTag[14], m_lbSDI},
+                                                         {m_lbTaxTag[15], m_lbSUI}}));
+    pair->addWidget(group(QStringLiteral("frameDeductions"), {{m_lbTaxTag[5], m_lbTaxDed[5]},
+                                                              {m_lbTaxTag[6], m_lbTaxDed[6]},
+                                                              {m_lbTaxTag[7], m_lbTaxDed[7]},
+                                                              {m_lbTaxTag[8], m_lbTaxDed[8]},
+                                                              {m_lbTaxTag[9], m_lbTaxDed[9]},
+                                                              {m_lbTaxTag[10], m_lbTaxDed[10]},
+                                                              {m_lbTaxTag[16], m_lbCafe}}));
+    column->addLayout(pair);
+
+    auto* taxesCaption = new QLabel(QStringLiteral("TAXES"), panel);
+    taxesCaption->setObjectName(QStringLiteral("lbTaxesTag"));
+    auto* deductCaption = new QLabel(QStringLiteral("DEDUCTIONS"), panel);
+    deductCaption->setObjectName(QStringLiteral("lbDeductTag"));
+    auto* totals = group(QStringLiteral("frameTotals"), {{m_lbTaxTag[11], m_lbOverT},
+                                                         {m_lbTaxTag[17], m_lbTips},
+                                                         {m_lbTaxTag[12], m_Label13},
+                                                         {taxesCaption, m_lbTaxes},
+                                                         {deductCaption, m_lbDeduct},
+                                                         {m_lbTaxTag[13], m_lbNet}});
+    // Gross and net stand out.
+    for (QLabel* label : {m_lbTaxTag[12], m_Label13, m_lbTaxTag[13], m_lbNet})
+        label->setFont(scaled(label->font(), 1.2, true));
+    column->addWidget(totals);
+    column->addStretch(1);
+    return panel;
+}
+
+QAction* Form1::addMenuItem(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(false); // enabled below once its screen exists
+    return action;
+}
+
+void Form1::buildMenus()
+{
+    auto menu = [this](const char* name, const QString& title) {
+        QMenu* m = menuBar()->addMenu(title);
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+
+    QMenu* file = menu("mnuFileMenu", QStringLiteral("File"));
+    addMenuItem(file, "mnuNew", QStringLiteral("&New"));
+    addMenuItem(file, "mnuOpen", QStringLiteral("&Open"));
+    addMenuItem(file, "mnuSave", QStringLiteral("&Save"));
+    file->addSeparator();
+    addMenuItem(file, "mnuChecks", QStringLiteral("C&hecks"));
+    addMenuItem(file, "mnuPrintSheetItem", QStringLiteral("Print Sheet"));
+    addMenuItem(file, "mnuPrintItem", QStringLiteral("&Print Image"));
+    file->addSeparator();
+    QAction* clear = addMenuItem(file, "mnuClearIitem", QStringLiteral("&Clear"));
+    file->addSeparator();
+    QAction* exit = addMenuItem(file, "mnuExitItem", QStringLiteral("E&xit"));
+
+    QMenu* forms = menu("mnuFormsMenu", QStringLiteral("Forms"));
+    addMenuItem(forms, "mnuVac", QStringLiteral("&Vacation"));
+    addMenuItem(forms, "mnuOtItem", QStringLiteral("OT %"));
+    addMenuItem(forms, "mnuYear", QStringLiteral("&Year to Date"));
+
+    QMenu* options = menu("mnuOptionsMenu", QStringLiteral("Options"));
+    addMenuItem(options, "mnuHeader", QStringLiteral("H&eader"));
+    QAction* taxInfo = addMenuItem(options, "mnuTaxInfoItem", QStringLiteral("&User Info"));
+    options->addSeparator();
+    addMenuItem(options, "mnuState", QStringLiteral("S&tate Tax"));
+    addMenuItem(options, "mnuCity", QStringLiteral("C&ity Tax"));
+    addMenuItem(options, "mnuNonCity", QStringLiteral("Non City Tax"));
+
+    QMenu* help = menu("mnuHelpMenu", QStringLiteral("Help"));
+    addMenuItem(help, "mnuHelpItem", QStringLiteral("He&lp"));
+    help->addSeparator();
+    addMenuItem(help, "mnuAboutItem", QStringLiteral("&About"));
+
+    clear->setEnabled(true);
+    connect(clear, &QAction::triggered, this, &Form1::cmdClear_Click);
+    taxInfo->setEnabled(true);
+    connect(taxInfo, &QAction::triggered, this, &Form1::mnuTaxInfoItem_Click);
+    exit->setEnabled(true);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void Form1::showScreen()
+{
+    const Form1Screen& f = m_ws.form1;
+    m_showing = true;
+    setWindowTitle(toQt(f.caption));
+    m_lbUser->setText(toQt(f.lbUser));
+    if (m_txtWeek->text() != toQt(f.txtWeek))
+        m_txtWeek->setText(toQt(f.txtWeek));
+    for (size_t i = 0; i < m_txtAmount.size(); ++i) {
+        // An unchanged box keeps its cursor and selection.
+        if (m_txtAmount[i]->text() != toQt(f.txtAmount[i]))
+            m_txtAmount[i]->setText(toQt(f.txtAmount[i]));
+    }
+    m_opt1x->setChecked(f.opt1x);
+    m_opt2x->setChecked(!f.opt1x);
+    m_ckFedJan->setChecked(f.ckFedJan);
+
+    m_Label13->setText(toQt(f.Label13));
+    m_lbTaxes->setText(toQt(f.lbTaxes));
+    m_lbDeduct->setText(toQt(f.lbDeduct));
+    m_lbNet->setText(toQt(f.lbNet));
+    m_lbOverT->setText(toQt(f.lbOverT));
+    m_lbTips->setText(toQt(f.lbTips));
+    for (size_t i = 0; i < m_lbTaxDed.size(); ++i)
+        m_lbTaxDed[i]->setText(toQt(f.lbTaxDed[i]));
+    m_lbSDI->setText(toQt(f.lbSDI));
+    m_lbSUI->setText(toQt(f.lbSUI));
+    m_lbCafe->setText(toQt(f.lbCafe));
+    for (size_t k = 0; k < m_lbTaxTag.size(); ++k)
+        m_lbTaxTag[k]->setText(toQt(f.lbTaxTag[k]));
+    m_lbTaxVer->setText(toQt(f.lbTaxVer));
+    m_lbTableNotice->setText(toQt(f.lbTableNotice));
+    m_showing = false;
+}
+
+void Form1::readBoxes()
+{
+    Form1Screen& f = m_ws.form1;
+    f.setWeek(toStd(m_txtWeek->text()));
+    for (size_t i = 0; i < m_txtAmount.size(); ++i)
+        f.txtAmount[i] = toStd(m_txtAmount[i]->text());
+    f.opt1x = m_opt1x->isChecked();
+    f.ckFedJan = m_ckFedJan->isChecked();
+}
+
+void Form1::cmdCal_Click()
+{
+    readBoxes();
+    m_ws.cmdCal_Click();
+    showScreen();
+    focusAmount(0);
+}
+
+void Form1::cmdClear_Click()
+{
+    readBoxes();
+    m_ws.Clear_All();
+    showScreen();
+}
+
+void Form1::mnuTaxInfoItem_Click()
+{
+    frmTaxInfo screen(m_ws, this);
+    screen.load();
+    screen.exec();
+    // Save may have changed the deduction captions and the table notice.
+    showScreen();
+}
+
+void Form1::focusAmount(int index) { m_txtAmount[static_cast<size_t>(index)]->setFocus(Qt::OtherFocusReason); }
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto found = std::find(m_txtAmount.begin(), m_txtAmount.end(), watched);
+        if (found != m_txtAmount.end()) {
+            const int index = static_cast<int>(found - m_txtAmount.begin());
+            switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                focusAmount((index + 1) % 8); // the last entry wraps to the first
+                return true;
+            case Qt::Key_Up:
+                if (index > 0)
+                    focusAmount(index - 1);
+                return true;
+            case Qt::Key_Down:
+                if (index < 7)
+                    focusAmount(index + 1);
+                return true;
+            default:
+                break;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace tallyrin

@@ -1,0 +1,318 @@
+#include "forms/frmTaxInfo.h"
+
+#include "app/Workspace.h"
+#include "platform/NumericKeyFilter.h"
+#include "platform/QtText.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <array>
+#include <string>
+#include <tuple>
+
+namespace tallyrin {
+
+namespace {
+
+QStringList counts()
+{
+    QStringList items;
+    for (int i = 0; i <= 9; ++i)
+        items << QString::number(i);
+    return items;
+}
+
+const QStringList statuses{QStringLiteral("Single"), QStringLiteral("Married")};
+
+QLabel* unit(const char* text, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+frmTaxInfo::frmTaxInfo(Workspace& ws, QWidget* parent)
+    : QDialog(parent)
+    , m_ws(ws)
+{
+    setObjectName(QStringLiteral("frmTaxInfo"));
+    setWindowTitle(QStringLiteral("User Info"));
+    setModal(true);
+    TaxInfoScreen& s = m_ws.taxInfo;
+
+    auto* outer = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    outer->addLayout(columns);
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    columns->addLayout(left);
+    columns->addSpacing(8);
+    columns->addLayout(right);
+
+    // Pay rates.
+    auto* rates = new QGroupBox(this);
+    rates->setObjectName(QStringLiteral("frameRates"));
+    auto* ratesGrid = new QGridLayout(rates);
+    const std::array<std::tuple<const char*, const char*, std::string*>, 3> rateRows{{
+        {"txtHourRate", "Hourly Rate 1", &s.txtHourRate},
+        {"txtHourRate2", "Hourly Rate 2", &s.txtHourRate2},
+        {"txtTipsRate", "Tips Rate", &s.txtTipsRate},
+    }};
+    for (int row = 0; row < 3; ++row) {
+        const auto& [name, caption, field] = rateRows[static_cast<size_t>(row)];
+        QLineEdit* box = textBox(name, *field, true);
+        auto* label = new QLabel(QString::fromLatin1(caption), rates);
+        label->setBuddy(box);
+        ratesGrid->addWidget(label, row, 0);
+        ratesGrid->addWidget(box, row, 1);
+    }
+    ratesGrid->setColumnStretch(0, 1);
+    left->addWidget(rates);
+
+    // Allowances and filing status, federal on the first row and state on the second.
+    auto* statusRow = new QHBoxLayout;
+    auto* exemptions = new QGroupBox(QStringLiteral("Exemptions"), this);
+    exemptions->setObjectName(QStringLiteral("frameExemptions"));
+    auto* status = new QGroupBox(QStringLiteral("Status"), this);
+    status->setObjectName(QStringLiteral("frameStatus"));
+    auto* exemptionsGrid = new QGridLayout(exemptions);
+    auto* statusGrid = new QGridLayout(status);
+    QComboBox* cboDepend = comboBox("cboDepend", counts(), s.cboDepend);
+    cboDepend->setToolTip(QStringLiteral("Set Exemptions"));
+    QComboBox* cboStatus = comboBox("cboStatus", statuses, s.cboStatus);
+    cboStatus->setToolTip(QStringLiteral("Set Status"));
+    QComboBox* cboDepend2 = comboBox("cboDepend2", counts(), s.cboDepend2);
+    QComboBox* cboStatus2 = comboBox("cboStatus2", statuses, s.cboStatus2);
+    exemptionsGrid->addWidget(new QLabel(QStringLiteral("Federal"), exemptions), 0, 0);
+    exemptionsGrid->addWidget(cboDepend, 0, 1);
+    exemptionsGrid->addWidget(new QLabel(QStringLiteral("State"), exemptions), 1, 0);
+    exemptionsGrid->addWidget(cboDepend2, 1, 1);
+    statusGrid->addWidget(cboStatus, 0, 0);
+    statusGrid->addWidget(cboStatus2, 1, 0);
+    for (QComboBox* combo : {cboDepend, cboDepend2})
+        combo->setMinimumWidth(combo->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 48);
+    statusRow->addWidget(exemptions, 1);
+    statusRow->addWidget(status, 1);
+    left->addLayout(statusRow);
+
+    // Federal extras and exemptions.
+    auto* federal = new QGroupBox(this);
+    federal->setObjectName(QStringLiteral("frameFederal"));
+    auto* federalLayout = new QVBoxLayout(federal);
+    auto* addlCaption = new QLabel(QStringLiteral("Additional Federal Withholdings"), federal);
+    auto* addlRow = new QHBoxLayout;
+    QLineEdit* txtFedAddL = textBox("txtFedAddL", s.txtFedAddL, true);
+    addlCaption->setBuddy(txtFedAddL);
+    addlRow->addWidget(addlCaption, 1);
+    addlRow->addWidget(unit("$", federal));
+    addlRow->addWidget(txtFedAddL);
+    federalLayout->addLayout(addlRow);
+    federalLayout->addWidget(checkBox("ckFedExemp", QStringLiteral("Federal Tax Exempt"), s.ckFedExemp));
+    federalLayout->addWidget(
+        checkBox("ckSSMediExemp", QStringLiteral("Soc. Sec.  Medicare Tax Exempt"), s.ckSSMediExemp));
+    federalLayout->addWidget(checkBox("ckSelfEmp", QStringLiteral("Self Employed"), s.ckSelfEmp));
+    federalLayout->addWidget(checkBox("ckNonCity", QStringLiteral("NON-CITY Resident"), s.ckNonCity));
+    left->addWidget(federal);
+
+    // Pay frequency.
+    auto* frequency = new QGroupBox(this);
+    frequency->setObjectName(QStringLiteral("frameFrequency"));
+    auto* frequencyLayout = new QHBoxLayout(frequency);
+    m_optWeek = new QRadioButton(QStringLiteral("Weekly"), frequency);
+    m_optWeek->setObjectName(QStringLiteral("optWeek"));
+    m_optBiWeek = new QRadioButton(QStringLiteral("Bi-Weekly"), frequency);
+    m_optBiWeek->setObjectName(QStringLiteral("optBiWeek"));
+    auto* frequencyGroup = new QButtonGroup(frequency);
+    frequencyGroup->addButton(m_optWeek);
+    frequencyGroup->addButton(m_optBiWeek);
+    frequencyLayout->addWidget(m_optWeek);
+    frequencyLayout->addWidget(m_optBiWeek);
+    frequencyLayout->addStretch(1);
+    for (QRadioButton* option : {m_optWeek, m_optBiWeek}) {
+        connect(option, &QRadioButton::toggled, this, [this] {
+            if (m_showing)
+                return;
+            m_ws.taxInfo.optWeek = m_optWeek->isChecked();
+            m_ws.taxInfo.optBiWeek = m_optBiWeek->isChecked();
+        });
+    }
+    left->addWidget(frequency);
+    left->addStretch(1);
+
+    // Deductions: the operator names five of them; pension is a percent, the others dollars.
+    auto* deductions = new QGroupBox(this);
+    deductions->setObjectName(QStringLiteral("frameDeductions"));
+    auto* deductionsGrid = new QGridLayout(deductions);
+    const std::array<std::tuple<const char*, const char*, std::string*>, 5> deductionRows{{
+        {"txtMuni", "$", &s.txtMuni},
+        {"txtBond", "$", &s.txtBond},
+        {"txtDues", "$", &s.txtDues},
+        {"txtPension", "%", &s.txtPension},
+        {"txtMisc", "$", &s.txtMisc},
+    }};
+    for (int row = 0; row < 5; ++row) {
+        const auto& [name, unitText, field] = deductionRows[static_cast<size_t>(row)];
+        const std::string labelName = "txtTax" + std::to_string(row + 5);
+        deductionsGrid->addWidget(textBox(labelName.c_str(), s.txtTax[static_cast<size_t>(row)], false), row, 0);
+        deductionsGrid->addWidget(unit(unitText, deductions), row, 1);
+        deductionsGrid->addWidget(textBox(name, *field, true), row, 2);
+    }
+    auto* kplanCaption = new QLabel(QStringLiteral("K Plan"), deductions);
+    QLineEdit* txtKplan = textBox("txtKplan", s.txtKplan, true);
+    kplanCaption->setBuddy(txtKplan);
+    m_ckKpPer = new QCheckBox(QStringLiteral("%"), deductions);
+    m_ckKpPer->setObjectName(QStringLiteral("ckKpPer"));
+    m_ckKpFix = new QCheckBox(QStringLiteral("$"), deductions);
+    m_ckKpFix->setObjectName(QStringLiteral("ckKpFix"));
+    connect(m_ckKpPer, &QCheckBox::clicked, this, [this](bool checked) { kPlanClicked(true, checked); });
+    connect(m_ckKpFix, &QCheckBox::clicked, this, [this](bool checked) { kPlanClicked(false, checked); });
+    auto* kplanModes = new QHBoxLayout;
+    kplanModes->addWidget(m_ckKpPer);
+    kplanModes->addWidget(m_ckKpFix);
+    kplanModes->addStretch(1);
+    deductionsGrid->addWidget(kplanCaption, 5, 0);
+    deductionsGrid->addWidget(txtKplan, 5, 2);
+    deductionsGrid->addLayout(kplanModes, 5, 3);
+
+    auto* cafeCaption = new QLabel(QStringLiteral("Cafeteria Plan"), deductions);
+    QLineEdit* txtCafe = textBox("txtCafe", s.txtCafe, true);
+    cafeCaption->setBuddy(txtCafe);
+    deductionsGrid->addWidget(cafeCaption, 6, 0);
+    deductionsGrid->addWidget(unit("$", deductions), 6, 1);
+    deductionsGrid->addWidget(txtCafe, 6, 2);
+    deductionsGrid->addWidget(checkBox("ckCafeState", QStringLiteral("Deduct State"), s.ckCafeState), 6, 3);
+    deductionsGrid->setColumnStretch(3, 1);
+    right->addWidget(deductions);
+
+    // Name and address printed on the check.
+    auto* check = new QGroupBox(this);
+    check->setObjectName(QStringLiteral("frameCheck"));
+    auto* checkLayout = new QVBoxLayout(check);
+    checkLayout->addWidget(textBox("txtName", s.txtName, false));
+    checkLayout->addWidget(textBox("txtAddress", s.txtAddress, false));
+    checkLayout->addWidget(textBox("txtStateCityZip", s.txtStateCityZip, false));
+    checkLayout->addWidget(textBox("txtSSnum", s.txtSSnum, false));
+    right->addWidget(check);
+    right->addStretch(1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* cmdOk = new QPushButton(QStringLiteral("Save"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    auto* command1 = new QPushButton(QStringLiteral("Close"), this);
+    command1->setObjectName(QStringLiteral("Command1"));
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(command1);
+    outer->addLayout(buttons);
+    connect(cmdOk, &QPushButton::clicked, this, &frmTaxInfo::cmdOk_Click);
+    connect(command1, &QPushButton::clicked, this, &frmTaxInfo::Command1_Click);
+
+    showScreen();
+}
+
+QLineEdit* frmTaxInfo::textBox(const char* name, std::string& field, bool numeric)
+{
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QString::fromLatin1(name));
+    if (numeric) {
+        makeNumericBox(box);
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 16);
+    }
+    connect(box, &QLineEdit::textEdited, this, [&field](const QString& text) { field = toStd(text); });
+    m_texts.emplace_back(box, &field);
+    return box;
+}
+
+QCheckBox* frmTaxInfo::checkBox(const char* name, const QString& caption, bool& field)
+{
+    auto* box = new QCheckBox(caption, this);
+    box->setObjectName(QString::fromLatin1(name));
+    connect(box, &QCheckBox::clicked, this, [&field](bool checked) { field = checked; });
+    m_checks.emplace_back(box, &field);
+    return box;
+}
+
+QComboBox* frmTaxInfo::comboBox(const char* name, const QStringList& items, std::string& field)
+{
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert); // typing never adds to the list
+    combo->addItems(items);
+    selectAllOnFocus(combo);
+    connect(combo, &QComboBox::editTextChanged, this, [this, &field](const QString& text) {
+        if (!m_showing)
+            field = toStd(text);
+    });
+    m_combos.emplace_back(combo, &field);
+    return combo;
+}
+
+void frmTaxInfo::kPlanClicked(bool percent, bool checked)
+{
+    TaxInfoScreen& s = m_ws.taxInfo;
+    if (percent) {
+        s.ckKpPer = checked;
+        s.ckKpPer_Click();
+    } else {
+        s.ckKpFix = checked;
+        s.ckKpFix_Click();
+    }
+    m_showing = true;
+    m_ckKpPer->setChecked(s.ckKpPer);
+    m_ckKpFix->setChecked(s.ckKpFix);
+    m_showing = false;
+}
+
+void frmTaxInfo::load()
+{
+    m_ws.showTaxInfo();
+    showScreen();
+}
+
+void frmTaxInfo::showScreen()
+{
+    const TaxInfoScreen& s = m_ws.taxInfo;
+    m_showing = true;
+    for (const auto& [box, field] : m_texts) {
+        if (box->text() != toQt(*field))
+            box->setText(toQt(*field));
+    }
+    for (const auto& [box, field] : m_checks)
+        box->setChecked(*field);
+    for (const auto& [combo, field] : m_combos) {
+        const QString text = toQt(*field);
+        const int index = combo->findText(text);
+        if (index >= 0)
+            combo->setCurrentIndex(index);
+        combo->setEditText(text);
+    }
+    m_ckKpPer->setChecked(s.ckKpPer);
+    m_ckKpFix->setChecked(s.ckKpFix);
+    m_optWeek->setChecked(s.optWeek);
+    m_optBiWeek->setChecked(s.optBiWeek);
+    m_showing = false;
+}
+
+void frmTaxInfo::cmdOk_Click()
+{
+    m_ws.taxInfo_cmdOk();
+    accept();
+}
+
+void frmTaxInfo::Command1_Click() { reject(); }
+
+} // namespace tallyrin

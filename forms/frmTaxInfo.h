@@ -1,0 +1,54 @@
+// The profile screen "User Info": rates, statuses, exemptions, deductions and the check address,
+// bound to the workspace's TaxInfoScreen. Save applies and writes the profile; Close drops edits.
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace tallyrin {
+
+class Workspace;
+
+class frmTaxInfo : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmTaxInfo(Workspace& ws, QWidget* parent = nullptr);
+
+    // Form_Load: the workspace fills the screen model from the profile; the widgets show it.
+    void load();
+    // Copies every text and state of the screen model into the widgets.
+    void showScreen();
+
+public slots:
+    void cmdOk_Click();
+    void Command1_Click();
+
+private:
+    QLineEdit* textBox(const char* name, std::string& field, bool numeric);
+    QCheckBox* checkBox(const char* name, const QString& caption, bool& field);
+    QComboBox* comboBox(const char* name, const QStringList& items, std::string& field);
+    void kPlanClicked(bool percent, bool checked);
+
+    Workspace& m_ws;
+    bool m_showing = false;
+
+    // Every text box with the model field it shows, every check box likewise.
+    std::vector<std::pair<QLineEdit*, std::string*>> m_texts;
+    std::vector<std::pair<QCheckBox*, bool*>> m_checks;
+    std::vector<std::pair<QComboBox*, std::string*>> m_combos;
+    QCheckBox* m_ckKpPer = nullptr;
+    QCheckBox* m_ckKpFix = nullptr;
+    QRadioButton* m_optWeek = nullptr;
+    QRadioButton* m_optBiWeek = nullptr;
+};
+
+} // namespace tallyrin

@@ -1,0 +1,45 @@
+// The desktop program: prepares the operator's payroll folder, then opens the main pay form on it.
+#include "app/WorkingFolder.h"
+#include "app/Workspace.h"
+#include "forms/Form1.h"
+#include "platform/QtOperator.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+#include <exception>
+#include <filesystem>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallyrin 2009"));
+    QApplication::setOrganizationName(QStringLiteral("Tallyrin"));
+
+    tallyrin::QtOperator op;
+    try {
+        const std::filesystem::path home = QDir::homePath().toStdString();
+        const std::filesystem::path folder = tallyrin::defaultWorkingFolder(home);
+        const auto programFolder = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+        const auto prepared = tallyrin::prepareWorkingFolder(folder, tallyrin::findDataDir(programFolder));
+        if (!prepared.message.empty())
+            op.message(prepared.message, tallyrin::Icon::Critical);
+        // Without its folder the program could neither read its tables nor keep an employee's files.
+        if (!std::filesystem::is_directory(folder))
+            return 1;
+        op.setChooserFolder(QString::fromStdString(folder.string()));
+
+        tallyrin::Workspace ws(op, folder);
+        tallyrin::Form1 form(ws);
+        op.setParentWidget(&form);
+        ws.startUp();
+        form.showScreen();
+        form.show();
+        return QApplication::exec();
+    } catch (const std::exception& e) {
+        // A broken invariant: say so rather than vanish.
+        QMessageBox::critical(nullptr, QApplication::applicationName(), QString::fromUtf8(e.what()));
+        return 1;
+    }
+}

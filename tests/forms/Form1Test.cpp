@@ -1,0 +1,315 @@
+// The main pay form's binding: entries reach the screen model, ADD and CLEAR call the workspace
+// and the labels show what it computed; the entry keys; the menus.
+#include "forms/Form1.h"
+
+#include "forms/FormsFixture.h"
+#include "forms/FormsTestRegistry.h"
+#include "forms/ModalDialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+namespace tallyrin {
+
+using testing::FormsWorkspace;
+
+namespace {
+
+QString amountName(int i) { return QStringLiteral("txtAmount_%1").arg(i); }
+
+// Every result label with the screen-model text it shows.
+std::vector<std::pair<QString, const std::string*>> resultLabels(const Form1Screen& f)
+{
+    std::vector<std::pair<QString, const std::string*>> labels{
+        {"Label13", &f.Label13}, {"lbTaxes", &f.lbTaxes}, {"lbDeduct", &f.lbDeduct},
+        {"lbNet", &f.lbNet},     {"lbOverT", &f.lbOverT}, {"lbTips", &f.lbTips},
+        {"lbSDI", &f.lbSDI},     {"lbSUI", &f.lbSUI},     {"lbCafe", &f.lbCafe}};
+    for (size_t i = 0; i < f.lbTaxDed.size(); ++i)
+        labels.emplace_back(QStringLiteral("lbTaxDed_%1").arg(i), &f.lbTaxDed[i]);
+    return labels;
+}
+
+} // namespace
+
+class Form1Test : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FormsWorkspace> m_w;
+    std::unique_ptr<Form1> m_form;
+
+    Workspace& ws() { return *m_w->ws; }
+    QLineEdit* amount(int i) { return m_form->findChild<QLineEdit*>(amountName(i)); }
+    QString label(const QString& name) { return m_form->findChild<QLabel*>(name)->text(); }
+    template <typename T> T* child(const char* name)
+    {
+        T* found = m_form->findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+
+private slots:
+    void init()
+    {
+        m_w = std::make_unique<FormsWorkspace>(CalendarDate{2009, 3, 7});
+        m_form = std::make_unique<Form1>(ws());
+        ws().startUp();
+        m_form->showScreen();
+        m_form->show();
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+
+    void cleanup()
+    {
+        m_form.reset();
+        m_w.reset();
+    }
+
+    void startUpShowsTheScreen()
+    {
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("QUENVORO SOFTWARE"));
+        QCOMPARE(child<QLineEdit>("txtWeek")->text(), QStringLiteral("03/07/2009"));
+        QCOMPARE(child<QLineEdit>("txtWeek")->maxLength(), 10);
+        QCOMPARE(child<QLineEdit>("txtWeek")->toolTip(), QStringLiteral("Click for Date change"));
+        QCOMPARE(label("lbUser"), QStringLiteral("USER"));
+        QVERIFY(!label("lbTaxVer").isEmpty());
+        QCOMPARE(label("lbTaxVer"), QString::fromStdString(ws().form1.lbTaxVer));
+        QCOMPARE(label("lbTableNotice"), QStringLiteral("Weekly Tax Tables"));
+        for (size_t k = 0; k < ws().form1.lbTaxTag.size(); ++k)
+            QCOMPARE(label(QStringLiteral("lbTaxTag_%1").arg(k)), QString::fromStdString(ws().form1.lbTaxTag[k]));
+        QCOMPARE(label("lbTaxTag_12"), QStringLiteral("GROSS PAY"));
+        QCOMPARE(label("lbTaxTag_13"), QStringLiteral("NET PAY"));
+        for (const auto& [name, text] : resultLabels(ws().form1))
+            QCOMPARE(label(name), QString());
+    }
+
+    void entryCaptionsAndHints()
+    {
+        const char* captions[] = {"STRAIGHT TIME HOURS 1",    "STRAIGHT TIME HOURS 2", "O.T.",
+                                  "O.T. TIME AND 1/2 (1.5X)", "HOLIDAY IN HOURS",      "VACATION - SICK, IN HOURS",
+                                  "PAY IN DOLLAR AMOUNT",     "TIPS (Hours)"};
+        const char* hints[] = {"Pay rate 1", "Pay rate 2", "", "", "", "", "Use Dollar amount", "Use Dollar amount"};
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(label(QStringLiteral("lbEntry_%1").arg(i)), QString::fromLatin1(captions[i]));
+            QCOMPARE(amount(i)->toolTip(), QString::fromLatin1(hints[i]));
+        }
+        QCOMPARE(child<QRadioButton>("opt1x")->text(), QStringLiteral("(1X)"));
+        QCOMPARE(child<QRadioButton>("opt2x")->text(), QStringLiteral("(2X)"));
+        QCOMPARE(child<QCheckBox>("ckFedJan")->text(), QStringLiteral("Fed Tax Prior to April"));
+        QCOMPARE(child<QPushButton>("cmdCal")->text(), QStringLiteral("ADD"));
+        QCOMPARE(child<QPushButton>("cmdClear")->text(), QStringLiteral("CLEAR"));
+        QCOMPARE(child<QPushButton>("Command1")->text(), QStringLiteral("Vacation"));
+    }
+
+    void entryKeysAreFilteredAndReachTheModel()
+    {
+        amount(0)->setFocus();
+        QTest::keyClicks(amount(0), QStringLiteral("4a0"));
+        QCOMPARE(amount(0)->text(), QStringLiteral("40"));
+        QCOMPARE(ws().form1.txtAmount[0], std::string("40"));
+
+        QTest::keyClicks(amount(6), QStringLiteral("-1 2.5$"));
+        QCOMPARE(ws().form1.txtAmount[6], std::string("-1 2.5"));
+
+        QApplication::clipboard()->setText(QStringLiteral("1a2"));
+        amount(3)->paste();
+        QCOMPARE(amount(3)->text(), QStringLiteral("12"));
+        QCOMPARE(ws().form1.txtAmount[3], std::string("12"));
+    }
+
+    void enterUpAndDownMoveBetweenEntries()
+    {
+        amount(0)->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), amount(0));
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), amount((i + 1) % 8)); // the last wraps to the first
+        }
+        QTest::keyClick(amount(0), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), amount(0)); // nothing above the first
+        QTest::keyClick(amount(0), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), amount(1));
+        amount(7)->setFocus();
+        QTest::keyClick(amount(7), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), amount(7)); // nothing below the last
+        QTest::keyClick(amount(7), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), amount(6));
+        QTest::keyClick(amount(6), Qt::Key_Enter); // the keypad's Enter too
+        QCOMPARE(QApplication::focusWidget(), amount(7));
+    }
+
+    void movingIntoAnEntrySelectsItsText()
+    {
+        amount(1)->setText(QStringLiteral("8"));
+        amount(0)->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), amount(0));
+        QTest::keyClick(amount(0), Qt::Key_Return);
+        QTRY_COMPARE(amount(1)->selectedText(), QStringLiteral("8"));
+        QTest::keyClicks(amount(1), QStringLiteral("9"));
+        QCOMPARE(amount(1)->text(), QStringLiteral("9"));
+    }
+
+    void tabOrderStartsWithTheEntries()
+    {
+        QWidget* w = amount(0);
+        for (int i = 1; i < 8; ++i) {
+            w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus))
+                w = w->nextInFocusChain();
+            QCOMPARE(w, amount(i));
+        }
+        w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus))
+            w = w->nextInFocusChain();
+        QCOMPARE(w->objectName(), QStringLiteral("cmdCal"));
+    }
+
+    void optionsReachTheModel()
+    {
+        QVERIFY(child<QRadioButton>("opt1x")->isChecked());
+        QTest::mouseClick(child<QRadioButton>("opt2x"), Qt::LeftButton);
+        QVERIFY(!ws().form1.opt1x);
+        QTest::mouseClick(child<QRadioButton>("opt1x"), Qt::LeftButton);
+        QVERIFY(ws().form1.opt1x);
+        QTest::mouseClick(child<QCheckBox>("ckFedJan"), Qt::LeftButton);
+        QVERIFY(ws().form1.ckFedJan);
+    }
+
+    void addShowsTheResults()
+    {
+        QTest::keyClicks(amount(0), QStringLiteral("40"));
+        QTest::mouseClick(child<QPushButton>("cmdCal"), Qt::LeftButton);
+        // Rate 1 of a blank employee is 7.50.
+        QCOMPARE(label("Label13"), QStringLiteral("$300.00"));
+        QVERIFY(!label("lbNet").isEmpty());
+        for (const auto& [name, text] : resultLabels(ws().form1))
+            QCOMPARE(label(name), QString::fromStdString(*text));
+        // Entries holding 0 are blank again; the typed one stays.
+        QCOMPARE(amount(0)->text(), QStringLiteral("40"));
+        QCOMPARE(amount(1)->text(), QString());
+        QTRY_COMPARE(QApplication::focusWidget(), amount(0));
+    }
+
+    void addReadsTheDoubleOvertimeOption()
+    {
+        QTest::keyClicks(amount(0), QStringLiteral("40"));
+        QTest::keyClicks(amount(2), QStringLiteral("2"));
+        QTest::mouseClick(child<QRadioButton>("opt2x"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>("cmdCal"), Qt::LeftButton);
+        QCOMPARE(label("lbOverT"), QStringLiteral("$30.00")); // 2 hours counted double at 7.50
+    }
+
+    void clearBlanksTheLabelsAndEntries()
+    {
+        QTest::keyClicks(amount(0), QStringLiteral("40"));
+        QTest::mouseClick(child<QPushButton>("cmdCal"), Qt::LeftButton);
+        QVERIFY(!label("lbNet").isEmpty());
+        child<QLineEdit>("txtWeek")->setText(QStringLiteral("12/31/2009"));
+        QTest::mouseClick(child<QPushButton>("cmdClear"), Qt::LeftButton);
+        for (const auto& [name, text] : resultLabels(ws().form1))
+            QCOMPARE(label(name), QString());
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(amount(i)->text(), QString());
+        QCOMPARE(child<QLineEdit>("txtWeek")->text(), QStringLiteral("03/07/2009"));
+
+        // The menu's Clear does the same.
+        QTest::keyClicks(amount(0), QStringLiteral("40"));
+        QTest::mouseClick(child<QPushButton>("cmdCal"), Qt::LeftButton);
+        child<QAction>("mnuClearIitem")->trigger();
+        QCOMPARE(label("Label13"), QString());
+        QCOMPARE(amount(0)->text(), QString());
+    }
+
+    void menusCarryEveryItem()
+    {
+        struct Item
+        {
+            const char* menu;
+            const char* name;
+            const char* caption;
+            bool enabled;
+        };
+        const Item items[] = {
+            {"File", "mnuNew", "&New", false},
+            {"File", "mnuOpen", "&Open", false},
+            {"File", "mnuSave", "&Save", false},
+            {"File", "mnuChecks", "C&hecks", false},
+            {"File", "mnuPrintSheetItem", "Print Sheet", false},
+            {"File", "mnuPrintItem", "&Print Image", false},
+            {"File", "mnuClearIitem", "&Clear", true},
+            {"File", "mnuExitItem", "E&xit", true},
+            {"Forms", "mnuVac", "&Vacation", false},
+            {"Forms", "mnuOtItem", "OT %", false},
+            {"Forms", "mnuYear", "&Year to Date", false},
+            {"Options", "mnuHeader", "H&eader", false},
+            {"Options", "mnuTaxInfoItem", "&User Info", true},
+            {"Options", "mnuState", "S&tate Tax", false},
+            {"Options", "mnuCity", "C&ity Tax", false},
+            {"Options", "mnuNonCity", "Non City Tax", false},
+            {"Help", "mnuHelpItem", "He&lp", false},
+            {"Help", "mnuAboutItem", "&About", false},
+        };
+        QStringList titles;
+        for (QAction* a : m_form->menuBar()->actions())
+            titles << a->text();
+        QCOMPARE(titles, (QStringList{"File", "Forms", "Options", "Help"}));
+        for (const Item& item : items) {
+            const QString name = QString::fromLatin1(item.name);
+            QAction* action = m_form->findChild<QAction*>(name);
+            QVERIFY2(action, item.name);
+            QCOMPARE(action->text(), QString::fromLatin1(item.caption));
+            QVERIFY2(action->isEnabled() == item.enabled, item.name);
+            // In the menu the table names.
+            bool inMenu = false;
+            for (QAction* top : m_form->menuBar()->actions())
+                if (top->text() == QLatin1String(item.menu) && top->menu()->actions().contains(action))
+                    inMenu = true;
+            QVERIFY2(inMenu, item.name);
+        }
+    }
+
+    void exitClosesTheForm()
+    {
+        QVERIFY(m_form->isVisible());
+        child<QAction>("mnuExitItem")->trigger();
+        QVERIFY(!m_form->isVisible());
+    }
+
+    void userInfoOpensModalAndSaveUpdatesCaptions()
+    {
+        QString title;
+        bool modal = false;
+        testing::onNextModal([&](QWidget* w) {
+            title = w->windowTitle();
+            modal = w->isModal() && w->objectName() == QStringLiteral("frmTaxInfo");
+            auto* txtTax5 = w->findChild<QLineEdit*>(QStringLiteral("txtTax5"));
+            txtTax5->selectAll();
+            QTest::keyClicks(txtTax5, QStringLiteral("Credit U"));
+            QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("cmdOk")), Qt::LeftButton);
+        });
+        child<QAction>("mnuTaxInfoItem")->trigger();
+        QCOMPARE(title, QStringLiteral("User Info"));
+        QVERIFY(modal);
+        QCOMPARE(label("lbTaxTag_5"), QStringLiteral("Credit U"));
+    }
+};
+
+TALLYRIN_FORMS_TEST(Form1Test);
+
+} // namespace tallyrin
+
+#include "Form1Test.moc"
