@@ -6,6 +6,9 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
+#include <QAbstractButton>
+#include <QTest>
+
 #include <filesystem>
 #include <memory>
 
@@ -24,5 +27,12 @@ struct FormsWorkspace
     ScriptedDialogs dialogs;
     std::unique_ptr<Workspace> ws;
 };
+
+// Clicks a check box or option button on its indicator, as the operator does (a click on the empty
+// part of a wide button does nothing).
+inline void clickIndicator(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
 
 } // namespace tallyrin::testing

@@ -129,16 +129,6 @@ private slots:
         QTRY_COMPARE(m_box->selectedText(), QStringLiteral("40"));
     }
 
-    void typingReplacesTheSelectedText()
-    {
-        m_box->setText(QStringLiteral("40"));
-        m_other->setFocus();
-        m_box->setFocus(Qt::OtherFocusReason); // Qt itself selects on Tab only
-        QTRY_COMPARE(m_box->selectedText(), QStringLiteral("40"));
-        QTest::keyClicks(m_box, QStringLiteral("38"));
-        QCOMPARE(m_box->text(), QStringLiteral("38"));
-    }
-
     void comboSelectsWholeText()
     {
         m_combo->setEditText(QStringLiteral("Married"));

@@ -46,7 +46,6 @@ private slots:
     void init()
     {
         m_w = std::make_unique<FormsWorkspace>();
-        ws().setUserName("Smith");
         m_screen = std::make_unique<frmTaxInfo>(ws());
         m_screen->show();
         m_screen->activateWindow();
@@ -133,11 +132,11 @@ private slots:
         QTest::keyClicks(depend, QStringLiteral("3"));
         QCOMPARE(ws().taxInfo.cboDepend, std::string("3"));
 
-        QTest::mouseClick(child<QCheckBox>("ckSelfEmp"), Qt::LeftButton);
+        testing::clickIndicator(child<QCheckBox>("ckSelfEmp"));
         QVERIFY(ws().taxInfo.ckSelfEmp);
-        QTest::mouseClick(child<QCheckBox>("ckSSMediExemp"), Qt::LeftButton);
+        testing::clickIndicator(child<QCheckBox>("ckSSMediExemp"));
         QVERIFY(ws().taxInfo.ckSSMediExemp);
-        QTest::mouseClick(child<QRadioButton>("optBiWeek"), Qt::LeftButton);
+        testing::clickIndicator(child<QRadioButton>("optBiWeek"));
         QVERIFY(ws().taxInfo.optBiWeek);
         QVERIFY(!ws().taxInfo.optWeek);
     }
@@ -160,16 +159,16 @@ private slots:
         auto* percent = child<QCheckBox>("ckKpPer");
         auto* fixed = child<QCheckBox>("ckKpFix");
         QVERIFY(percent->isChecked());
-        QTest::mouseClick(fixed, Qt::LeftButton);
+        testing::clickIndicator(fixed);
         QVERIFY(fixed->isChecked());
         QVERIFY(!percent->isChecked());
         QVERIFY(ws().taxInfo.ckKpFix && !ws().taxInfo.ckKpPer);
-        QTest::mouseClick(percent, Qt::LeftButton);
+        testing::clickIndicator(percent);
         QVERIFY(percent->isChecked());
         QVERIFY(!fixed->isChecked());
         QVERIFY(ws().taxInfo.ckKpPer && !ws().taxInfo.ckKpFix);
         // Unchecking leaves both unchecked.
-        QTest::mouseClick(percent, Qt::LeftButton);
+        testing::clickIndicator(percent);
         QVERIFY(!percent->isChecked() && !fixed->isChecked());
         QVERIFY(!ws().taxInfo.ckKpPer && !ws().taxInfo.ckKpFix);
     }
