@@ -1,0 +1,201 @@
+#include "forms/HelpWindow.h"
+
+#include "app/Operator.h"
+#include "platform/ChmHelp.h"
+#include "platform/QtText.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStyle>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace tallyrin {
+
+namespace {
+
+const QString chmScheme = QStringLiteral("chm");
+
+} // namespace
+
+ChmBrowser::ChmBrowser(QWidget* parent)
+    : QTextBrowser(parent)
+{
+    // Links are followed here so that pages stay inside the help file and only real web
+    // addresses leave it.
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, &ChmBrowser::followLink);
+}
+
+QUrl ChmBrowser::pageUrl(const std::string& archivePath)
+{
+    QUrl url;
+    url.setScheme(chmScheme);
+    url.setPath(toQt(archivePath));
+    return url;
+}
+
+void ChmBrowser::followLink(const QUrl& link)
+{
+    const QUrl target = link.isRelative() ? source().resolved(link) : link;
+    if (target.scheme() == chmScheme)
+        setSource(target);
+    else if (target.scheme() == QLatin1String("http") || target.scheme() == QLatin1String("https") ||
+             target.scheme() == QLatin1String("mailto"))
+        QDesktopServices::openUrl(target);
+}
+
+QVariant ChmBrowser::loadResource(int /*type*/, const QUrl& name)
+{
+    QUrl url = name;
+    if (url.isRelative()) {
+        const QUrl base = source().isValid() ? source() : pageUrl("/");
+        url = base.resolved(name);
+    }
+    // Nothing outside the help file is read: a page cannot reach the operator's own files.
+    if (!m_archive || url.scheme() != chmScheme)
+        return {};
+    const auto data = m_archive->read(toStd(url.path()));
+    if (!data)
+        return {};
+    return QByteArray(data->data(), static_cast<qsizetype>(data->size()));
+}
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_browser(new ChmBrowser(this))
+    , m_contents(new QTreeWidget(this))
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QString::fromLatin1(helpFileName));
+    resize(860, 600);
+
+    m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_contents->setObjectName(QStringLiteral("helpContents"));
+    m_contents->setHeaderHidden(true);
+    m_contents->setRootIsDecorated(false);
+    m_contents->setMinimumWidth(180);
+
+    auto* tools = new QToolBar(this);
+    tools->setObjectName(QStringLiteral("helpTools"));
+    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction* back = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"));
+    back->setShortcut(QKeySequence::Back);
+    back->setEnabled(false);
+    QAction* forward = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("&Forward"));
+    forward->setShortcut(QKeySequence::Forward);
+    forward->setEnabled(false);
+    QAction* contents = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("&Contents"));
+    contents->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
+    connect(back, &QAction::triggered, m_browser, &QTextBrowser::backward);
+    connect(forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
+    connect(contents, &QAction::triggered, this, &HelpWindow::home);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+
+    auto* split = new QSplitter(this);
+    split->addWidget(m_contents);
+    split->addWidget(m_browser);
+    split->setStretchFactor(1, 1);
+    split->setSizes({210, 650});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(tools);
+    layout->addWidget(split);
+
+    connect(m_contents, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const QString local = item->data(0, Qt::UserRole).toString();
+        if (!local.isEmpty())
+            m_browser->setSource(ChmBrowser::pageUrl(archivePath(toStd(local))));
+    });
+    connect(m_contents, &QTreeWidget::itemClicked, m_contents, &QTreeWidget::itemActivated);
+
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+HelpWindow::~HelpWindow() = default;
+
+bool HelpWindow::openHelpFile(const std::filesystem::path& file, Operator& op)
+{
+    const std::filesystem::path folder = file.parent_path();
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) {
+        op.message(helpFileMissingMessage(folder), Icon::Exclamation);
+        return false;
+    }
+    auto archive = ChmArchive::open(file);
+    if (!archive || !archive->read(archive->defaultTopic())) {
+        op.message(helpFileUnreadableMessage(folder), Icon::Exclamation);
+        return false;
+    }
+    m_browser->setArchive(nullptr);
+    m_archive = std::move(archive);
+    m_browser->setArchive(m_archive.get());
+    m_browser->clearHistory();
+    setWindowTitle(m_archive->title().empty() ? QString::fromLatin1(helpFileName) : toQt(m_archive->title()));
+    fillContents();
+    home();
+    return true;
+}
+
+void HelpWindow::home()
+{
+    if (!m_archive)
+        return;
+    // The page may be the one already shown; reloading it puts the operator back at its top.
+    if (m_browser->source() == ChmBrowser::pageUrl(m_archive->defaultTopic()))
+        m_browser->reload();
+    else
+        m_browser->setSource(ChmBrowser::pageUrl(m_archive->defaultTopic()));
+}
+
+void HelpWindow::fillContents()
+{
+    m_contents->clear();
+    std::vector<QTreeWidgetItem*> parents;
+    for (const ContentsEntry& entry : m_archive->contents()) {
+        const auto depth = static_cast<std::size_t>(entry.depth);
+        if (depth < parents.size())
+            parents.resize(depth);
+        QTreeWidgetItem* item = parents.empty() ? new QTreeWidgetItem(m_contents) : new QTreeWidgetItem(parents.back());
+        item->setText(0, toQt(entry.name));
+        item->setData(0, Qt::UserRole, toQt(entry.local));
+        if (depth > 0)
+            m_contents->setRootIsDecorated(true);
+        parents.push_back(item);
+    }
+    m_contents->expandAll();
+    m_contents->setVisible(m_contents->topLevelItemCount() > 0);
+}
+
+HelpWindow* showHelp(const std::filesystem::path& workingFolder, Operator& op, QWidget* parent)
+{
+    HelpWindow* window = parent ? parent->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    const bool made = !window;
+    if (made) {
+        window = new HelpWindow(parent);
+        if (!parent)
+            window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    if (!window->openHelpFile(workingFolder / helpFileName, op)) {
+        if (made)
+            delete window;
+        return nullptr;
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace tallyrin
