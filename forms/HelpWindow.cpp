@@ -9,10 +9,12 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -82,6 +84,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_contents->setHeaderHidden(true);
     m_contents->setRootIsDecorated(false);
     m_contents->setMinimumWidth(180);
+    m_contents->setStyleSheet(QStringLiteral("QTreeWidget::item { padding: 3px 4px; }"));
+    m_browser->document()->setDocumentMargin(14);
 
     auto* tools = new QToolBar(this);
     tools->setObjectName(QStringLiteral("helpTools"));
@@ -104,7 +108,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     split->addWidget(m_contents);
     split->addWidget(m_browser);
     split->setStretchFactor(1, 1);
-    split->setSizes({210, 650});
+    split->setSizes({240, 620});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -118,6 +122,7 @@ HelpWindow::HelpWindow(QWidget* parent)
             m_browser->setSource(ChmBrowser::pageUrl(archivePath(toStd(local))));
     });
     connect(m_contents, &QTreeWidget::itemClicked, m_contents, &QTreeWidget::itemActivated);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::markContents);
 
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
@@ -145,6 +150,7 @@ bool HelpWindow::openHelpFile(const std::filesystem::path& file, Operator& op)
     setWindowTitle(m_archive->title().empty() ? QString::fromLatin1(helpFileName) : toQt(m_archive->title()));
     fillContents();
     home();
+    markContents(m_browser->source());
     return true;
 }
 
@@ -176,6 +182,21 @@ void HelpWindow::fillContents()
     }
     m_contents->expandAll();
     m_contents->setVisible(m_contents->topLevelItemCount() > 0);
+}
+
+// The contents line of the page shown is the current one, so the operator sees where he is.
+void HelpWindow::markContents(const QUrl& page)
+{
+    const QString path = page.path();
+    for (QTreeWidgetItemIterator it(m_contents); *it; ++it) {
+        const QString local = (*it)->data(0, Qt::UserRole).toString();
+        if (!local.isEmpty() && toQt(archivePath(toStd(local))).compare(path, Qt::CaseInsensitive) == 0) {
+            const QSignalBlocker quiet(m_contents);
+            m_contents->setCurrentItem(*it);
+            return;
+        }
+    }
+    m_contents->clearSelection();
 }
 
 HelpWindow* showHelp(const std::filesystem::path& workingFolder, Operator& op, QWidget* parent)

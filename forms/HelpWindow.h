@@ -50,6 +50,7 @@ public:
 
 private:
     void fillContents();
+    void markContents(const QUrl& page);
 
     std::unique_ptr<ChmArchive> m_archive;
     ChmBrowser* m_browser;

@@ -132,14 +132,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(help));
         ChmBrowser* browser = help->browser();
 
+        auto* contents = help->findChild<QTreeWidget*>(QStringLiteral("helpContents"));
+        QCOMPARE(contents->currentItem()->text(0), QStringLiteral("Welcome"));
+
         clickText(browser, QStringLiteral("User Info: the employee profile"));
         QCOMPARE(browser->source().path(), QStringLiteral("/profile.html"));
         QCOMPARE(browser->documentTitle(), QStringLiteral("User Info: the employee profile"));
+        QCOMPARE(contents->currentItem()->text(0), QStringLiteral("User Info (the employee profile)"));
 
         browser->backward();
         QCOMPARE(browser->source().path(), QStringLiteral("/index.html"));
 
-        auto* contents = help->findChild<QTreeWidget*>(QStringLiteral("helpContents"));
         QTreeWidgetItem* state = contents->topLevelItem(3);
         QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, contents->visualItemRect(state).center());
         QCOMPARE(browser->source().path(), QStringLiteral("/state.html"));
