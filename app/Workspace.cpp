@@ -107,7 +107,7 @@ void Workspace::Calcu_late(bool closingSave)
     if (closingSave) {
         // The save screen's save, under the name it shows: the open employee's.
         txtSaveUser = m_userName;
-        cmdSaveUser_Click();
+        saveUnderTypedName(false);
     }
     // Release the settings loaded for this calculation.
     if (!cityWasLoaded)
@@ -160,7 +160,7 @@ void Workspace::taxInfo_cmdOk()
 {
     applyTaxInfo();
     txtSaveUser = m_userName;
-    cmdSaveUser_Click();
+    saveUnderTypedName(false);
 }
 
 // ---------------------------------------------------------------- the employee's files
@@ -315,7 +315,9 @@ void Workspace::closeSecondaryScreens()
 
 void Workspace::mnuSave_Click() { showSaveUser(); }
 
-void Workspace::cmdSaveUser_Click()
+void Workspace::cmdSaveUser_Click() { saveUnderTypedName(true); }
+
+void Workspace::saveUnderTypedName(bool titleShowsName)
 {
     const std::string user = txtSaveUser;
     if (const auto refused = refusedUserName(user)) {
@@ -324,8 +326,11 @@ void Workspace::cmdSaveUser_Click()
     }
     m_userName = user;
     if (saveEmployeeAs(user)) {
-        // After a save the title is the bare name typed on the save screen.
-        showTitle(user);
+        form1.lbUser = user;
+        // After the operator's save the title is the bare name typed on the save screen; the
+        // save that ends every calculation leaves the title as New or Open set it.
+        if (titleShowsName)
+            form1.caption = user;
     }
     closeSecondaryScreens();
 }

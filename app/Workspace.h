@@ -55,6 +55,7 @@ public:
 
     // ---- The shell ----
     void setWindows(ShellWindows& windows) { m_windows = &windows; }
+    void resetWindows() { m_windows = &m_noWindows; }
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuSave_Click(); // the save screen, modal
@@ -141,6 +142,7 @@ private:
     bool saveCityStep(const std::string& user);
     bool saveNonCityStep(const std::string& user);
     bool saveEmployeeAs(const std::string& user);
+    void saveUnderTypedName(bool titleShowsName);
 
     bool m_fileFault = false;
     bool m_quit = false;

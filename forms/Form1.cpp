@@ -1,13 +1,23 @@
 #include "forms/Form1.h"
 
 #include "app/Workspace.h"
+#include "forms/DialogCity.h"
+#include "forms/DialogNonCity.h"
+#include "forms/DialogState.h"
+#include "forms/HelpWindow.h"
+#include "forms/MDIForm1.h"
+#include "forms/frmAboutSpcl.h"
+#include "forms/frmDateMain.h"
+#include "forms/frmSaveUser.h"
 #include "forms/frmTaxInfo.h"
 #include "platform/NumericKeyFilter.h"
 #include "platform/QtText.h"
+#include "platform/WindowPrint.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -76,6 +86,7 @@ Form1::Form1(Workspace& ws, QWidget* parent)
     m_txtWeek->setMaxLength(10);
     m_txtWeek->setToolTip(QStringLiteral("Click for Date change"));
     m_txtWeek->setAlignment(Qt::AlignCenter);
+    m_txtWeek->installEventFilter(this); // a click opens the date picker
     m_txtWeek->setFixedWidth(m_txtWeek->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
     top->addWidget(m_lbUser, 1);
     top->addWidget(m_txtWeek);
@@ -129,8 +140,11 @@ Form1::Form1(Workspace& ws, QWidget* parent)
     connect(m_cmdCal, &QPushButton::clicked, this, &Form1::cmdCal_Click);
     connect(m_cmdClear, &QPushButton::clicked, this, &Form1::cmdClear_Click);
 
+    m_ws.setWindows(*this);
     showScreen();
 }
+
+Form1::~Form1() { m_ws.resetWindows(); }
 
 QWidget* Form1::buildEntries()
 {
@@ -203,7 +217,10 @@ QWidget* Form1::buildEntries()
     for (const auto& [name, caption] : later) {
         auto* button = new QPushButton(QString::fromLatin1(caption), panel);
         button->setObjectName(QString::fromLatin1(name));
-        button->setEnabled(false);
+        if (QLatin1String(name) == QLatin1String("cmdYear"))
+            connect(button, &QPushButton::clicked, this, &Form1::mnuYear_Click);
+        else
+            button->setEnabled(false); // their screens come later
         others->addWidget(button);
     }
     column->addLayout(others);
@@ -309,44 +326,48 @@ void Form1::buildMenus()
         m->setObjectName(QString::fromLatin1(name));
         return m;
     };
+    // An item whose screen exists runs its slot; the others stay disabled until their screens come.
+    auto item = [this](QMenu* m, const char* name, const QString& caption, void (Form1::*slot)() = nullptr) {
+        QAction* action = addMenuItem(m, name, caption);
+        if (slot) {
+            action->setEnabled(true);
+            connect(action, &QAction::triggered, this, slot);
+        }
+        return action;
+    };
 
     QMenu* file = menu("mnuFileMenu", QStringLiteral("File"));
-    addMenuItem(file, "mnuNew", QStringLiteral("&New"));
-    addMenuItem(file, "mnuOpen", QStringLiteral("&Open"));
-    addMenuItem(file, "mnuSave", QStringLiteral("&Save"));
+    item(file, "mnuNew", QStringLiteral("&New"), &Form1::mnuNew_Click);
+    item(file, "mnuOpen", QStringLiteral("&Open"), &Form1::mnuOpen_Click);
+    item(file, "mnuSave", QStringLiteral("&Save"), &Form1::mnuSave_Click);
     file->addSeparator();
-    addMenuItem(file, "mnuChecks", QStringLiteral("C&hecks"));
-    addMenuItem(file, "mnuPrintSheetItem", QStringLiteral("Print Sheet"));
-    addMenuItem(file, "mnuPrintItem", QStringLiteral("&Print Image"));
+    item(file, "mnuChecks", QStringLiteral("C&hecks"));
+    item(file, "mnuPrintSheetItem", QStringLiteral("Print Sheet"));
+    item(file, "mnuPrintItem", QStringLiteral("&Print Image"), &Form1::mnuPrintItem_Click);
     file->addSeparator();
-    QAction* clear = addMenuItem(file, "mnuClearIitem", QStringLiteral("&Clear"));
+    item(file, "mnuClearIitem", QStringLiteral("&Clear"), &Form1::cmdClear_Click);
     file->addSeparator();
-    QAction* exit = addMenuItem(file, "mnuExitItem", QStringLiteral("E&xit"));
+    QAction* exit = item(file, "mnuExitItem", QStringLiteral("E&xit"));
+    exit->setEnabled(true);
+    connect(exit, &QAction::triggered, this, &QWidget::close); // the close asks to save
 
     QMenu* forms = menu("mnuFormsMenu", QStringLiteral("Forms"));
-    addMenuItem(forms, "mnuVac", QStringLiteral("&Vacation"));
-    addMenuItem(forms, "mnuOtItem", QStringLiteral("OT %"));
-    addMenuItem(forms, "mnuYear", QStringLiteral("&Year to Date"));
+    item(forms, "mnuVac", QStringLiteral("&Vacation"));
+    item(forms, "mnuOtItem", QStringLiteral("OT %"));
+    item(forms, "mnuYear", QStringLiteral("&Year to Date"), &Form1::mnuYear_Click);
 
     QMenu* options = menu("mnuOptionsMenu", QStringLiteral("Options"));
-    addMenuItem(options, "mnuHeader", QStringLiteral("H&eader"));
-    QAction* taxInfo = addMenuItem(options, "mnuTaxInfoItem", QStringLiteral("&User Info"));
+    item(options, "mnuHeader", QStringLiteral("H&eader"));
+    item(options, "mnuTaxInfoItem", QStringLiteral("&User Info"), &Form1::mnuTaxInfoItem_Click);
     options->addSeparator();
-    addMenuItem(options, "mnuState", QStringLiteral("S&tate Tax"));
-    addMenuItem(options, "mnuCity", QStringLiteral("C&ity Tax"));
-    addMenuItem(options, "mnuNonCity", QStringLiteral("Non City Tax"));
+    item(options, "mnuState", QStringLiteral("S&tate Tax"), &Form1::mnuState_Click);
+    item(options, "mnuCity", QStringLiteral("C&ity Tax"), &Form1::mnuCity_Click);
+    item(options, "mnuNonCity", QStringLiteral("Non City Tax"), &Form1::mnuNonCity_Click);
 
     QMenu* help = menu("mnuHelpMenu", QStringLiteral("Help"));
-    addMenuItem(help, "mnuHelpItem", QStringLiteral("He&lp"));
+    item(help, "mnuHelpItem", QStringLiteral("He&lp"), &Form1::mnuHelpItem_Click);
     help->addSeparator();
-    addMenuItem(help, "mnuAboutItem", QStringLiteral("&About"));
-
-    clear->setEnabled(true);
-    connect(clear, &QAction::triggered, this, &Form1::cmdClear_Click);
-    taxInfo->setEnabled(true);
-    connect(taxInfo, &QAction::triggered, this, &Form1::mnuTaxInfoItem_Click);
-    exit->setEnabled(true);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    item(help, "mnuAboutItem", QStringLiteral("&About"), &Form1::mnuAboutItem_Click);
 }
 
 void Form1::showScreen()
@@ -418,10 +439,143 @@ void Form1::mnuTaxInfoItem_Click()
     showScreen();
 }
 
+void Form1::mnuNew_Click()
+{
+    readBoxes();
+    m_ws.mnuNew_Click();
+    showScreen();
+}
+
+void Form1::mnuOpen_Click()
+{
+    readBoxes();
+    m_ws.mnuOpen_Click();
+    showScreen();
+}
+
+void Form1::mnuSave_Click()
+{
+    readBoxes();
+    m_ws.mnuSave_Click();
+    showScreen();
+}
+
+void Form1::showSaveUser()
+{
+    frmSaveUser screen(m_ws, this);
+    screen.exec();
+    showScreen();
+}
+
+void Form1::closeSecondaryScreens()
+{
+    if (m_ledger)
+        m_ledger->closeLedger();
+    for (QWidget* screen : std::initializer_list<QWidget*>{m_state, m_city, m_nonCity})
+        if (screen)
+            screen->hide();
+}
+
+void Form1::endApplication()
+{
+    m_ending = true;
+    closeSecondaryScreens();
+    if (auto* help = findChild<HelpWindow*>())
+        help->close();
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (!m_ending) {
+        readBoxes();
+        m_ws.mnuExitItem_Click(); // "     SAVE USER'S SETTINGS?"
+        endApplication();
+    }
+    event->accept();
+}
+
+void Form1::mnuPrintItem_Click()
+{
+    if (!m_ws.op().choosePrinter())
+        return; // cancelled: nothing is printed
+    QPrinter* printer = m_printer ? m_printer() : nullptr;
+    if (!printer || !printWindowImage(*this, *printer))
+        m_ws.op().message("The window could not be printed.", Icon::Exclamation);
+}
+
+void Form1::mnuYear_Click()
+{
+    if (!m_ledger) {
+        YtdContext context;
+        context.folder = [this] { return m_ws.workingFolder(); };
+        context.userName = [this] { return m_ws.userName(); };
+        context.biWeekly = [this] { return m_ws.profile.BiWeekly && !m_ws.profile.Weekly; };
+        context.deductionLabels = [this] { return m_ws.profile.DeductLabel; };
+        context.result = [this] { return m_ws.result; };
+        context.periodDate = [this] { return m_ws.form1.txtWeek; };
+        context.showMainForm = [this] { activateWindow(); };
+        m_ledger = new MDIForm1(m_ws.ledger, m_ws.op(), std::move(context), this);
+        m_ledger->setWindowFlag(Qt::Window);
+    }
+    readBoxes();
+    m_ledger->showLedger();
+}
+
+void Form1::mnuState_Click()
+{
+    if (!m_state) {
+        m_state = new DialogState(m_ws.stateScreen, this);
+        m_state->setModal(false);
+    }
+    if (!m_ws.stateScreen.isOpen())
+        m_ws.stateScreen.open(m_ws.workingFolder(), m_ws.userName());
+    m_state->showScreen();
+    m_state->show();
+    m_state->raise();
+}
+
+void Form1::mnuCity_Click()
+{
+    if (!m_city)
+        m_city = new DialogCity(m_ws.cityScreen, m_ws.op(), this);
+    m_city->show(); // showing loads the screen unless it is loaded already
+    m_city->raise();
+}
+
+void Form1::mnuNonCity_Click()
+{
+    if (!m_nonCity)
+        m_nonCity = new DialogNonCity(m_ws.nonCityScreen, m_ws.op(), this);
+    m_nonCity->show();
+    m_nonCity->raise();
+}
+
+void Form1::mnuHelpItem_Click() { showHelp(m_ws.workingFolder(), m_ws.op(), this); }
+
+void Form1::mnuAboutItem_Click()
+{
+    frmAboutSpcl about(this);
+    about.exec();
+}
+
+void Form1::txtWeek_Click()
+{
+    readBoxes();
+    frmDateMain picker(
+        m_ws, [this] { showScreen(); }, this);
+    picker.exec();
+    showScreen();
+}
+
 void Form1::focusAmount(int index) { m_txtAmount[static_cast<size_t>(index)]->setFocus(Qt::OtherFocusReason); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_txtWeek && event->type() == QEvent::MouseButtonRelease) {
+        txtWeek_Click();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto found = std::find(m_txtAmount.begin(), m_txtAmount.end(), watched);
         if (found != m_txtAmount.end()) {

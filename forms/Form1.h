@@ -2,38 +2,74 @@
 // to the workspace's Form1Screen and calls the workspace for every command.
 #pragma once
 
+#include "app/ShellWindows.h"
+
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 
 namespace tallyrin {
 
+class DialogCity;
+class DialogNonCity;
+class DialogState;
+class MDIForm1;
 class Workspace;
 
-class Form1 : public QMainWindow
+class Form1 : public QMainWindow, public ShellWindows
 {
     Q_OBJECT
 public:
     explicit Form1(Workspace& ws, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Copies every text, option and label of the screen model into the widgets.
     void showScreen();
+
+    // What the workspace asks of the windows.
+    void showSaveUser() override;
+    void closeSecondaryScreens() override;
+    void endApplication() override;
+
+    // Where "&Print Image" prints once the operator's printer chooser has said yes: the printer
+    // that chooser set up.
+    void setPrinterSource(std::function<QPrinter*()> printer) { m_printer = std::move(printer); }
+
+    // The screens opened so far (nullptr until first use), for tests.
+    MDIForm1* ledgerFrame() const { return m_ledger; }
+    DialogState* stateDialog() const { return m_state; }
+    DialogCity* cityDialog() const { return m_city; }
+    DialogNonCity* nonCityDialog() const { return m_nonCity; }
 
 public slots:
     void cmdCal_Click();
     void cmdClear_Click();
     void mnuTaxInfoItem_Click();
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuPrintItem_Click();
+    void mnuYear_Click();
+    void mnuState_Click();
+    void mnuCity_Click();
+    void mnuNonCity_Click();
+    void mnuHelpItem_Click();
+    void mnuAboutItem_Click();
+    void txtWeek_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildEntries();
@@ -46,7 +82,14 @@ private:
     void focusAmount(int index);
 
     Workspace& m_ws;
+    std::function<QPrinter*()> m_printer;
     bool m_showing = false;
+    bool m_ending = false;
+
+    MDIForm1* m_ledger = nullptr;
+    DialogState* m_state = nullptr;
+    DialogCity* m_city = nullptr;
+    DialogNonCity* m_nonCity = nullptr;
 
     QLineEdit* m_txtWeek = nullptr;
     std::array<QLineEdit*, 8> m_txtAmount{};

@@ -32,6 +32,7 @@ int main(int argc, char** argv)
 
         tallyrin::Workspace ws(op, folder);
         tallyrin::Form1 form(ws);
+        form.setPrinterSource([&op] { return &op.printer(); });
         op.setParentWidget(&form);
         ws.startUp();
         form.showScreen();

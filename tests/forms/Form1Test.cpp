@@ -221,24 +221,24 @@ private slots:
             bool enabled;
         };
         const Item items[] = {
-            {"File", "mnuNew", "&New", false},
-            {"File", "mnuOpen", "&Open", false},
-            {"File", "mnuSave", "&Save", false},
+            {"File", "mnuNew", "&New", true},
+            {"File", "mnuOpen", "&Open", true},
+            {"File", "mnuSave", "&Save", true},
             {"File", "mnuChecks", "C&hecks", false},
             {"File", "mnuPrintSheetItem", "Print Sheet", false},
-            {"File", "mnuPrintItem", "&Print Image", false},
+            {"File", "mnuPrintItem", "&Print Image", true},
             {"File", "mnuClearIitem", "&Clear", true},
             {"File", "mnuExitItem", "E&xit", true},
             {"Forms", "mnuVac", "&Vacation", false},
             {"Forms", "mnuOtItem", "OT %", false},
-            {"Forms", "mnuYear", "&Year to Date", false},
+            {"Forms", "mnuYear", "&Year to Date", true},
             {"Options", "mnuHeader", "H&eader", false},
             {"Options", "mnuTaxInfoItem", "&User Info", true},
-            {"Options", "mnuState", "S&tate Tax", false},
-            {"Options", "mnuCity", "C&ity Tax", false},
-            {"Options", "mnuNonCity", "Non City Tax", false},
-            {"Help", "mnuHelpItem", "He&lp", false},
-            {"Help", "mnuAboutItem", "&About", false},
+            {"Options", "mnuState", "S&tate Tax", true},
+            {"Options", "mnuCity", "C&ity Tax", true},
+            {"Options", "mnuNonCity", "Non City Tax", true},
+            {"Help", "mnuHelpItem", "He&lp", true},
+            {"Help", "mnuAboutItem", "&About", true},
         };
         QStringList titles;
         for (QAction* a : m_form->menuBar()->actions())

@@ -11,7 +11,8 @@
 namespace tallyrin::testing {
 
 // Runs `act` on the next modal dialog that opens (checked every few milliseconds, given up after
-// five seconds so that a missing dialog fails the test instead of hanging it).
+// thirty seconds so that a missing dialog fails the test instead of hanging it; a busy machine may
+// take seconds to bring a file chooser up).
 inline void onNextModal(std::function<void(QWidget*)> act)
 {
     auto* timer = new QTimer(qApp);
@@ -19,7 +20,7 @@ inline void onNextModal(std::function<void(QWidget*)> act)
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, act = std::move(act)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && (*waited += 10) < 5000)
+        if (!modal && (*waited += 10) < 30000)
             return;
         timer->stop();
         timer->deleteLater();
