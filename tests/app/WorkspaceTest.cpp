@@ -187,7 +187,7 @@ TEST_F(WorkspaceTest, NewWithAnExistingNameChangesNothingAndWritesNothing)
 
     EXPECT_EQ(dialogs.messages().back(), "........Smith already exists. Use Open");
     EXPECT_EQ(ws.userName(), "Jones");
-    EXPECT_EQ(ws.form1.caption, "Jones");
+    EXPECT_EQ(ws.form1.caption, "  User:  Jones");
     EXPECT_EQ(ws.profile.HourRate, jones.HourRate);
     EXPECT_EQ(snapshot(tmp.path()), before);
     // A later calculation saves Jones, never over Smith.
