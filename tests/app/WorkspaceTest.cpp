@@ -356,5 +356,37 @@ TEST_F(WorkspaceTest, CorruptStateFileIsReportedAndOpenGoesOn)
     EXPECT_EQ(ws.form1.caption, "  User:  Smith");
 }
 
+TEST_F(WorkspaceTest, OpenReadsTheCityAndNonCityFiles)
+{
+    ws.startUp();
+    makeSmith();
+    ws.city.CityPerBS[1] = 0.05f;
+    ws.nonCity.NonPer = 0.006f;
+    pressSave("Smith");
+    ws.mnuSave_Click();
+    ws.city = CitySettings{};
+    ws.nonCity = NonCitySettings{};
+
+    pressNo();
+    dialogs.fileAnswers.push_back((tmp / "Smith.use").string());
+    ws.mnuOpen_Click();
+    EXPECT_EQ(ws.city.CityPerBS[1], 0.05f);
+    EXPECT_EQ(ws.city.CityMinBS[1], 308.f); // the rest of the New York preset came back too
+    EXPECT_EQ(ws.nonCity.NonPer, 0.006f);
+}
+
+TEST_F(WorkspaceTest, NonCityResidentPaysTheNonCityTaxInTheCityTaxLabel)
+{
+    ws.startUp();
+    makeSmith(); // bi-weekly at 10.00
+    ws.showTaxInfo();
+    ws.taxInfo.ckNonCity = true;
+    ws.taxInfo_cmdOk();
+    ws.form1.txtAmount[0] = "50"; // 500.00 of bi-weekly wages
+    ws.cmdCal_Click();
+    EXPECT_EQ(ws.form1.lbTaxDed[4], "1.90");
+    EXPECT_EQ(ws.result.CityTax, 1.9);
+}
+
 } // namespace
 } // namespace tallyrin
