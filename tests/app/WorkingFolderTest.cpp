@@ -1,5 +1,6 @@
 #include "app/WorkingFolder.h"
 
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <fstream>
@@ -9,50 +10,42 @@
 namespace tallyrin {
 namespace {
 
-std::string contents(const std::filesystem::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void write(const std::filesystem::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+void writeBytes(const std::filesystem::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
 
 TEST(WorkingFolderTest, FirstStartCreatesFolderAndCopiesTables)
 {
     TempFolder tmp;
-    write(tmp / "Federal09.dtt", "tables");
-    write(tmp / "Federal09_jan.dtt", "january");
+    writeBytes(tmp / "Federal09.dtt", "tables");
+    writeBytes(tmp / "Federal09_jan.dtt", "january");
     const auto folder = tmp.path() / "home" / "Tallyrin2009";
 
     const auto result = prepareWorkingFolder(folder, tmp.path());
 
     EXPECT_TRUE(result.ok) << result.message;
-    EXPECT_EQ(contents(folder / "Federal09.dtt"), "tables");
-    EXPECT_EQ(contents(folder / "Federal09_jan.dtt"), "january");
+    EXPECT_EQ(fileBytes(folder / "Federal09.dtt"), "tables");
+    EXPECT_EQ(fileBytes(folder / "Federal09_jan.dtt"), "january");
     EXPECT_EQ(result.copied.size(), 2u); // no help file in this data folder: nothing to copy
 }
 
 TEST(WorkingFolderTest, OperatorsOwnFilesAreNeverOverwritten)
 {
     TempFolder tmp;
-    write(tmp / "Federal09.dtt", "shipped");
+    writeBytes(tmp / "Federal09.dtt", "shipped");
     const auto folder = tmp.path() / "work";
     std::filesystem::create_directories(folder);
-    write(folder / "Federal09.dtt", "edited by the operator");
+    writeBytes(folder / "Federal09.dtt", "edited by the operator");
 
     const auto result = prepareWorkingFolder(folder, tmp.path());
 
     EXPECT_TRUE(result.ok);
-    EXPECT_EQ(contents(folder / "Federal09.dtt"), "edited by the operator");
+    EXPECT_EQ(fileBytes(folder / "Federal09.dtt"), "edited by the operator");
     EXPECT_TRUE(result.copied.empty());
 }
 
 TEST(WorkingFolderTest, AFileInTheWayOfTheFolderIsReported)
 {
     TempFolder tmp;
-    write(tmp / "Tallyrin2009", "not a folder");
+    writeBytes(tmp / "Tallyrin2009", "not a folder");
     const auto result = prepareWorkingFolder(tmp / "Tallyrin2009", tmp.path());
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find("could not be created"), std::string::npos);

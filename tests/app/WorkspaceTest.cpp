@@ -1,5 +1,6 @@
 #include "app/Workspace.h"
 
+#include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -14,20 +15,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string contents(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // Every file of a folder with its bytes, to prove that nothing was written.
 std::map<std::string, std::string> snapshot(const fs::path& folder)
 {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::directory_iterator(folder))
-        files[entry.path().filename().string()] = contents(entry.path());
+        files[entry.path().filename().string()] = fileBytes(entry.path());
     return files;
 }
 
@@ -165,7 +158,7 @@ TEST_F(WorkspaceTest, NewThenCalculationWritesTheFullFileSet)
     EXPECT_EQ(dialogs.log[1].title, "File New");
     EXPECT_EQ(dialogs.log[1].text, "Enter new user:");
     // The city settings of a new employee are the New York preset: row 1 of the written file.
-    EXPECT_NE(contents(tmp / "Smith.cti").find("308,5.85,.0265,308,5.85,.0265\r\n"), std::string::npos);
+    EXPECT_NE(fileBytes(tmp / "Smith.cti").find("308,5.85,.0265,308,5.85,.0265\r\n"), std::string::npos);
 }
 
 TEST_F(WorkspaceTest, NewWithAnExistingNameChangesNothingAndWritesNothing)
@@ -192,7 +185,7 @@ TEST_F(WorkspaceTest, NewWithAnExistingNameChangesNothingAndWritesNothing)
     EXPECT_EQ(snapshot(tmp.path()), before);
     // A later calculation saves Jones, never over Smith.
     ws.cmdCal_Click();
-    EXPECT_EQ(contents(tmp / "Smith.use"), before.at("Smith.use"));
+    EXPECT_EQ(fileBytes(tmp / "Smith.use"), before.at("Smith.use"));
 }
 
 TEST_F(WorkspaceTest, CancelInTheNameBoxEndsNewWithNothingChanged)
@@ -262,8 +255,8 @@ TEST_F(WorkspaceTest, ProfileSavedAndOpenedAgainFromAnotherFolder)
     ws2.taxInfo.txtHourRate = "11";
     ws2.taxInfo_cmdOk();
     ws2.cmdCal_Click();
-    EXPECT_NE(contents(other / "Smith.use").find("11,0,0\r\n"), std::string::npos);
-    EXPECT_NE(contents(other / "Smith.use"), contents(tmp / "Smith.use"));
+    EXPECT_NE(fileBytes(other / "Smith.use").find("11,0,0\r\n"), std::string::npos);
+    EXPECT_NE(fileBytes(other / "Smith.use"), fileBytes(tmp / "Smith.use"));
 }
 
 TEST_F(WorkspaceTest, CancelledFileChooserKeepsTheOpenEmployee)
@@ -286,9 +279,9 @@ TEST_F(WorkspaceTest, SaveUnderAnotherNameCopiesAndLeavesTheOldFiles)
     ws.mnuSave_Click();
 
     for (const auto& [name, bytes] : before)
-        EXPECT_EQ(contents(tmp / name), bytes) << name;
+        EXPECT_EQ(fileBytes(tmp / name), bytes) << name;
     for (const char* ext : {".use", ".and", ".cfe", ".ovb", ".sta", ".cti", ".nci"})
-        EXPECT_EQ(contents(tmp / ("Smith2" + std::string(ext))), before.at("Smith" + std::string(ext))) << ext;
+        EXPECT_EQ(fileBytes(tmp / ("Smith2" + std::string(ext))), before.at("Smith" + std::string(ext))) << ext;
     EXPECT_EQ(ws.form1.caption, "Smith2");
     EXPECT_EQ(ws.form1.lbUser, "Smith2");
     EXPECT_GT(windows.secondaryClosed, 0);

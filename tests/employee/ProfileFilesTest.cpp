@@ -1,5 +1,6 @@
 #include "employee/ProfileFiles.h"
 
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <cmath>
@@ -11,14 +12,6 @@ namespace tallyrin {
 namespace {
 
 const std::filesystem::path kFixtures = std::filesystem::path(TEST_DATA_DIR) / "employee";
-
-std::string slurp(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 void spit(const std::filesystem::path& path, const std::string& content)
 {
@@ -75,7 +68,7 @@ TEST(ProfileFilesTest, SavedProfileMatchesHandWrittenFilesByteForByte)
     ASSERT_TRUE(save.ok()) << save.message();
     for (const char* ext : {".use", ".and", ".cfe"}) {
         SCOPED_TRACE(ext);
-        EXPECT_EQ(slurp(folder / ("Jane" + std::string(ext))), slurp(kFixtures / ("Jane" + std::string(ext))));
+        EXPECT_EQ(fileBytes(folder / ("Jane" + std::string(ext))), fileBytes(kFixtures / ("Jane" + std::string(ext))));
     }
     // Bi-weekly pay writes the 26-row file only.
     EXPECT_TRUE(std::filesystem::exists(folder / "Jane.ovb"));
@@ -110,7 +103,7 @@ TEST(ProfileFilesTest, NewProfileWritesEmptyReservedItemsUnderAnEmptyUserName)
     OvertimeTracker tracker;
     ASSERT_TRUE(saveProfileFamily(folder.path(), "", profile, tracker, StateSettings{}).ok());
 
-    const auto use = lines(slurp(folder / ".use"));
+    const auto use = lines(fileBytes(folder / ".use"));
     ASSERT_EQ(use.size(), 12u);
     EXPECT_EQ(use[1], "0,0,0");
     EXPECT_EQ(use[2], "7.5,0,0");
@@ -118,13 +111,13 @@ TEST(ProfileFilesTest, NewProfileWritesEmptyReservedItemsUnderAnEmptyUserName)
     EXPECT_EQ(use[6], "#TRUE#,#FALSE#,\"CrUnion\"");
     for (size_t i = 8; i < 12; ++i)
         EXPECT_EQ(use[i], ",,,");
-    const auto andLines = lines(slurp(folder / ".and"));
+    const auto andLines = lines(fileBytes(folder / ".and"));
     ASSERT_EQ(andLines.size(), 9u);
     EXPECT_EQ(andLines[1], "0,0,0");
     EXPECT_EQ(andLines[3], "#FALSE#,#FALSE#,#FALSE#");
     EXPECT_EQ(andLines[5], "\"Employee's Name\",\"\",\"\"");
     EXPECT_EQ(andLines[8], "1,0");
-    EXPECT_EQ(slurp(folder / ".cfe"), "0,0,0\r\n");
+    EXPECT_EQ(fileBytes(folder / ".cfe"), "0,0,0\r\n");
     EXPECT_TRUE(std::filesystem::exists(folder / ".ovw"));
 }
 
@@ -143,7 +136,7 @@ TEST(ProfileFilesTest, ReservedItemsSurviveLoadAndSave)
     ASSERT_TRUE(saveProfileFamily(folder.path(), "Keep", profile, tracker, state).ok());
     for (const char* ext : {".use", ".and", ".cfe"}) {
         SCOPED_TRACE(ext);
-        EXPECT_EQ(slurp(folder / ("Keep" + std::string(ext))), slurp(kFixtures / ("Keep" + std::string(ext))));
+        EXPECT_EQ(fileBytes(folder / ("Keep" + std::string(ext))), fileBytes(kFixtures / ("Keep" + std::string(ext))));
     }
 }
 
@@ -162,7 +155,7 @@ TEST(ProfileFilesTest, MissingCfeKeepsCafeteriaValuesAndIsWrittenAtTheNextSave)
     EXPECT_EQ(profile.CafeDeductState, 1);
 
     ASSERT_TRUE(saveProfileFamily(folder.path(), "Jane", profile, tracker, state).ok());
-    EXPECT_EQ(slurp(folder / "Jane.cfe"), slurp(kFixtures / "Jane.cfe"));
+    EXPECT_EQ(fileBytes(folder / "Jane.cfe"), fileBytes(kFixtures / "Jane.cfe"));
 }
 
 TEST(ProfileFilesTest, WeeklyRowsRoundTrip)
@@ -184,7 +177,7 @@ TEST(ProfileFilesTest, WeeklyRowsRoundTrip)
     EXPECT_EQ(tracker.OtAmounts[2], "0");
     EXPECT_EQ(tracker.OtAmounts[51], "0");
 
-    const auto rows = lines(slurp(folder / "Week.ovw"));
+    const auto rows = lines(fileBytes(folder / "Week.ovw"));
     ASSERT_EQ(rows.size(), 104u);
     EXPECT_EQ(rows[0], "\"12/31/2009\"");
     EXPECT_EQ(rows[1], "12.5");
@@ -194,7 +187,7 @@ TEST(ProfileFilesTest, WeeklyRowsRoundTrip)
     EXPECT_EQ(rows[102], "\"week 52\"");
 
     OvertimeTracker back;
-    ASSERT_FALSE(readOvertimeRows(slurp(folder / "Week.ovw"), back, true));
+    ASSERT_FALSE(readOvertimeRows(fileBytes(folder / "Week.ovw"), back, true));
     EXPECT_EQ(back.OtDates, tracker.OtDates);
     EXPECT_EQ(back.OtAmounts[0], "12.5");
     EXPECT_EQ(back.OtAmounts[1], "12");
@@ -214,7 +207,7 @@ TEST(ProfileFilesTest, BiWeeklyRowsFileHoldsExactly26Rows)
     ASSERT_TRUE(saveProfileFamily(folder.path(), "Bi", profile, tracker, StateSettings{}).ok());
     EXPECT_EQ(tracker.OtAmounts[25], "0");
     EXPECT_EQ(tracker.OtAmounts[30], ""); // not an active row
-    EXPECT_EQ(lines(slurp(folder / "Bi.ovb")).size(), 52u);
+    EXPECT_EQ(lines(fileBytes(folder / "Bi.ovb")).size(), 52u);
     EXPECT_FALSE(std::filesystem::exists(folder / "Bi.ovw"));
 
     // Loading fills rows 1-26 and leaves the rest as they were.
@@ -230,7 +223,7 @@ TEST(ProfileFilesTest, BiWeeklyRowsFileHoldsExactly26Rows)
 TEST(ProfileFilesTest, TruncatedUseReportsTheFaultAndKeepsWhatWasRead)
 {
     TempFolder folder;
-    const auto jane = lines(slurp(kFixtures / "Jane.use"));
+    const auto jane = lines(fileBytes(kFixtures / "Jane.use"));
     spit(folder / "Cut.use", jane[0] + "\r\n" + jane[1] + "\r\n" + jane[2] + "\r\n" + jane[3] + "\r\n25,10.5");
     std::filesystem::copy_file(kFixtures / "Jane.and", folder / "Cut.and");
 

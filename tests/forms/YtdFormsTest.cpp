@@ -3,6 +3,7 @@
 #include "forms/FormsTestRegistry.h"
 #include "forms/MDIForm1.h"
 #include "forms/frmYear.h"
+#include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -18,14 +19,6 @@
 
 namespace tallyrin {
 namespace {
-
-std::string fileText(const std::filesystem::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 PayPeriodResult period()
 {
@@ -162,7 +155,7 @@ private slots:
         m_dialogs->yesNoAnswers = {true};
         m_frame->findChild<QAction*>(QStringLiteral("mnuClose"))->trigger();
         QCOMPARE(m_ledger->ytdGross(), Currency::fromCount(125000));
-        const auto saved = fileText(m_tmp->path() / "Smith.yrw");
+        const auto saved = fileBytes(m_tmp->path() / "Smith.yrw");
         QVERIFY(saved.starts_with("\"\",0,0,0,0\r\n0,0,0,0,0\r\n0,0,0,12.5,0\r\n0,0,0,0\r\n"));
         QVERIFY(saved.ends_with("\r\n0,0,12.5,0,0\r\n"));
     }

@@ -3,6 +3,7 @@
 #include "local/CityFile.h"
 #include "local/LocalPresets.h"
 #include "local/NonCityFile.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -16,18 +17,10 @@ namespace {
 
 const std::filesystem::path samples = std::filesystem::path(TEST_DATA_DIR) / "local";
 
-std::string bytesOf(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
 TEST(LocalFilesTest, CityPresetFileIsByteExact)
 {
     const std::string text = cityFileText(newYorkCityPreset());
-    EXPECT_EQ(text, bytesOf(samples / "NewYork.cti"));
+    EXPECT_EQ(text, fileBytes(samples / "NewYork.cti"));
     EXPECT_NE(text.find("\r\n308,5.85,.0265,308,5.85,.0265\r\n"), std::string::npos);
 
     CitySettings read = noLocalTaxTable();
@@ -50,7 +43,7 @@ TEST(LocalFilesTest, NumbersReadWithOrWithoutTheZeroBeforeThePoint)
 TEST(LocalFilesTest, NonCityDefaultsFileIsByteExact)
 {
     const std::string text = nonCityFileText(nonCityDefaults());
-    EXPECT_EQ(text, bytesOf(samples / "Defaults.nci"));
+    EXPECT_EQ(text, fileBytes(samples / "Defaults.nci"));
     EXPECT_TRUE(text.ends_with("\r\n.0045\r\n"));
 
     NonCitySettings read;

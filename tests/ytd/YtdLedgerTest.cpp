@@ -1,5 +1,6 @@
 #include "ytd/YtdLedger.h"
 
+#include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "ytd/MDIForm1Screen.h"
@@ -11,17 +12,9 @@
 namespace tallyrin {
 namespace {
 
-std::string contents(const std::filesystem::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void write(const std::filesystem::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
 
-std::string fixture(const std::string& name) { return contents(std::filesystem::path(TEST_DATA_DIR) / "ytd" / name); }
+std::string fixture(const std::string& name) { return fileBytes(std::filesystem::path(TEST_DATA_DIR) / "ytd" / name); }
 
 int countLines(const std::string& text)
 {
@@ -87,7 +80,7 @@ TEST_F(YtdLedgerTest, WeeklyFileRoundTripsByteForByte)
     EXPECT_EQ(ledger.grid[0].cell(YtdColumn::Net), "348.22");
 
     ASSERT_EQ(ledger.SaveAnnual(tmp.path(), "Copy"), "");
-    const auto saved = contents(tmp / "Copy.yrw");
+    const auto saved = fileBytes(tmp / "Copy.yrw");
     EXPECT_EQ(countLines(saved), 211);
     EXPECT_EQ(saved, original);
 }
@@ -104,7 +97,7 @@ TEST_F(YtdLedgerTest, BiWeeklyFileRoundTripsByteForByte)
 
     ASSERT_EQ(ledger.SaveAnnual(tmp.path(), "Copy"), "");
     EXPECT_FALSE(std::filesystem::exists(tmp / "Copy.yrw"));
-    const auto saved = contents(tmp / "Copy.yrb");
+    const auto saved = fileBytes(tmp / "Copy.yrb");
     EXPECT_EQ(countLines(saved), 107);
     EXPECT_EQ(saved, original);
 }
@@ -118,7 +111,7 @@ TEST_F(YtdLedgerTest, ReaderAcceptsZeroBeforeThePointAndWriterDropsIt)
 
     ASSERT_EQ(ledger.readLedger(tmp.path(), "Smith").message, "");
     ASSERT_EQ(ledger.SaveAnnual(tmp.path(), "Smith"), "");
-    EXPECT_EQ(contents(tmp / "Smith.yrw"), fixture("Smith.yrw"));
+    EXPECT_EQ(fileBytes(tmp / "Smith.yrw"), fixture("Smith.yrw"));
 }
 
 TEST_F(YtdLedgerTest, FillBoxesShowsLedgerMask)
@@ -181,7 +174,7 @@ TEST_F(YtdLedgerTest, ClearedRowSavesZeroAsItsDate)
     EXPECT_EQ(ledger.ytdGross(), Currency::fromCount(4400000));
 
     ASSERT_EQ(ledger.SaveAnnual(tmp.path(), "Smith"), "");
-    const auto saved = contents(tmp / "Smith.yrw");
+    const auto saved = fileBytes(tmp / "Smith.yrw");
     EXPECT_EQ(rowLines(saved, 1), "\"0\",0,0,0,0\r\n0,0,0,0,0\r\n0,0,0,0,0\r\n0,0,0,0\r\n");
     EXPECT_EQ(rowLines(saved, 0), rowLines(fixture("Smith.yrw"), 0));
 }
@@ -355,7 +348,7 @@ TEST_F(YtdFrameTest, ClosingWithNoLeavesTheFileUntouched)
     EXPECT_EQ(dialogs.log[0].title, "Save?");
     EXPECT_EQ(dialogs.log[0].text, "     Do you want to save YTD");
     EXPECT_EQ(mainShown, 1);
-    EXPECT_EQ(contents(tmp / "Smith.yrw"), fixture("Smith.yrw"));
+    EXPECT_EQ(fileBytes(tmp / "Smith.yrw"), fixture("Smith.yrw"));
 }
 
 TEST_F(YtdFrameTest, ClosingWithYesWritesThePastedRow)
@@ -366,7 +359,7 @@ TEST_F(YtdFrameTest, ClosingWithYesWritesThePastedRow)
 
     dialogs.yesNoAnswers = {true};
     EXPECT_TRUE(frame.mnuClose_Click());
-    const auto saved = contents(tmp / "Smith.yrw");
+    const auto saved = fileBytes(tmp / "Smith.yrw");
     EXPECT_EQ(rowLines(saved, 5),
               "\"11/27/2009\",45.12,27.28,6.38,12.5\r\n3.25,0,0,5,0\r\n0,20,30.5,440,348.22\r\n.5,.2,10,15.5\r\n");
     EXPECT_NE(saved.find("\r\n40,61,1285,947.21,31\r\n"), std::string::npos);
