@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build make pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libxlsxwriter-dev libchm-dev fp-utils
     fonts-liberation
