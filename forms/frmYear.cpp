@@ -97,7 +97,7 @@ frmYear::frmYear(MDIForm1Screen& screen, QWidget* parent)
     buttons->addWidget(m_cmdBack);
     outer->addLayout(buttons);
 
-    // frmPopUp: the menu "&File" shown over the ledger at a right click on a week number.
+    // frmPopUp: the menu "&File" shown over the ledger at a right click on a row's other cells.
     m_popUp = new QMenu(QStringLiteral("&File"), this);
     m_popUp->setObjectName(QStringLiteral("mnuFile"));
     const auto addItem = [this](const char* name, const QString& caption, void (MDIForm1Screen::*op)()) {
@@ -229,20 +229,29 @@ bool frmYear::eventFilter(QObject* watched, QEvent* event)
                 continue;
             auto* mouse = static_cast<QMouseEvent*>(event);
             const auto index = grid->indexAt(mouse->position().toPoint());
-            if (!index.isValid() || index.column() != kWeekColumn || index.row() == kInstructionRow)
+            if (!index.isValid() || index.row() == kInstructionRow)
                 return false;
             const int slot = half * kRowsPerHalf + index.row() - 1;
-            finishEditing();
-            if (mouse->button() == Qt::LeftButton) {
-                m_screen.weekClicked(slot);
+            const bool onWeek = index.column() == kWeekColumn;
+            if (mouse->button() == Qt::LeftButton && onWeek) {
+                finishEditing();
+                m_screen.weekClicked(slot); // paste the period just calculated
                 afterOperation();
                 return true;
             }
             if (mouse->button() == Qt::RightButton) {
+                finishEditing();
                 m_screen.setCurrentRow(slot);
-                m_popUp->popup(mouse->globalPosition().toPoint());
+                if (onWeek) {
+                    // "RIGHT CLICK TO DELETE ROW"
+                    m_screen.mnuDelete_Click();
+                    afterOperation();
+                } else {
+                    m_popUp->popup(mouse->globalPosition().toPoint());
+                }
                 return true;
             }
+            return false;
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -126,11 +126,24 @@ private slots:
         QCOMPARE(m_ledger->ytdGross(), Currency::fromCount(4400000));
     }
 
-    void popUpDeletesTheRightClickedRow()
+    void rightClickOnAWeekNumberDeletesTheRow()
     {
         m_frame->showLedger();
         clickWeek(2, Qt::LeftButton);
+        QCOMPARE(m_ledger->ytdGross(), Currency::fromCount(4400000));
         clickWeek(2, Qt::RightButton);
+        QCOMPARE(grid(0)->item(2, frmYear::kDateColumn)->text(), QStringLiteral("0"));
+        QCOMPARE(m_ledger->ytdGross(), Currency());
+    }
+
+    void popUpOnARowDeletesThatRow()
+    {
+        m_frame->showLedger();
+        clickWeek(2, Qt::LeftButton);
+        auto* g = grid(0);
+        const QRect dateCell = g->visualItemRect(g->item(2, frmYear::kDateColumn));
+        QTest::mouseClick(g->viewport(), Qt::RightButton, {}, dateCell.center());
+        QCOMPARE(grid(0)->item(2, frmYear::kDateColumn)->text(), QStringLiteral("12/31/2009")); // not yet
         auto* remove = m_frame->findChild<QAction*>(QStringLiteral("mnuDelete"));
         QVERIFY(remove);
         QCOMPARE(remove->text(), QStringLiteral("&Delete Row"));
