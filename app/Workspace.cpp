@@ -133,7 +133,8 @@ void Workspace::Clear_All()
     result.CityTax = 0;
     result.SdiTax = 0;
     result.SuiTax = 0;
-    state.StateAdj = 0;
+    // The additional state amount the clear resets is the calculation's working copy, taken
+    // afresh from the state settings by every calculation; the operator's setting stays.
     const CalendarDate d = today();
     form1.setWeek(dateText(d.year, d.month, d.day));
 }

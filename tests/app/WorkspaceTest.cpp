@@ -349,6 +349,24 @@ TEST_F(WorkspaceTest, CorruptStateFileIsReportedAndOpenGoesOn)
     EXPECT_EQ(ws.form1.caption, "  User:  Smith");
 }
 
+TEST_F(WorkspaceTest, ClearKeepsTheStateAdjustmentSetting)
+{
+    ws.startUp();
+    makeSmith();
+    ws.state.StateAdj = 5;
+    pressSave("Smith");
+    ws.mnuSave_Click();
+
+    pressNo();
+    dialogs.fileAnswers.push_back((tmp / "Smith.use").string());
+    ws.mnuOpen_Click(); // Open ends with a clear of the pay form
+    ws.Clear_All();
+    EXPECT_EQ(ws.state.StateAdj, 5.f);
+    pressSave("Smith");
+    ws.mnuSave_Click();
+    EXPECT_NE(fileBytes(tmp / "Smith.sta").find(",5,0,0,0,0\r\n"), std::string::npos) << fileBytes(tmp / "Smith.sta");
+}
+
 TEST_F(WorkspaceTest, OpenReadsTheCityAndNonCityFiles)
 {
     ws.startUp();
