@@ -61,7 +61,9 @@ public:
     bool choosePrinter() override { return false; }
 };
 
-void BM_OpenCalculateSave(benchmark::State& run)
+// `changeOneFile`: each cycle also changes a setting, so that the closing save rewrites (and
+// flushes to disk) one of the employee's files; otherwise every file already holds its bytes.
+void openCalculateSave(benchmark::State& run, bool changeOneFile)
 {
     namespace fs = std::filesystem;
     const fs::path folder = fs::temp_directory_path() / ("tallyrin-bench-" + std::to_string(std::random_device{}()));
@@ -82,16 +84,24 @@ void BM_OpenCalculateSave(benchmark::State& run)
         ws.taxInfo.txtPension = "3";
         ws.taxInfo_cmdOk();
     }
+    bool odd = false;
     for (auto _ : run) {
         Workspace ws(op, folder);
         ws.openEmployee(folder / "Bench.use");
+        if (changeOneFile)
+            ws.nonCity.NonPer = (odd = !odd) ? 0.005f : 0.0045f;
         ws.form1.txtAmount = {"40", "4", "2", "3.5", "8", "", "125.50", "10"};
         ws.cmdCal_Click();
         benchmark::DoNotOptimize(ws.form1.lbNet);
     }
     fs::remove_all(folder);
 }
+
+void BM_OpenCalculateSave(benchmark::State& run) { openCalculateSave(run, false); }
 BENCHMARK(BM_OpenCalculateSave)->Unit(benchmark::kMillisecond);
+
+void BM_OpenCalculateSaveOneFileChanged(benchmark::State& run) { openCalculateSave(run, true); }
+BENCHMARK(BM_OpenCalculateSaveOneFileChanged)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

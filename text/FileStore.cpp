@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
@@ -146,8 +147,34 @@ bool fileExists(const std::filesystem::path& path)
     return in.is_open();
 }
 
+namespace {
+
+// True when `path` is a regular file whose bytes are exactly `content`.
+bool holdsExactly(const std::filesystem::path& path, std::string_view content)
+{
+    struct stat info
+    {
+    };
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<uint64_t>(info.st_size) != content.size())
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(content.size(), '\0');
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        return content.empty() && in.is_open();
+    return bytes == content;
+}
+
+} // namespace
+
 bool replaceFile(const std::filesystem::path& path, std::string_view content, std::string* error)
 {
+    // A file that already holds exactly these bytes is left as it is: most saves (every
+    // calculation ends with one) change few of the employee's files, and an unchanged file needs
+    // neither a rewrite nor a flush to disk.
+    if (holdsExactly(path, content))
+        return true;
+
     const auto report = [error](std::string text) {
         if (error)
             *error = std::move(text);

@@ -3,6 +3,7 @@
 #include "support/TempFolder.h"
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -69,6 +70,24 @@ TEST(FileStoreTest, ReplaceWritesTheWholeFileAndLeavesNoTemporary)
     ASSERT_TRUE(replaceFile(target, "3\r\n", &error)) << error;
     EXPECT_EQ(readWholeFile(target), "3\r\n");
     EXPECT_EQ(folderNames(folder.path()), std::vector<std::string>{"Smith.use"});
+}
+
+TEST(FileStoreTest, AFileAlreadyHoldingTheBytesIsLeftAsItIs)
+{
+    TempFolder folder;
+    const auto target = folder / "Smith.use";
+    writeBytes(target, "1170,2340,1170\r\n");
+    const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 400);
+    std::filesystem::last_write_time(target, past);
+
+    EXPECT_TRUE(replaceFile(target, "1170,2340,1170\r\n"));
+    EXPECT_EQ(std::filesystem::last_write_time(target), past); // not rewritten
+
+    EXPECT_TRUE(replaceFile(target, "1170,2340,1171\r\n")); // same size, other bytes
+    EXPECT_NE(std::filesystem::last_write_time(target), past);
+    EXPECT_EQ(readWholeFile(target), "1170,2340,1171\r\n");
+    EXPECT_TRUE(replaceFile(target, ""));
+    EXPECT_EQ(readWholeFile(target), "");
 }
 
 TEST(FileStoreTest, FailedReplaceLeavesTheOldFileWhole)
