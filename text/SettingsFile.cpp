@@ -235,27 +235,32 @@ std::optional<double> SettingsReader::number(const Raw& raw)
     return value;
 }
 
+std::optional<double> SettingsReader::nextNumber(std::string& text)
+{
+    const std::optional<Raw> raw = next();
+    if (!raw)
+        return std::nullopt;
+    text = raw->text;
+    return number(*raw);
+}
+
 bool SettingsReader::single(float& value)
 {
-    std::optional<Raw> raw = next();
-    if (!raw)
-        return false;
-    std::optional<double> v = number(*raw);
+    std::string text;
+    const std::optional<double> v = nextNumber(text);
     if (!v)
         return false;
     const auto single = static_cast<float>(*v);
     if (std::isinf(single))
-        return fail("number out of range: " + raw->text);
+        return fail("number out of range: " + text);
     value = single;
     return true;
 }
 
 bool SettingsReader::dbl(double& value)
 {
-    std::optional<Raw> raw = next();
-    if (!raw)
-        return false;
-    std::optional<double> v = number(*raw);
+    std::string text;
+    const std::optional<double> v = nextNumber(text);
     if (!v)
         return false;
     value = *v;
@@ -264,30 +269,26 @@ bool SettingsReader::dbl(double& value)
 
 bool SettingsReader::currency(Currency& value)
 {
-    std::optional<Raw> raw = next();
-    if (!raw)
-        return false;
-    std::optional<double> v = number(*raw);
+    std::string text;
+    const std::optional<double> v = nextNumber(text);
     if (!v)
         return false;
     std::optional<Currency> c = Currency::fromDouble(*v);
     if (!c)
-        return fail("number out of range: " + raw->text);
+        return fail("number out of range: " + text);
     value = *c;
     return true;
 }
 
 bool SettingsReader::int16(int16_t& value)
 {
-    std::optional<Raw> raw = next();
-    if (!raw)
-        return false;
-    std::optional<double> v = number(*raw);
+    std::string text;
+    const std::optional<double> v = nextNumber(text);
     if (!v)
         return false;
     std::optional<int16_t> whole = wholeNumber(*v);
     if (!whole)
-        return fail("number out of range: " + raw->text);
+        return fail("number out of range: " + text);
     value = *whole;
     return true;
 }

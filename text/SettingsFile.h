@@ -38,11 +38,11 @@ struct ReservedItem
 class SettingsWriter
 {
 public:
-    SettingsWriter& single(float value);    // file form, 7 digits
-    SettingsWriter& dbl(double value);      // file form, 15 digits
+    SettingsWriter& single(float value); // file form, 7 digits
+    SettingsWriter& dbl(double value);   // file form, 15 digits
     SettingsWriter& currency(Currency value);
     SettingsWriter& int16(int16_t value);
-    SettingsWriter& boolean(bool value);    // #TRUE# / #FALSE#
+    SettingsWriter& boolean(bool value);          // #TRUE# / #FALSE#
     SettingsWriter& text(std::string_view value); // quoted; a '"' inside becomes '\''
     SettingsWriter& reserved(const ReservedItem& item);
     SettingsWriter& endRecord();
@@ -57,8 +57,8 @@ private:
 
 struct ReadFault
 {
-    int item = 0; // 1-based number of the item that failed, counted from the start of the file
-    int line = 0; // 1-based line where that item starts
+    int item = 0;     // 1-based number of the item that failed, counted from the start of the file
+    int line = 0;     // 1-based line where that item starts
     std::string what; // "the file ends early" or "not a number: ..." (for logs and tests)
 };
 
@@ -72,15 +72,15 @@ public:
     bool single(float& value);
     bool dbl(double& value);
     bool currency(Currency& value);
-    bool int16(int16_t& value);   // a number, rounded half to even; overflow is a fault
+    bool int16(int16_t& value); // a number, rounded half to even; overflow is a fault
     bool boolean(bool& value);
     bool text(std::string& value);
     bool reserved(ReservedItem& item);
-    bool skip();                  // reads one item of any kind and drops it
+    bool skip(); // reads one item of any kind and drops it
 
     bool ok() const { return !m_fault.has_value(); }
     const std::optional<ReadFault>& fault() const { return m_fault; }
-    bool atEnd() const;           // only spaces and line ends are left
+    bool atEnd() const; // only spaces and line ends are left
 
 private:
     struct Raw
@@ -91,6 +91,8 @@ private:
     std::optional<Raw> next();
     bool fail(std::string what);
     std::optional<double> number(const Raw& raw);
+    // The next item read as a number; `text` receives the item as written, for fault messages.
+    std::optional<double> nextNumber(std::string& text);
 
     std::string m_in;
     size_t m_pos = 0;
