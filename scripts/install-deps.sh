@@ -18,8 +18,13 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
+# As root apt-get runs directly; otherwise through sudo, keeping the environment so the
+# non-interactive front end reaches apt-get.
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    as_root=(sudo -E)
+fi
+export DEBIAN_FRONTEND=noninteractive
 echo "Installing: ${missing[*]}"
-$sudo apt-get update
-DEBIAN_FRONTEND=noninteractive $sudo -E apt-get install -y --no-install-recommends "${missing[@]}"
+"${as_root[@]}" apt-get update
+"${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

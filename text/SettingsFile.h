@@ -77,6 +77,9 @@ public:
     bool text(std::string& value);
     bool reserved(ReservedItem& item);
     bool skip(); // reads one item of any kind and drops it
+    // Records end where the items end: the reader reads across line ends, so a format declared
+    // once over a writer and a reader (see `SettingsFormat`) may mark its record ends for both.
+    SettingsReader& endRecord() { return *this; }
 
     bool ok() const { return !m_fault.has_value(); }
     const std::optional<ReadFault>& fault() const { return m_fault; }
