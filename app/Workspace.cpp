@@ -84,8 +84,11 @@ void Workspace::Calcu_late(bool closingSave)
     const bool stateWasOpen = stateScreen.isOpen();
     if (!cityWasLoaded)
         cityScreen.Form_Load();
-    if (!stateWasOpen)
+    if (!stateWasOpen) {
         stateScreen.open(m_folder, m_userName);
+        if (stateScreen.loadFailed())
+            m_fileFault = true;
+    }
 
     const PayPeriodEntry entry = readPayPeriodEntry(form1.txtAmount);
     result = computePayPeriod(entry, form1.opt1x, PayPeriodRecords{profile, federal, state, city, nonCity, ytdGross()});
@@ -104,7 +107,9 @@ void Workspace::Calcu_late(bool closingSave)
 
     CleartxtBox(form1.txtAmount);
     clearFederalTables();
-    if (closingSave) {
+    // With no employee open (before New or Open) the results are shown and nothing is written:
+    // the files of the empty name are the defaults that only "Make Default" writes.
+    if (closingSave && employeeOpen()) {
         // The save screen's save, under the name it shows: the open employee's.
         txtSaveUser = m_userName;
         saveUnderTypedName(false);
@@ -117,6 +122,35 @@ void Workspace::Calcu_late(bool closingSave)
 }
 
 void Workspace::cmdCal_Click() { Calcu_late(true); }
+
+PayPeriodResult Workspace::shownPeriod() const
+{
+    // A label converts by full conversion ("$1,234.56" is 1234.56); a blank one counts 0.
+    auto shown = [](const std::string& label) { return fullNumber(label).value_or(0); };
+    auto single = [&](const std::string& label) { return static_cast<float>(shown(label)); };
+    PayPeriodResult p;
+    p.FedTax = single(form1.lbTaxDed[0]);
+    p.SocSec = single(form1.lbTaxDed[1]);
+    p.Medicare = single(form1.lbTaxDed[2]);
+    p.StateTax = shown(form1.lbTaxDed[3]);
+    p.CityTax = shown(form1.lbTaxDed[4]);
+    p.CreditUnion = single(form1.lbTaxDed[5]);
+    p.Bond = single(form1.lbTaxDed[6]);
+    p.Dues = single(form1.lbTaxDed[7]);
+    p.PensionAmt = single(form1.lbTaxDed[8]);
+    p.Misc = single(form1.lbTaxDed[9]);
+    p.KPlan = single(form1.lbTaxDed[10]);
+    p.SdiTax = single(form1.lbSDI);
+    p.SuiTax = single(form1.lbSUI);
+    p.Cafeteria = single(form1.lbCafe);
+    p.TotalOt = single(form1.lbOverT);
+    p.TotalTips = single(form1.lbTips);
+    // Gross and net come from the record, which CLEAR zeroes (the gross label stays blank when
+    // the K plan takes the whole gross).
+    p.GrossPay = result.GrossPay;
+    p.NetPay = result.NetPay;
+    return p;
+}
 
 void Workspace::Clear_All()
 {
@@ -148,7 +182,8 @@ void Workspace::applyTaxInfo()
         form1.lbTaxTag[5 + i] = profile.DeductLabel[i];
     form1.lbTableNotice = tableNotice(profile);
     ledger.setBiWeekly(profile.BiWeekly && !profile.Weekly);
-    saveProfileStep(m_userName);
+    if (employeeOpen())
+        saveProfileStep(m_userName);
 }
 
 void Workspace::showTaxInfo()
@@ -186,7 +221,8 @@ void Workspace::loadLedgerStep()
 void Workspace::loadStateStep()
 {
     stateScreen.close();
-    stateScreen.loadStateSettings(m_folder, m_userName);
+    if (!stateScreen.loadStateSettings(m_folder, m_userName))
+        m_fileFault = true;
     stateScreen.fillBlanks();
     stateScreen.readScreen();
     stateScreen.close();
@@ -291,13 +327,13 @@ void Workspace::showTitle(const std::string& title)
 
 std::optional<std::string> Workspace::refusedUserName(const std::string& name)
 {
-    const bool bad =
-        name == "." || name == ".." || name.find('/') != std::string::npos || name.find('\0') != std::string::npos;
+    const bool bad = name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos ||
+                     name.find('\0') != std::string::npos;
     if (!bad)
         return std::nullopt;
     return "The name \"" + name +
            "\" cannot be used for an employee.\r\n"
-           "A name may not hold \"/\" and may not be \".\" or \"..\".";
+           "A name may not be empty, may not hold \"/\" and may not be \".\" or \"..\".";
 }
 
 void Workspace::showSaveUser()

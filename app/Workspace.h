@@ -48,6 +48,12 @@ public:
     void Calcu_late(bool closingSave = true);
     // CLEAR (and File > "&Clear").
     void Clear_All();
+    // The period as the pay form shows it, for the ledger's paste: every amount read back from its
+    // label, a blank label counting 0 (after CLEAR or Open the record still holds the previous
+    // calculation, which must not reach this employee's ledger).
+    PayPeriodResult shownPeriod() const;
+    // True once New or Open has given the workspace an employee.
+    bool employeeOpen() const { return !m_userName.empty(); }
 
     // ---- The profile screen ----
     void showTaxInfo();   // Form_Load: normalise, show, apply

@@ -178,6 +178,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "tallyrin-calc: " << problem << '\n' << kUsage;
         return 2;
     }
+    // The user name names files in the working folder only, as New and the save screen demand.
+    if (const auto refused = Workspace::refusedUserName(a->user)) {
+        std::string plain = *refused;
+        for (size_t at; (at = plain.find("\r\n")) != std::string::npos;)
+            plain.replace(at, 2, "\n");
+        err << "tallyrin-calc: " << plain << '\n';
+        return 2;
+    }
     const std::filesystem::path folder(a->folder);
     const std::filesystem::path useFile = folder / (a->user + ".use");
     if (!fileExists(useFile)) {

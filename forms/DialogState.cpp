@@ -214,6 +214,18 @@ DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
     connect(button("OKButton", "SAVE"), &QPushButton::clicked, this, &DialogState::OKButton_Click);
     connect(button("CancelButton", "CANCEL"), &QPushButton::clicked, this, &DialogState::CancelButton_Click);
 
+    // Tab runs down each column of the tables, as an operator enters a table, then on to the
+    // next column.
+    QWidget* previous = nullptr;
+    for (const char* column : {"txtStateMinBS", "txtStateAmtBS", "txtStatePerBS", "txtStateMinBM", "txtStateAmtBM",
+                               "txtStatePerBM", "txtStateSgExp", "txtStateMarExp"})
+        for (int r = 0; r < 10; ++r) {
+            QWidget* box = findChild<QLineEdit*>(indexed(column, r));
+            if (previous)
+                QWidget::setTabOrder(previous, box);
+            previous = box;
+        }
+
     showScreen();
 }
 

@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -208,6 +209,11 @@ QWidget* Form1::buildEntries()
         button->setAutoDefault(true); // Enter presses the focused button
         commands->addWidget(button);
     }
+    // Keys that work from any field: Enter itself moves between the entries.
+    m_cmdCal->setShortcut(QKeySequence(Qt::Key_F5));
+    m_cmdCal->setToolTip(QStringLiteral("Calculate the pay period (F5)"));
+    m_cmdClear->setShortcut(QKeySequence(Qt::Key_F6));
+    m_cmdClear->setToolTip(QStringLiteral("Clear the entries and the results (F6)"));
     column->addLayout(commands);
 
     // Buttons of the screens still to come.
@@ -420,7 +426,7 @@ void Form1::cmdCal_Click()
     readBoxes();
     m_ws.cmdCal_Click();
     showScreen();
-    focusAmount(0);
+    returnToFirstEntry();
 }
 
 void Form1::cmdClear_Click()
@@ -428,6 +434,14 @@ void Form1::cmdClear_Click()
     readBoxes();
     m_ws.Clear_All();
     showScreen();
+    returnToFirstEntry();
+}
+
+void Form1::returnToFirstEntry()
+{
+    focusAmount(0);
+    // A button pressed with the mouse may take the focus back once its click has been handled.
+    QTimer::singleShot(0, this, [this] { focusAmount(0); });
 }
 
 void Form1::mnuTaxInfoItem_Click()
@@ -512,7 +526,7 @@ void Form1::mnuYear_Click()
         context.userName = [this] { return m_ws.userName(); };
         context.biWeekly = [this] { return m_ws.profile.BiWeekly && !m_ws.profile.Weekly; };
         context.deductionLabels = [this] { return m_ws.profile.DeductLabel; };
-        context.result = [this] { return m_ws.result; };
+        context.result = [this] { return m_ws.shownPeriod(); };
         context.periodDate = [this] { return m_ws.form1.txtWeek; };
         context.showMainForm = [this] { activateWindow(); };
         m_ledger = new MDIForm1(m_ws.ledger, m_ws.op(), std::move(context), this);

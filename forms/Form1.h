@@ -80,6 +80,8 @@ private:
     // Copies the boxes, options and check box into the screen model.
     void readBoxes();
     void focusAmount(int index);
+    // After ADD and CLEAR the operator types the next period: the focus goes to txtAmount 0.
+    void returnToFirstEntry();
 
     Workspace& m_ws;
     std::function<QPrinter*()> m_printer;

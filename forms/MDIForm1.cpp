@@ -5,7 +5,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -22,20 +27,59 @@ MDIForm1::MDIForm1(YtdLedger& ledger, Operator& op, YtdContext context, QWidget*
     m_mnuClose = menuBar()->addAction(QStringLiteral("&Close"));
     m_mnuClose->setObjectName(QStringLiteral("mnuClose"));
     connect(m_mnuClose, &QAction::triggered, this, &MDIForm1::mnuClose_Click);
+    // Printing and the spreadsheet export come with their own screens; until then they are shown
+    // but cannot be chosen.
+    m_mnuPrint = menuBar()->addAction(QStringLiteral("&Print"));
+    m_mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    m_mnuPrint->setEnabled(false);
+    QMenu* clear = menuBar()->addMenu(QStringLiteral("C&lear"));
+    clear->setObjectName(QStringLiteral("mnuClear"));
+    QAction* clearAll = clear->addAction(QStringLiteral("&Clear All"));
+    clearAll->setObjectName(QStringLiteral("mnuClearAll"));
+    connect(clearAll, &QAction::triggered, this, [this] { runCommand(&MDIForm1Screen::mnuClearAll_Click); });
+    QAction* add = menuBar()->addAction(QStringLiteral("&Add"));
+    add->setObjectName(QStringLiteral("mnuAdd"));
+    connect(add, &QAction::triggered, this, [this] { runCommand(&MDIForm1Screen::mnuAdd_Click); });
+    m_mnuExcel = menuBar()->addAction(QStringLiteral("&Excel"));
+    m_mnuExcel->setObjectName(QStringLiteral("mnuExcel"));
+    m_mnuExcel->setEnabled(false);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     m_frmYear = new frmYear(m_screen, central);
     m_frmYearTot = new frmYearTot(ledger, central);
+    // The totals are as wide as the grid: on a narrow screen they scroll sideways on their own.
+    auto* totals = new QScrollArea(central);
+    totals->setObjectName(QStringLiteral("totalsScroll"));
+    totals->setWidget(m_frmYearTot);
+    totals->setWidgetResizable(true);
+    totals->setFrameShape(QFrame::NoFrame);
+    totals->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    totals->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    totals->setFixedHeight(m_frmYearTot->sizeHint().height() + totals->horizontalScrollBar()->sizeHint().height());
     layout->addWidget(m_frmYear, 1);
-    layout->addWidget(m_frmYearTot);
+    layout->addWidget(totals);
+    // When the grid needs less than the window (a bi-weekly ledger), the room is left below the
+    // totals, not between them and the grid.
+    layout->addStretch(0);
     setCentralWidget(central);
 
     connect(m_frmYear, &frmYear::ledgerChanged, m_frmYearTot, &frmYearTot::showScreen);
     connect(m_frmYear, &frmYear::closeRequested, this, &MDIForm1::mnuClose_Click);
 
-    // Wide enough for every column of the grid, with room for the scroll bar.
-    resize(1320, 900);
+    // Fits a 1280 x 800 screen with its title bar; the grid and the totals scroll where the
+    // columns do not fit.
+    QSize size(1260, 740);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize() - QSize(20, 60));
+    resize(size);
+}
+
+void MDIForm1::runCommand(void (MDIForm1Screen::*command)())
+{
+    m_frmYear->finishEditing();
+    (m_screen.*command)();
+    showScreen();
 }
 
 void MDIForm1::showScreen()

@@ -1,5 +1,5 @@
 // The year-to-date frame "Year To Date": the ledger grid frmYear with the totals window frmYearTot
-// below it, and the menu "&Close". Only the closing procedure (or the save screen, which raises
+// below it, and the menus "&Close", "&Print", "C&lear", "&Add" and "&Excel". Only the closing procedure (or the save screen, which raises
 // the ledger-close flag) closes it; any other close shows "USE CLOSE INSTEAD".
 #pragma once
 
@@ -36,11 +36,15 @@ protected:
 
 private:
     void showScreen();
+    // Runs a menu command of the ledger, then shows the grid and totals it left.
+    void runCommand(void (MDIForm1Screen::*command)());
 
     MDIForm1Screen m_screen;
     frmYear* m_frmYear = nullptr;
     frmYearTot* m_frmYearTot = nullptr;
     QAction* m_mnuClose = nullptr;
+    QAction* m_mnuPrint = nullptr;
+    QAction* m_mnuExcel = nullptr;
 };
 
 } // namespace tallyrin

@@ -11,6 +11,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tallyrin {
 
 frmDateMain::frmDateMain(Form1Screen& form1, Clock clock, std::function<void()> refreshWeek, QWidget* parent)
@@ -31,7 +33,10 @@ frmDateMain::frmDateMain(Form1Screen& form1, Clock clock, std::function<void()> 
     m_picker->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_picker->setGridVisible(true);
     m_ok->setObjectName(QStringLiteral("Command1"));
-    m_ok->setDefault(true);
+    // Not a default button: Enter in the calendar's year box commits the year and leaves the
+    // picker open; Enter on a day picks it (`activated`); Space on "Ok" presses it.
+    m_ok->setDefault(false);
+    m_ok->setAutoDefault(false);
     m_ok->setMinimumWidth(90);
 
     auto* layout = new QVBoxLayout(this);
@@ -44,6 +49,15 @@ frmDateMain::frmDateMain(Form1Screen& form1, Clock clock, std::function<void()> 
 
     connect(m_picker, &QCalendarWidget::selectionChanged, this, &frmDateMain::DTPicker1_Change);
     connect(m_picker, &QCalendarWidget::clicked, this, &frmDateMain::DTPicker1_Change);
+    // A new month or year in the header (typed, or chosen with the arrows) moves the picked date
+    // with it, on the same day of the month where that month has it, and so writes the date.
+    connect(m_picker, &QCalendarWidget::currentPageChanged, this, [this](int year, int month) {
+        const QDate picked = m_picker->selectedDate();
+        if (picked.year() == year && picked.month() == month)
+            return;
+        const QDate first(year, month, 1);
+        m_picker->setSelectedDate(first.addDays(std::min(picked.day(), first.daysInMonth()) - 1));
+    });
     // Enter or a double click on a day picks it and closes, as "Ok" does.
     connect(m_picker, &QCalendarWidget::activated, this, &frmDateMain::Command1_Click);
     connect(m_ok, &QPushButton::clicked, this, &frmDateMain::Command1_Click);

@@ -249,11 +249,11 @@ QComboBox* frmTaxInfo::comboBox(const char* name, const QStringList& items, std:
 {
     auto* combo = new QComboBox(this);
     combo->setObjectName(QString::fromLatin1(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert); // typing never adds to the list
+    // The operator chooses from the list only; a value from a file that is not in the list stays
+    // in the profile untouched and is shown greyed in the closed box.
+    combo->setEditable(false);
     combo->addItems(items);
-    selectAllOnFocus(combo);
-    connect(combo, &QComboBox::editTextChanged, this, [this, &field](const QString& text) {
+    connect(combo, &QComboBox::currentTextChanged, this, [this, &field](const QString& text) {
         if (!m_showing)
             field = toStd(text);
     });
@@ -295,10 +295,9 @@ void frmTaxInfo::showScreen()
         box->setChecked(*field);
     for (const auto& [combo, field] : m_combos) {
         const QString text = toQt(*field);
-        const int index = combo->findText(text);
-        if (index >= 0)
-            combo->setCurrentIndex(index);
-        combo->setEditText(text);
+        const int index = combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        combo->setPlaceholderText(index < 0 ? text : QString());
+        combo->setCurrentIndex(index);
     }
     m_ckKpPer->setChecked(s.ckKpPer);
     m_ckKpFix->setChecked(s.ckKpFix);

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -76,7 +77,8 @@ frmYear::frmYear(MDIForm1Screen& screen, QWidget* parent)
     setObjectName(QStringLiteral("frmYear"));
     auto* outer = new QVBoxLayout(this);
 
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = m_scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ledgerScroll"));
     scroll->setWidgetResizable(true);
     auto* halves = new QWidget(scroll);
     auto* halvesLayout = new QVBoxLayout(halves);
@@ -171,6 +173,11 @@ LedgerGrid* frmYear::buildHalf(int half)
     for (int r = 0; r < grid->rowCount(); ++r)
         height += grid->rowHeight(r);
     grid->setFixedHeight(height);
+    // Every column stays in the grid's width too: a narrow window scrolls instead of hiding columns.
+    int width = 2 * grid->frameWidth();
+    for (int c = 0; c < grid->columnCount(); ++c)
+        width += grid->columnWidth(c);
+    grid->setFixedWidth(width);
 
     grid->viewport()->installEventFilter(this);
     connect(grid, &QTableWidget::itemChanged, this, [this, half](QTableWidgetItem* item) { cellEdited(half, item); });
@@ -196,6 +203,10 @@ void frmYear::showScreen()
     }
     // A bi-weekly ledger uses weeks 1 to 26 only.
     m_grid[1]->setVisible(!ledger.biWeekly());
+    // The scroll area is never taller than the rows it shows, so the totals follow the last row.
+    m_scroll->widget()->adjustSize();
+    m_scroll->setMaximumHeight(m_scroll->widget()->sizeHint().height() + 2 * m_scroll->frameWidth() +
+                               m_scroll->horizontalScrollBar()->sizeHint().height());
     m_showing = false;
 }
 

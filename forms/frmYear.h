@@ -10,6 +10,7 @@
 class QAction;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -52,6 +53,7 @@ private:
     MDIForm1Screen& m_screen;
     bool m_showing = false;
     std::array<LedgerGrid*, 2> m_grid{};
+    QScrollArea* m_scroll = nullptr;
     QPushButton* m_cmdBack = nullptr;
     QMenu* m_popUp = nullptr; // frmPopUp's mnuFile
 };

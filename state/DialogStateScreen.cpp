@@ -141,15 +141,17 @@ void DialogStateScreen::close()
     m_open = false;
 }
 
-void DialogStateScreen::loadStateSettings(const std::filesystem::path& folder, const std::string& userName)
+bool DialogStateScreen::loadStateSettings(const std::filesystem::path& folder, const std::string& userName)
 {
     const StateFileLoad load = loadStateFile(folder, userName, m_settings, m_profile);
-    if (!load.message.empty())
+    m_loadFailed = !load.message.empty();
+    if (m_loadFailed)
         m_op.message(load.message);
     // Values read before a fault are in memory too, and the screen mirrors memory.
     if (load.found)
         showSettings();
     showCheckBoxes();
+    return !m_loadFailed;
 }
 
 void DialogStateScreen::showTables()

@@ -106,7 +106,10 @@ public:
     // Load state settings: a present file is read into StateSettings and the five profile values
     // and shown; a corrupt one is reported. Either way the state boxes, "Spouse Works" and
     // "Round State" then show the values in memory.
-    void loadStateSettings(const std::filesystem::path& folder, const std::string& userName);
+    // False when the file was there but damaged (the operator has been told).
+    bool loadStateSettings(const std::filesystem::path& folder, const std::string& userName);
+    // True when the last load met a damaged file: the workspace counts it among the file faults.
+    bool loadFailed() const { return m_loadFailed; }
 
     // Every blank table and allowance box takes its New York value; the adjustment, credit, SDI
     // and SUI boxes "0". Boxes holding text are left alone.
@@ -152,6 +155,7 @@ private:
     std::filesystem::path m_folder;
     std::string m_userName;
     bool m_open = false;
+    bool m_loadFailed = false;
 };
 
 // The New York table and allowances, as the screen shows them; the same for Single and Married

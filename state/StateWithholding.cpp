@@ -70,9 +70,10 @@ double stateWithholding(const StateSettings& state, const StateWageInputs& in)
 
 double finishStateTax(double tax, const StateSettings& state)
 {
-    // The methods leave a single; the adjustment is added in single precision, and the cents
-    // come from that single's own digits.
-    const float adjusted = static_cast<float>(tax + double(state.StateAdj));
+    // The state tax is a double: the adjustment is added in double precision and the cents come
+    // from the double's own 15 digits: a method's 45.884998321533203 gives 45.88, where its
+    // single 45.885 would give 45.89.
+    const double adjusted = tax + double(state.StateAdj);
     const std::string cents = format(adjusted, "#,###.00");
     double value = fullNumber(cents).value_or(0);
     if (state.RoundState == 1) {

@@ -46,7 +46,11 @@ void MDIForm1Screen::mnuPaste_Click() { weekClicked(m_currentRow); }
 
 void MDIForm1Screen::mnuDelete_Click() { show(m_ledger.DeleteRow(m_currentRow)); }
 
-void MDIForm1Screen::mnuCancel_Click()
+void MDIForm1Screen::mnuCancel_Click() { mnuAdd_Click(); }
+
+void MDIForm1Screen::mnuClearAll_Click() { show(m_ledger.ClearAll()); }
+
+void MDIForm1Screen::mnuAdd_Click()
 {
     m_ledger.Update();
     show(m_ledger.AddAnnual());

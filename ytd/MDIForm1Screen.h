@@ -51,6 +51,11 @@ public:
     void mnuDelete_Click();
     void mnuCancel_Click();
 
+    // The frame's "C&lear" > "&Clear All": every used row and the side sums to 0, then the totals.
+    void mnuClearAll_Click();
+    // The frame's "&Add": copy the grid into memory and recompute the totals.
+    void mnuAdd_Click();
+
     // The closing procedure ("&Close" of the frame and of the ledger window). Asks whether to save;
     // Yes writes the file, No leaves it as it was. Returns true when the frame is to close (the
     // ledger-close flag is then up); false when the save failed and the frame stays open.

@@ -3,6 +3,7 @@
 #include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
+#include "text/Numbers.h"
 
 #include <fstream>
 #include <functional>
@@ -112,9 +113,10 @@ TEST_F(WorkspaceTest, MissingTableFileWarnsWithTheWorkingFolder)
     EXPECT_TRUE(ws.fileFault());
 }
 
-TEST_F(WorkspaceTest, CalculationShowsLabelsBlanksZeroEntriesAndSavesUnderTheEmptyName)
+TEST_F(WorkspaceTest, CalculationWithNoEmployeeOpenShowsResultsAndWritesNothing)
 {
     ws.startUp();
+    const auto before = snapshot(tmp.path());
     ws.form1.txtAmount = {"40", "", "2", "", "", "", "", ""};
     ws.form1.opt1x = false;
     ws.cmdCal_Click();
@@ -123,9 +125,35 @@ TEST_F(WorkspaceTest, CalculationShowsLabelsBlanksZeroEntriesAndSavesUnderTheEmp
     EXPECT_EQ(ws.form1.Label13, "$330.00"); // 40 x 7.50 + 30.00
     EXPECT_EQ(ws.form1.txtAmount[0], "40");
     EXPECT_EQ(ws.form1.txtAmount[1], ""); // "0" while computing, blank afterwards
-    for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".sta", ".cti", ".nci"})
-        EXPECT_TRUE(fs::exists(tmp / ext)) << ext;
+    // The files of the empty name are the defaults of "Make Default": ADD never writes them.
+    EXPECT_EQ(snapshot(tmp.path()), before);
     EXPECT_EQ(ws.federal.WeeklySingle[1].Rate, 0.f); // tables emptied after the calculation
+    // Nor does the profile screen or the save screen under the empty name.
+    ws.showTaxInfo();
+    ws.taxInfo_cmdOk();
+    ws.txtSaveUser = "";
+    ws.cmdSaveUser_Click();
+    EXPECT_EQ(snapshot(tmp.path()), before);
+    EXPECT_NE(dialogs.messages().back().find("may not be empty"), std::string::npos);
+}
+
+TEST_F(WorkspaceTest, ThePasteTakesThePeriodAsThePayFormShowsIt)
+{
+    makeSmith();
+    ws.form1.txtAmount = {"40", "", "2", "", "", "", "", "3"};
+    ws.cmdCal_Click();
+    const PayPeriodResult shown = ws.shownPeriod();
+    EXPECT_FLOAT_EQ(shown.FedTax, ws.result.FedTax == 0 ? 0 : roundCents(ws.result.FedTax));
+    EXPECT_FLOAT_EQ(shown.SocSec, roundCents(ws.result.SocSec));
+    EXPECT_FLOAT_EQ(shown.GrossPay, ws.result.GrossPay);
+    EXPECT_GT(shown.SocSec, 0);
+    EXPECT_GT(shown.TotalOt, 0);
+
+    // After CLEAR the labels are blank: a paste then writes zeros, not the previous period.
+    ws.Clear_All();
+    ws.ledger.PasteMe(0, ws.shownPeriod(), ws.form1.txtWeek);
+    for (const std::string& cell : ws.ledger.grid[0].cells)
+        EXPECT_EQ(cell, ".00");
 }
 
 TEST_F(WorkspaceTest, ClearBlanksEntriesAndLabelsAndResetsTheDate)
@@ -204,7 +232,7 @@ TEST_F(WorkspaceTest, CancelInTheNameBoxEndsNewWithNothingChanged)
 TEST_F(WorkspaceTest, NamesThatLeaveTheWorkingFolderAreRefusedBeforeAnythingIsWritten)
 {
     ws.startUp();
-    for (const std::string bad : {"../evil", "a/b", ".", ".."}) {
+    for (const std::string bad : {"../evil", "a/b", ".", "..", "/tmp/evil"}) {
         SCOPED_TRACE(bad);
         const auto before = snapshot(tmp.path());
         dialogs.yesNoAnswers.push_back(false);

@@ -1,3 +1,5 @@
+// Argument errors of the command line; its runs are played from the recorded cases of
+// tests/golden/cli.
 #include "cli/CalcCommand.h"
 
 #include "support/TempFolder.h"
@@ -64,78 +66,6 @@ TEST_F(CalcCommandTest, BadArgumentsAreUsageErrors)
         EXPECT_NE(r.err.find("usage: tallyrin-calc --folder DIR"), std::string::npos);
         EXPECT_EQ(r.out, "");
     }
-}
-
-TEST_F(CalcCommandTest, MissingEmployeeIsAFileError)
-{
-    auto a = args("40,,,,,,,");
-    a[3] = "Nobody";
-    const CliRun r = run(a);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("Nobody.use"), std::string::npos);
-}
-
-TEST_F(CalcCommandTest, PrintsEveryLabelInOrderAndWritesNothing)
-{
-    const CliRun r = run(args("40,,2,,,,,"));
-    ASSERT_EQ(r.status, 0) << r.err;
-    std::istringstream lines(r.out);
-    std::vector<std::string> names;
-    for (std::string line; std::getline(lines, line);)
-        names.push_back(line.substr(0, line.find('\t')));
-    const std::vector<std::string> expected{
-        "Label13",    "lbTaxes",    "lbDeduct",    "lbNet",      "lbOverT",    "lbTips",     "lbTaxDed_0",
-        "lbTaxDed_1", "lbTaxDed_2", "lbTaxDed_3",  "lbTaxDed_4", "lbTaxDed_5", "lbTaxDed_6", "lbTaxDed_7",
-        "lbTaxDed_8", "lbTaxDed_9", "lbTaxDed_10", "lbSDI",      "lbSUI",      "lbCafe",     "lbTaxVer"};
-    EXPECT_EQ(names, expected);
-    EXPECT_NE(r.out.find("Label13\t$420.00\n"), std::string::npos); // 40 x 10 + 2 O.T. hours at 1X
-    EXPECT_NE(r.out.find("lbOverT\t$20.00\n"), std::string::npos);
-    EXPECT_NE(r.out.find("lbTaxVer\t2009 Federal Tables (rev. April 2009)\n"), std::string::npos);
-    EXPECT_FALSE(fs::exists(tmp / "Smith.sta"));
-    EXPECT_FALSE(fs::exists(tmp / "Smith.and"));
-}
-
-TEST_F(CalcCommandTest, OptionsReachTheForm)
-{
-    const CliRun twoX = run([&] {
-        auto a = args("40,,2,,,,,");
-        a.push_back("--ot2x");
-        a.push_back("--fed-jan");
-        return a;
-    }());
-    ASSERT_EQ(twoX.status, 0) << twoX.err;
-    EXPECT_NE(twoX.out.find("lbOverT\t$40.00\n"), std::string::npos);
-    EXPECT_NE(twoX.out.find("lbTaxVer\t2009 Federal Tables (Jan - Mar 2009)\n"), std::string::npos);
-}
-
-TEST_F(CalcCommandTest, JsonHasTheSameKeysAndTexts)
-{
-    auto a = args("40,,,,,,,");
-    a.push_back("--json");
-    const CliRun r = run(a);
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.front(), '{');
-    EXPECT_NE(r.out.find("\"Label13\":\"$400.00\""), std::string::npos);
-    EXPECT_NE(r.out.find("\"lbTaxVer\":\"2009 Federal Tables (rev. April 2009)\"}"), std::string::npos);
-}
-
-TEST_F(CalcCommandTest, SaveWritesTheEmployeesFiles)
-{
-    auto a = args("40,,,,,,,");
-    a.push_back("--save");
-    const CliRun r = run(a);
-    ASSERT_EQ(r.status, 0) << r.err;
-    for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".sta", ".cti", ".nci"})
-        EXPECT_TRUE(fs::exists(tmp / ("Smith" + std::string(ext)))) << ext;
-}
-
-TEST_F(CalcCommandTest, MissingTableFileIsReportedOnStandardErrorWithStatusOne)
-{
-    fs::remove(tmp / "Federal09.dtt");
-    const CliRun r = run(args("40,,,,,,,"));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("   Operation Failed ! ! !\nSave and Open, Only in Folder\n"), std::string::npos);
-    EXPECT_NE(r.out.find("lbTaxDed_0\t.00\n"), std::string::npos); // no tables: no withholding
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,6 +93,20 @@ private slots:
              {"ckAriz", "ckLouis", "ckIowa", "ckMissouri", "ckMass", "ckOregon", "ckUtah", "ckAlabama", "ckKentucky",
               "ckWiscon", "ckNC", "ckNoStateTax", "ckRoundOff", "ckSDI", "ckSUI"})
             QVERIFY(!find<QCheckBox>(name)->isChecked());
+    }
+
+    void tabRunsDownEachColumn()
+    {
+        const auto next = [this](const char* from) {
+            QLineEdit* box = find<QLineEdit>(from);
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Tab);
+            return QApplication::focusWidget()->objectName();
+        };
+        QCOMPARE(next("txtStateMinBS_0"), QStringLiteral("txtStateMinBS_1"));
+        QCOMPARE(next("txtStateMinBS_9"), QStringLiteral("txtStateAmtBS_0"));
+        QCOMPARE(next("txtStatePerBS_9"), QStringLiteral("txtStateMinBM_0"));
+        QCOMPARE(next("txtStateSgExp_9"), QStringLiteral("txtStateMarExp_0"));
     }
 
     void nonNumberKeepsTheScreenOpen()

@@ -190,6 +190,32 @@ private slots:
         QVERIFY(m_w->dialogs.log.empty()); // no warning on the way
     }
 
+    void addAndClearByKeyReturnToTheFirstEntry()
+    {
+        auto* add = child<QPushButton>("cmdCal");
+        auto* clear = child<QPushButton>("cmdClear");
+        QVERIFY(add->toolTip().contains(QStringLiteral("F5")));
+        QVERIFY(clear->toolTip().contains(QStringLiteral("F6")));
+        QTest::keyClicks(amount(0), QStringLiteral("40"));
+        amount(3)->setFocus();
+        QTest::keyClick(amount(3), Qt::Key_F5);
+        QTRY_COMPARE(label("Label13"), QStringLiteral("$300.00")); // a shortcut animates the click
+        QTRY_COMPARE(QApplication::focusWidget(), amount(0));
+        // The focused button pressed with the space bar.
+        clear->setFocus();
+        QTest::keyClick(clear, Qt::Key_Space);
+        QCOMPARE(label("Label13"), QString());
+        QTRY_COMPARE(QApplication::focusWidget(), amount(0));
+        QTest::keyClicks(amount(0), QStringLiteral("40"));
+        add->setFocus();
+        QTest::keyClick(add, Qt::Key_Return);
+        QCOMPARE(label("Label13"), QStringLiteral("$300.00"));
+        QTRY_COMPARE(QApplication::focusWidget(), amount(0));
+        QTest::keyClick(amount(0), Qt::Key_F6);
+        QTRY_COMPARE(label("Label13"), QString());
+        QTRY_COMPARE(QApplication::focusWidget(), amount(0));
+    }
+
     void clearBlanksTheLabelsAndEntries()
     {
         QTest::keyClicks(amount(0), QStringLiteral("40"));

@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -105,12 +107,58 @@ private slots:
         QVERIFY(!grid(1)->isHidden());
     }
 
-    void biWeeklyShowsTwentySixWeeks()
+    void biWeeklyShowsTwentySixWeeksWithTheTotalsRightUnder()
     {
         m_biWeekly = true;
         m_frame->showLedger();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
         QVERIFY(grid(1)->isHidden());
         QVERIFY(!grid(0)->isHidden());
+        // No empty gap between the last row and the totals: only the Close button row.
+        auto* scroll = m_frame->findChild<QWidget*>(QStringLiteral("ledgerScroll"));
+        auto* totals = m_frame->findChild<QWidget*>(QStringLiteral("totalsScroll"));
+        const int gridBottom = scroll->mapTo(m_frame.get(), QPoint(0, scroll->height())).y();
+        const int totalsTop = totals->mapTo(m_frame.get(), QPoint(0, 0)).y();
+        QVERIFY2(totalsTop - gridBottom < 60, qPrintable(QString::number(totalsTop - gridBottom)));
+    }
+
+    void frameFitsASmallScreenAndScrollsItsColumns()
+    {
+        m_frame->showLedger();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        QVERIFY(m_frame->width() <= 1280 && m_frame->height() <= 800);
+        m_frame->resize(700, 500);
+        QCoreApplication::processEvents();
+        // Narrowed, the grid keeps every column and its scroll area reaches them.
+        auto* scroll = m_frame->findChild<QScrollArea*>(QStringLiteral("ledgerScroll"));
+        QCOMPARE(grid(0)->width(), grid(0)->horizontalHeader()->length() + 2 * grid(0)->frameWidth());
+        QVERIFY(scroll->horizontalScrollBar()->maximum() > 0);
+        auto* totals = m_frame->findChild<QScrollArea*>(QStringLiteral("totalsScroll"));
+        QVERIFY(totals->horizontalScrollBar()->maximum() > 0);
+    }
+
+    void menuBarClearAllAndAdd()
+    {
+        m_frame->showLedger();
+        const auto action = [this](const char* name) {
+            auto* a = m_frame->findChild<QAction*>(QString::fromLatin1(name));
+            if (!a)
+                qFatal("no menu item %s", name);
+            return a;
+        };
+        QCOMPARE(action("mnuClearAll")->text(), QStringLiteral("&Clear All"));
+        QVERIFY(!action("mnuPrint")->isEnabled());
+        QVERIFY(!action("mnuExcel")->isEnabled());
+        clickWeek(3, Qt::LeftButton);
+        QCOMPARE(cell(3, YtdColumn::Gross), QStringLiteral("440.00"));
+        // "&Add" takes a typed cell into the totals.
+        grid(0)->item(frmYear::kInstructionRow + 3, frmYear::kFirstAmountColumn + int(YtdColumn::Net))
+            ->setText(QStringLiteral("100"));
+        action("mnuAdd")->trigger();
+        QCOMPARE(m_ledger->box(YtdTotalBox::Net), std::string("100.00"));
+        action("mnuClearAll")->trigger();
+        QCOMPARE(cell(3, YtdColumn::Gross), QStringLiteral("0"));
+        QCOMPARE(m_ledger->box(YtdTotalBox::Gross), std::string(".00"));
     }
 
     void leftClickOnWeekNumberPastesThePeriod()

@@ -9,6 +9,7 @@
 #include <QCalendarWidget>
 #include <QDate>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 
@@ -116,6 +117,26 @@ private slots:
         QCOMPARE(m_form1.txtWeek, std::string("06/15/2009"));
         QVERIFY(!m_picker->isVisible());
         QCOMPARE(m_picker->result(), int(QDialog::Accepted));
+    }
+
+    void aYearTypedInTheHeaderIsWrittenAtOnceAndKept()
+    {
+        open("3/9/2009");
+        auto* year = calendar()->findChild<QSpinBox*>();
+        QVERIFY(year);
+        year->show();
+        year->setFocus();
+        year->selectAll();
+        QTest::keyClicks(year, QStringLiteral("2011"));
+        QTest::keyClick(year, Qt::Key_Return);
+        QVERIFY(m_picker->isVisible()); // Enter in the year box does not close the picker
+        QCOMPARE(m_form1.txtWeek, std::string("03/09/2011"));
+        // The header's month arrows move the date too: 31 March to the last of April.
+        calendar()->setSelectedDate(QDate(2011, 3, 31));
+        calendar()->showNextMonth();
+        QCOMPARE(m_form1.txtWeek, std::string("04/30/2011"));
+        QTest::mouseClick(m_picker->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        QCOMPARE(m_form1.txtWeek, std::string("04/30/2011"));
     }
 
     void enterOnADayPicksItAndCloses()

@@ -88,7 +88,7 @@ private slots:
                 shown << combo->itemText(i);
             QCOMPARE(shown, items);
             QCOMPARE(combo->toolTip(), QString::fromLatin1(hint));
-            QVERIFY(combo->isEditable());
+            QVERIFY(!combo->isEditable()); // chosen from the list only
         }
     }
 
@@ -128,9 +128,12 @@ private slots:
         QCOMPARE(ws().taxInfo.cboStatus2, std::string("Married"));
         auto* depend = child<QComboBox>("cboDepend");
         depend->setFocus();
-        depend->lineEdit()->selectAll();
         QTest::keyClicks(depend, QStringLiteral("3"));
         QCOMPARE(ws().taxInfo.cboDepend, std::string("3"));
+        // The drop-downs choose from their lists only: typed text is no value of its own.
+        QVERIFY(!depend->isEditable() && !status->isEditable());
+        QTest::keyClicks(status, QStringLiteral("Divorced"));
+        QVERIFY(ws().taxInfo.cboStatus2 == "Married" || ws().taxInfo.cboStatus2 == "Single");
 
         testing::clickIndicator(child<QCheckBox>("ckSelfEmp"));
         QVERIFY(ws().taxInfo.ckSelfEmp);
@@ -139,6 +142,16 @@ private slots:
         testing::clickIndicator(child<QRadioButton>("optBiWeek"));
         QVERIFY(ws().taxInfo.optBiWeek);
         QVERIFY(!ws().taxInfo.optWeek);
+    }
+
+    void aValueOutsideTheListIsKeptFromTheFile()
+    {
+        ws().profile.FedStatus = "Divorced";
+        m_screen->load();
+        auto* status = child<QComboBox>("cboStatus");
+        QCOMPARE(status->currentIndex(), -1);
+        QCOMPARE(status->placeholderText(), QStringLiteral("Divorced"));
+        QCOMPARE(ws().taxInfo.cboStatus, std::string("Divorced"));
     }
 
     void numericBoxesFilterKeys()
@@ -175,6 +188,9 @@ private slots:
 
     void saveAppliesThroughTheWorkspace()
     {
+        m_w->dialogs.yesNoAnswers.push_back(false);
+        m_w->dialogs.inputAnswers.push_back("Smith");
+        ws().mnuNew_Click(); // an employee to save
         m_screen->load();
         retype(box("txtHourRate"), QStringLiteral("15"));
         retype(box("txtTax5"), QStringLiteral("Union"));

@@ -22,7 +22,9 @@ TEST(StateWithholdingTest, FinishAddsAdjustmentRoundsAndFloors)
     };
     const Case cases[] = {
         {"cents half away from zero", 12.345f, 0, 0, 12.35},
-        {"cents from the single's own digits", 1.005f, 0, 0, 1.01},
+        {"cents from the double's 15 digits, not its single's 7", 45.884998321533203, 0, 0, 45.88},
+        {"the same for a larger tax", 187.36495971679688, 0, 0, 187.36},
+        {"a single's digits read as a double", 1.005f, 0, 0, 1.00},
         {"adjustment with no row matched", 0, 5, 0, 5},
         {"negative adjustment", 12.31f, -2.5f, 0, 9.81},
         {"Round State takes the cents first: 12.499 -> 12.50 -> 12", 12.499f, 0, 1, 12},
