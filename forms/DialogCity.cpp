@@ -1,8 +1,8 @@
 #include "forms/DialogCity.h"
 
 #include "local/DialogCityScreen.h"
+#include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
-#include "platform/QtText.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -53,6 +53,7 @@ DialogCity::DialogCity(DialogCityScreen& screen, Operator& op, QWidget* parent)
     : QDialog(parent)
     , m_screen(screen)
     , m_op(op)
+    , m_binding(new FormBinding(this))
 {
     setObjectName(QStringLiteral("DialogCity"));
     setWindowTitle(QStringLiteral("City (Local) Tax Tables"));
@@ -106,8 +107,8 @@ DialogCity::DialogCity(DialogCityScreen& screen, Operator& op, QWidget* parent)
     outer->addLayout(buttons);
     m_ckNoLocalTax = new QCheckBox(QStringLiteral("NO LOCAL TAX"), this);
     m_ckNoLocalTax->setObjectName(QStringLiteral("ckNoLocalTax"));
-    connect(m_ckNoLocalTax, &QCheckBox::clicked, this, [this](bool checked) {
-        m_screen.ckNoLocalTax = checked;
+    m_binding->check(m_ckNoLocalTax, m_screen.ckNoLocalTax);
+    connect(m_ckNoLocalTax, &QCheckBox::clicked, this, [this] {
         m_screen.ckNoLocalTax_Click();
         showScreen();
     });
@@ -136,19 +137,14 @@ void DialogCity::addColumn(QGridLayout* grid, int column, const char* name, std:
         makeNumericBox(box);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000.000")) + 16);
-        std::string& field = boxes[static_cast<std::size_t>(row)];
-        connect(box, &QLineEdit::textEdited, this, [&field](const QString& text) { field = toStd(text); });
-        m_texts.emplace_back(box, &field);
+        m_binding->text(box, boxes[static_cast<std::size_t>(row)]);
         grid->addWidget(box, row + 2, column);
     }
 }
 
 void DialogCity::showScreen()
 {
-    for (const auto& [box, field] : m_texts)
-        if (box->text() != toQt(*field))
-            box->setText(toQt(*field));
-    m_ckNoLocalTax->setChecked(m_screen.ckNoLocalTax);
+    m_binding->show();
 }
 
 void DialogCity::cmdDefault_Click()

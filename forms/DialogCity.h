@@ -6,8 +6,6 @@
 
 #include <array>
 #include <string>
-#include <utility>
-#include <vector>
 
 class QCheckBox;
 class QGridLayout;
@@ -16,6 +14,7 @@ class QLineEdit;
 namespace tallyrin {
 
 class DialogCityScreen;
+class FormBinding;
 class Operator;
 
 class DialogCity : public QDialog
@@ -43,7 +42,7 @@ private:
 
     DialogCityScreen& m_screen;
     Operator& m_op;
-    std::vector<std::pair<QLineEdit*, std::string*>> m_texts;
+    FormBinding* m_binding;
     QCheckBox* m_ckNoLocalTax = nullptr;
 };
 

@@ -1,0 +1,94 @@
+#include "platform/FormBinding.h"
+
+#include "platform/QtText.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace tallyrin {
+
+FormBinding::FormBinding(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void FormBinding::text(QLineEdit* box, std::string& field)
+{
+    connect(box, &QLineEdit::textChanged, this, [this, &field](const QString& typed) {
+        if (m_showing)
+            return;
+        field = toStd(typed);
+        emit edited();
+    });
+    m_shows.push_back([box, &field] {
+        const QString shown = toQt(field);
+        if (box->text() != shown)
+            box->setText(shown);
+    });
+}
+
+void FormBinding::check(QAbstractButton* box, bool& field)
+{
+    connect(box, &QAbstractButton::toggled, this, [this, &field](bool checked) {
+        if (m_showing)
+            return;
+        field = checked;
+        emit edited();
+    });
+    m_shows.push_back([box, &field] { box->setChecked(field); });
+}
+
+void FormBinding::check(QAbstractButton* box, int16_t& field)
+{
+    connect(box, &QAbstractButton::toggled, this, [this, &field](bool checked) {
+        if (m_showing)
+            return;
+        field = checked ? 1 : 0;
+        emit edited();
+    });
+    m_shows.push_back([box, &field] { box->setChecked(field == 1); });
+}
+
+void FormBinding::choice(QComboBox* box, std::string& field)
+{
+    box->setEditable(false);
+    connect(box, &QComboBox::currentTextChanged, this, [this, box, &field](const QString& chosen) {
+        if (m_showing || box->currentIndex() < 0)
+            return;
+        field = toStd(chosen);
+        emit edited();
+    });
+    m_shows.push_back([box, &field] {
+        const QString value = toQt(field);
+        const int index = box->findText(value, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        box->setPlaceholderText(index < 0 ? value : QString());
+        box->setCurrentIndex(index);
+    });
+}
+
+void FormBinding::caption(QLabel* label, const std::string& field)
+{
+    m_shows.push_back([label, &field] { label->setText(toQt(field)); });
+}
+
+void FormBinding::enabled(QWidget* widget, const bool& field)
+{
+    m_shows.push_back([widget, &field] { widget->setEnabled(field); });
+}
+
+void FormBinding::visible(QWidget* widget, const bool& field)
+{
+    m_shows.push_back([widget, &field] { widget->setVisible(field); });
+}
+
+void FormBinding::show()
+{
+    m_showing = true;
+    for (const auto& showOne : m_shows)
+        showOne();
+    m_showing = false;
+}
+
+} // namespace tallyrin

@@ -1,0 +1,54 @@
+// Binds a form's widgets to the fields of its screen model. What the operator types or clicks
+// goes into the field at once; show() copies every field back into its widget, and the changes
+// it makes are not taken for the operator's (no echo). Every form binds through one of these.
+#pragma once
+
+#include <QObject>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace tallyrin {
+
+class FormBinding : public QObject
+{
+    Q_OBJECT
+public:
+    explicit FormBinding(QObject* parent = nullptr);
+
+    // A text box: the operator's edits write `field`.
+    void text(QLineEdit* box, std::string& field);
+    // A check box or option button; the 16-bit form holds 1 for checked and 0 for not.
+    void check(QAbstractButton* box, bool& field);
+    void check(QAbstractButton* box, int16_t& field);
+    // A drop-down that chooses from its list only. A field holding a value outside the list is
+    // left as it is and shown greyed in the closed box.
+    void choice(QComboBox* box, std::string& field);
+    // Shown only: a label's caption, and whether a widget is enabled or visible.
+    void caption(QLabel* label, const std::string& field);
+    void enabled(QWidget* widget, const bool& field);
+    void visible(QWidget* widget, const bool& field);
+
+    // Copies every bound field into its widget.
+    void show();
+    // True while show() runs: a change seen then is the program's, not the operator's.
+    bool showing() const { return m_showing; }
+
+signals:
+    // After the operator changed a bound field.
+    void edited();
+
+private:
+    std::vector<std::function<void()>> m_shows;
+    bool m_showing = false;
+};
+
+} // namespace tallyrin
