@@ -7,6 +7,7 @@
 #include "local/LocalPresets.h"
 #include "local/NonCityFile.h"
 #include "state/StateFile.h"
+#include "text/FileMessages.h"
 #include "text/FileStore.h"
 #include "text/Numbers.h"
 
@@ -23,21 +24,26 @@ const char* const kSaveTitle = "Save?";
 
 Workspace::Workspace(Operator& op, fs::path workingFolder, Clock clock)
     : m_op(op)
-    , m_folder(std::move(workingFolder))
+    , m_files(std::move(workingFolder))
     , m_clock(std::move(clock))
     , stateScreen(state, profile, op)
-    , cityScreen(city, op, [this](std::string_view ext) { return fileFor(std::string(ext)); })
-    , nonCityScreen(nonCity, op, [this](std::string_view ext) { return fileFor(std::string(ext)); })
+    , cityScreen(city, op, m_files)
+    , nonCityScreen(nonCity, op, m_files)
 {
     stateScreen.setLinks(m_stateLinks);
 }
-
-fs::path Workspace::fileFor(const std::string& extension) const { return m_folder / (m_userName + extension); }
 
 void Workspace::report(const std::string& message)
 {
     m_fileFault = true;
     m_op.message(message, Icon::Exclamation);
+}
+
+bool Workspace::note(const FileOutcome& outcome)
+{
+    if (!outcome.lines.empty())
+        report(outcome.message());
+    return !outcome.failed();
 }
 
 // ---------------------------------------------------------------- start-up and the pay form
@@ -53,21 +59,16 @@ void Workspace::startUp()
         form1.lbTaxTag[5 + i] = taxInfo.txtTax[i];
 }
 
-bool Workspace::loadFederalTables()
+bool Workspace::loadFederalTables() { return note(openFederalTables()); }
+
+FileOutcome Workspace::openFederalTables()
 {
-    const FederalLoad load = tallyrin::loadFederalTables(m_folder, form1.ckFedJan, m_folder.string());
-    if (!load.opened) {
-        // Nothing was read: the tables and lbTaxVer stay as they are.
-        report(load.message());
-        return false;
-    }
-    federal = load.tables;
-    if (!load.complete) {
-        report(load.message());
-        return false;
-    }
-    form1.lbTaxVer = federal.Version;
-    return true;
+    // Missing: nothing was read, the tables and lbTaxVer stay as they are. Damaged: the tables
+    // are empty and lbTaxVer stays.
+    const FileOutcome read = tallyrin::loadFederalTables(workingFolder(), form1.ckFedJan, workingFolder().string(), federal);
+    if (read.kind == FileOutcome::Kind::Done)
+        form1.lbTaxVer = federal.Version;
+    return read;
 }
 
 void Workspace::clearFederalTables() { tallyrin::clearFederalTables(federal); }
@@ -85,7 +86,7 @@ void Workspace::Calcu_late(bool closingSave)
     if (!cityWasLoaded)
         cityScreen.Form_Load();
     if (!stateWasOpen) {
-        stateScreen.open(m_folder, m_userName);
+        stateScreen.open(workingFolder(), userName());
         if (stateScreen.loadFailed())
             m_fileFault = true;
     }
@@ -111,7 +112,7 @@ void Workspace::Calcu_late(bool closingSave)
     // the files of the empty name are the defaults that only "Make Default" writes.
     if (closingSave && employeeOpen()) {
         // The save screen's save, under the name it shows: the open employee's.
-        txtSaveUser = m_userName;
+        txtSaveUser = userName();
         saveUnderTypedName(false);
     }
     // Release the settings loaded for this calculation.
@@ -181,9 +182,9 @@ void Workspace::applyTaxInfo()
     for (size_t i = 0; i < profile.DeductLabel.size(); ++i)
         form1.lbTaxTag[5 + i] = profile.DeductLabel[i];
     form1.lbTableNotice = tableNotice(profile);
-    ledger.setBiWeekly(profile.BiWeekly && !profile.Weekly);
+    ledger.setBiWeekly(profile.biWeekly());
     if (employeeOpen())
-        saveProfileStep(m_userName);
+        saveProfileStep(userName());
 }
 
 void Workspace::showTaxInfo()
@@ -195,121 +196,157 @@ void Workspace::showTaxInfo()
 void Workspace::taxInfo_cmdOk()
 {
     applyTaxInfo();
-    txtSaveUser = m_userName;
+    txtSaveUser = userName();
     saveUnderTypedName(false);
 }
 
 // ---------------------------------------------------------------- the employee's files
 
-void Workspace::loadProfileStep()
+const std::vector<Workspace::FileKind>& Workspace::fileKinds()
 {
-    const ProfileLoad load = loadProfileFamily(m_folder, m_userName, profile, overtime, state);
-    for (const auto& fault : load.faults)
-        report(fault.message());
-    form1.lbTableNotice = tableNotice(profile);
-    taxInfo.show(profile);
+    static const std::vector<FileKind> kinds{
+        {".use", true, &Workspace::openUse, &Workspace::saveUse},
+        {".and", true, &Workspace::openAnd, &Workspace::saveAnd},
+        {".cfe", true, &Workspace::openCfe, &Workspace::saveCfe},
+        {".ovw/.ovb", true, &Workspace::openOvertime, &Workspace::saveOvertime},
+        {".yrw/.yrb", false, &Workspace::openLedger, nullptr},
+        {"Federal09.dtt", false, &Workspace::openFederalTables, nullptr},
+        {".sta", false, &Workspace::openState, &Workspace::saveState},
+        {".cti", false, &Workspace::openCity, &Workspace::saveCity},
+        {".nci", false, &Workspace::openNonCity, &Workspace::saveNonCity},
+    };
+    return kinds;
 }
 
-void Workspace::loadLedgerStep()
+void Workspace::readFiles(bool profileFamilyOnly)
 {
-    ledger.setBiWeekly(profile.BiWeekly && !profile.Weekly);
-    const YtdReadResult read = ledger.openEmployee(m_folder, m_userName);
-    if (!read.message.empty())
-        report(read.message);
+    for (const FileKind& kind : fileKinds())
+        if (kind.open && (kind.profileFamily || !profileFamilyOnly))
+            note((this->*kind.open)());
 }
 
-void Workspace::loadStateStep()
+bool Workspace::writeFiles(const std::string& user, bool profileFamilyOnly)
 {
-    stateScreen.close();
-    if (!stateScreen.loadStateSettings(m_folder, m_userName))
-        m_fileFault = true;
-    stateScreen.fillBlanks();
-    stateScreen.readScreen();
-    stateScreen.close();
-}
-
-void Workspace::loadCityStep()
-{
-    // A closed screen starts with empty boxes, so a missing file leaves the preset.
-    cityScreen.Unload();
-    if (!cityScreen.LoadCityFile())
-        m_fileFault = true;
-    cityScreen.fillEmptyBoxes();
-    cityScreen.copyScreenToSettings();
-    cityScreen.Unload();
-}
-
-void Workspace::loadNonCityStep()
-{
-    nonCityScreen.Unload();
-    if (!nonCityScreen.LoadNonCityFile())
-        m_fileFault = true;
-}
-
-bool Workspace::saveProfileStep(const std::string& user)
-{
-    const ProfileSave save = saveProfileFamily(m_folder, user, profile, overtime, state);
+    // The overtime form's save comes first: it settles the frequency and the K plan mode.
+    prepareProfileSave(profile, overtime);
+    bool saved = true;
+    for (const FileKind& kind : fileKinds())
+        if (kind.save && (kind.profileFamily || !profileFamilyOnly) && !(saved = note((this->*kind.save)(user))))
+            break;
     // The profile screen's K plan boxes follow the stored choice.
     taxInfo.ckKpPer = profile.KPlanPercent == 1;
     taxInfo.ckKpFix = profile.KPlanFixed == 1;
-    if (!save.ok()) {
-        report(save.message());
-        return false;
-    }
-    return true;
+    return saved;
 }
 
-bool Workspace::saveStateStep(const std::string& user)
+FileOutcome Workspace::openUse() { return loadUseFile(fileFor(".use"), profile, overtime); }
+FileOutcome Workspace::openAnd() { return loadAndFile(fileFor(".and"), profile, state); }
+FileOutcome Workspace::openCfe() { return loadCfeFile(fileFor(".cfe"), profile); }
+
+FileOutcome Workspace::openOvertime()
 {
-    if (const auto failed = saveStateFile(m_folder, user, state, profile)) {
-        report(*failed);
-        return false;
-    }
-    return true;
+    // The rows file follows the frequency the .use file just gave.
+    const bool weekly = profile.Weekly;
+    return loadOvertimeFile(fileFor(overtimeExtension(weekly)), overtime, weekly);
 }
 
-bool Workspace::saveCityStep(const std::string& user)
+FileOutcome Workspace::openLedger()
 {
-    const LocalFileResult saved = SaveCityFile(cityFilePath(m_folder, user), city);
-    if (saved.failed()) {
-        report(saved.message);
-        return false;
-    }
-    return true;
+    // The profile family is read: the pay form and the profile screen show it.
+    form1.lbTableNotice = tableNotice(profile);
+    taxInfo.show(profile);
+    ledger.setBiWeekly(profile.biWeekly());
+    return ledger.openEmployee(workingFolder(), userName());
 }
 
-bool Workspace::saveNonCityStep(const std::string& user)
+FileOutcome Workspace::openState()
 {
-    const LocalFileResult saved = SaveNonCityFile(nonCityFilePath(m_folder, user), nonCity);
-    if (saved.failed()) {
-        report(saved.message);
-        return false;
+    // The state screen loads the file and tells the operator of a damaged one itself.
+    stateScreen.close();
+    FileOutcome read = FileOutcome::done(fileFor(".sta"));
+    if (!stateScreen.loadStateSettings(workingFolder(), userName())) {
+        m_fileFault = true;
+        read.kind = FileOutcome::Kind::Corrupt;
     }
-    return true;
+    stateScreen.fillBlanks();
+    stateScreen.readScreen();
+    stateScreen.close();
+    return read;
 }
 
-bool Workspace::saveEmployeeAs(const std::string& user)
+FileOutcome Workspace::openCity()
 {
-    // A fault ends the save at that file; the writer has told the operator.
-    return saveProfileStep(user) && saveStateStep(user) && saveCityStep(user) && saveNonCityStep(user);
+    // A closed screen starts with empty boxes, so a missing file leaves the preset. The screen
+    // tells the operator of a damaged file itself.
+    cityScreen.Unload();
+    FileOutcome read = FileOutcome::done(fileFor(".cti"));
+    if (!cityScreen.LoadCityFile()) {
+        m_fileFault = true;
+        read.kind = FileOutcome::Kind::Corrupt;
+    }
+    cityScreen.fillEmptyBoxes();
+    cityScreen.copyScreenToSettings();
+    cityScreen.Unload();
+    return read;
 }
+
+FileOutcome Workspace::openNonCity()
+{
+    nonCityScreen.Unload();
+    FileOutcome read = FileOutcome::done(fileFor(".nci"));
+    if (!nonCityScreen.LoadNonCityFile()) {
+        m_fileFault = true;
+        read.kind = FileOutcome::Kind::Corrupt;
+    }
+    return read;
+}
+
+FileOutcome Workspace::saveUse(const std::string& user)
+{
+    return saveUseFile(m_files.pathFor(user, ".use"), profile, overtime);
+}
+
+FileOutcome Workspace::saveAnd(const std::string& user)
+{
+    return saveAndFile(m_files.pathFor(user, ".and"), profile, state);
+}
+
+FileOutcome Workspace::saveCfe(const std::string& user) { return saveCfeFile(m_files.pathFor(user, ".cfe"), profile); }
+
+FileOutcome Workspace::saveOvertime(const std::string& user)
+{
+    const bool weekly = profile.Weekly;
+    return saveOvertimeFile(m_files.pathFor(user, overtimeExtension(weekly)), overtime, weekly);
+}
+
+FileOutcome Workspace::saveState(const std::string& user)
+{
+    return saveStateFile(workingFolder(), user, state, profile);
+}
+
+FileOutcome Workspace::saveCity(const std::string& user)
+{
+    return SaveCityFile(m_files.pathFor(user, ".cti"), city);
+}
+
+FileOutcome Workspace::saveNonCity(const std::string& user)
+{
+    return SaveNonCityFile(m_files.pathFor(user, ".nci"), nonCity);
+}
+
+bool Workspace::saveProfileStep(const std::string& user) { return writeFiles(user, true); }
 
 void Workspace::openEmployee(const fs::path& useFile)
 {
-    m_folder = useFile.parent_path();
+    m_files.setFolder(useFile.parent_path());
     // The user name is the chosen file's name less its last four characters (".use").
     const std::string name = useFile.filename().string();
-    m_userName = name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string();
+    m_files.setUserName(name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string());
 
-    loadProfileStep();
-    loadLedgerStep();
-    loadFederalTables();
-    loadStateStep();
-    loadCityStep();
-    loadNonCityStep();
+    readFiles(false);
 
-    showTitle("  User:  " + m_userName);
-    txtSaveUser = m_userName;
+    showTitle("  User:  " + userName());
+    txtSaveUser = userName();
     taxInfo.ckKpPer = profile.KPlanPercent == 1;
     taxInfo.ckKpFix = profile.KPlanFixed == 1;
     for (size_t i = 0; i < profile.DeductLabel.size(); ++i)
@@ -322,7 +359,7 @@ void Workspace::openEmployee(const fs::path& useFile)
 void Workspace::showTitle(const std::string& title)
 {
     form1.caption = title;
-    form1.lbUser = m_userName;
+    form1.lbUser = userName();
 }
 
 std::optional<std::string> Workspace::refusedUserName(const std::string& name)
@@ -338,7 +375,7 @@ std::optional<std::string> Workspace::refusedUserName(const std::string& name)
 
 void Workspace::showSaveUser()
 {
-    txtSaveUser = m_userName;
+    txtSaveUser = userName();
     m_windows->showSaveUser();
 }
 
@@ -361,8 +398,8 @@ void Workspace::saveUnderTypedName(bool titleShowsName)
         m_op.message(*refused, Icon::Exclamation);
         return;
     }
-    m_userName = user;
-    if (saveEmployeeAs(user)) {
+    m_files.setUserName(user);
+    if (writeFiles(user, false)) {
         form1.lbUser = user;
         // After the operator's save the title is the bare name typed on the save screen; the
         // save that ends every calculation leaves the title as New or Open set it.
@@ -396,31 +433,25 @@ void Workspace::mnuNew_Click()
         m_op.message(*refused, Icon::Exclamation);
         return;
     }
-    if (fileExists(m_folder / (name + ".use"))) {
+    if (fileExists(m_files.pathFor(name, ".use"))) {
         // The previous employee stays open under its own name: a later save must not write its
         // data over the existing employee's files.
         m_op.message("........" + name + " already exists. Use Open");
         return;
     }
-    m_userName = name;
+    m_files.setUserName(name);
     txtSaveUser = name;
     showTitle("  User:  " + name);
 
-    // A blank employee on every screen.
-    overtime = OvertimeTracker{};
+    // A blank employee on every screen, the state screen's New York preset applied.
+    employee.startBlank();
     Clear_All();
-    ledger.setBiWeekly(false);
-    ledger.ClearAll();
     taxInfo.clearAll(profile);
     closeSecondaryScreens();
-    state = StateSettings{};
     stateScreen.cmdDefault_Click();
     stateScreen.readScreen();
     stateScreen.close();
-    city = newYorkCityPreset();
     cityScreen.Unload();
-    // The non-city settings start from their defaults too, never the previous employee's.
-    nonCity = nonCityDefaults();
     nonCityScreen.Unload();
 
     // One calculation; its closing save writes the new employee's files.
@@ -447,18 +478,13 @@ void Workspace::mnuExitItem_Click()
 
 // ---------------------------------------------------------------- what the state screen asks
 
-void Workspace::StateLinks::reloadProfile()
-{
-    const ProfileLoad load = loadProfileFamily(m_ws.m_folder, m_ws.m_userName, m_ws.profile, m_ws.overtime, m_ws.state);
-    for (const auto& fault : load.faults)
-        m_ws.report(fault.message());
-}
+void Workspace::StateLinks::reloadProfile() { m_ws.readFiles(true); }
 
 bool Workspace::StateLinks::saveCompanionFiles(const std::string& userName) { return m_ws.saveProfileStep(userName); }
 
 bool Workspace::StateLinks::saveLocalSettings(const std::string& userName)
 {
-    return m_ws.saveCityStep(userName) && m_ws.saveNonCityStep(userName);
+    return m_ws.note(m_ws.saveCity(userName)) && m_ws.note(m_ws.saveNonCity(userName));
 }
 
 void Workspace::StateLinks::closeOtherScreens()

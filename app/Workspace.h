@@ -3,26 +3,24 @@
 #pragma once
 
 #include "app/Clock.h"
+#include "app/Employee.h"
 #include "app/Form1Screen.h"
 #include "app/Operator.h"
 #include "app/ShellWindows.h"
-#include "employee/EmployeeProfile.h"
-#include "employee/OvertimeTracker.h"
+#include "employee/EmployeeFiles.h"
 #include "employee/TaxInfoScreen.h"
 #include "engine/FederalTables.h"
 #include "engine/PayPeriod.h"
-#include "local/CitySettings.h"
 #include "local/DialogCityScreen.h"
 #include "local/DialogNonCityScreen.h"
-#include "local/NonCitySettings.h"
 #include "state/DialogStateScreen.h"
-#include "state/StateSettings.h"
 #include "text/Currency.h"
-#include "ytd/YtdLedger.h"
+#include "text/FileOutcome.h"
 
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tallyrin {
 
@@ -30,8 +28,7 @@ class Workspace
 {
     // Declared first: the screen models below are built with them.
     Operator& m_op;
-    std::filesystem::path m_folder;
-    std::string m_userName;
+    EmployeeFiles m_files; // the working folder and the user name
     Clock m_clock;
 
 public:
@@ -53,7 +50,7 @@ public:
     // calculation, which must not reach this employee's ledger).
     PayPeriodResult shownPeriod() const;
     // True once New or Open has given the workspace an employee.
-    bool employeeOpen() const { return !m_userName.empty(); }
+    bool employeeOpen() const { return !m_files.userName().empty(); }
 
     // ---- The profile screen ----
     void showTaxInfo();   // Form_Load: normalise, show, apply
@@ -83,11 +80,12 @@ public:
     static std::optional<std::string> refusedUserName(const std::string& name);
 
     // "<working folder>/<user name><extension>"
-    std::filesystem::path fileFor(const std::string& extension) const;
+    std::filesystem::path fileFor(const std::string& extension) const { return m_files.path(extension); }
 
     Operator& op() { return m_op; }
-    const std::filesystem::path& workingFolder() const { return m_folder; }
-    const std::string& userName() const { return m_userName; }
+    const EmployeeFiles& files() const { return m_files; }
+    const std::filesystem::path& workingFolder() const { return m_files.folder(); }
+    const std::string& userName() const { return m_files.userName(); }
     CalendarDate today() const { return m_clock(); }
     // The gross-pay total of the year-to-date ledger, the base of the Social Security, SDI and SUI
     // limits.
@@ -95,13 +93,14 @@ public:
     // True once a file could not be read or written (the operator has been told).
     bool fileFault() const { return m_fileFault; }
 
-    // Records of the open employee.
-    EmployeeProfile profile;
-    OvertimeTracker overtime;
-    StateSettings state;
-    CitySettings city;
-    NonCitySettings nonCity;
-    YtdLedger ledger;
+    // Records of the open employee, and the names the rest of the program knows them by.
+    Employee employee;
+    EmployeeProfile& profile = employee.profile;
+    OvertimeTracker& overtime = employee.overtime;
+    StateSettings& state = employee.state;
+    CitySettings& city = employee.city;
+    NonCitySettings& nonCity = employee.nonCity;
+    YtdLedger& ledger = employee.ledger;
     FederalTables federal;
     PayPeriodResult result;
 
@@ -136,18 +135,45 @@ private:
     void applyTaxInfo();
     void showTitle(const std::string& title);
     void report(const std::string& message);
+    // Shows what a file operation has to say; false when it failed.
+    bool note(const FileOutcome& outcome);
 
-    // The employee's files, each step in the order of its sequence.
-    void loadProfileStep();
-    void loadLedgerStep();
-    void loadStateStep();
-    void loadCityStep();
-    void loadNonCityStep();
+    // One kind of the employee's files, as Open reads it and Save writes it. `open` is null for
+    // a file Open does not read, `save` for one Save does not write (the ledger is written only
+    // when its frame closes with Yes; the federal tables never).
+    struct FileKind
+    {
+        const char* name;
+        bool profileFamily; // one of .use, .and, .cfe, .ovw/.ovb, which travel together
+        FileOutcome (Workspace::*open)();
+        FileOutcome (Workspace::*save)(const std::string& user);
+    };
+    // In the order of Open and of Save.
+    static const std::vector<FileKind>& fileKinds();
+
+    FileOutcome openUse();
+    FileOutcome openAnd();
+    FileOutcome openCfe();
+    FileOutcome openOvertime();
+    FileOutcome openLedger();
+    FileOutcome openFederalTables();
+    FileOutcome openState();
+    FileOutcome openCity();
+    FileOutcome openNonCity();
+    FileOutcome saveUse(const std::string& user);
+    FileOutcome saveAnd(const std::string& user);
+    FileOutcome saveCfe(const std::string& user);
+    FileOutcome saveOvertime(const std::string& user);
+    FileOutcome saveState(const std::string& user);
+    FileOutcome saveCity(const std::string& user);
+    FileOutcome saveNonCity(const std::string& user);
+
+    // Reads every file kind in order (or only the profile family), showing each fault.
+    void readFiles(bool profileFamilyOnly);
+    // Writes every file kind in order (or only the profile family) under `user`; a fault ends
+    // the save at that file, after it has been shown.
+    bool writeFiles(const std::string& user, bool profileFamilyOnly);
     bool saveProfileStep(const std::string& user);
-    bool saveStateStep(const std::string& user);
-    bool saveCityStep(const std::string& user);
-    bool saveNonCityStep(const std::string& user);
-    bool saveEmployeeAs(const std::string& user);
     void saveUnderTypedName(bool titleShowsName);
 
     bool m_fileFault = false;

@@ -16,8 +16,8 @@ using namespace tallyrin;
 
 void BM_ComputePayPeriod(benchmark::State& run)
 {
-    const FederalLoad load = loadFederalTables(SHIPPED_DATA_DIR, false, SHIPPED_DATA_DIR);
-    if (!load.complete) {
+    FederalTables federal;
+    if (loadFederalTables(SHIPPED_DATA_DIR, false, SHIPPED_DATA_DIR, federal).kind != FileOutcome::Kind::Done) {
         run.SkipWithError("the shipped federal tables could not be read");
         return;
     }
@@ -41,7 +41,7 @@ void BM_ComputePayPeriod(benchmark::State& run)
     NonCitySettings nonCity;
     std::array<std::string, 8> texts{"40", "4", "2", "3.5", "8", "", "125.50", "10"};
     const PayPeriodEntry entry = readPayPeriodEntry(texts);
-    const PayPeriodRecords records{profile, load.tables, state, city, nonCity, Currency::of(23456.78)};
+    const PayPeriodRecords records{profile, federal, state, city, nonCity, Currency::of(23456.78)};
 
     for (auto _ : run) {
         PayPeriodResult result = computePayPeriod(entry, false, records);

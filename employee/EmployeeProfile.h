@@ -36,6 +36,9 @@ struct EmployeeProfile
     int16_t NonCityResident = 0;
     bool Weekly = true;
     bool BiWeekly = false;
+    // The pay frequency: bi-weekly only when that alone is set (a profile with neither, or with
+    // both, pays weekly).
+    bool biWeekly() const { return BiWeekly && !Weekly; }
     std::array<std::string, 5> DeductLabel{"CrUnion", "Bond", "Dues", "Pension", "Misc."}; // labels 5..9
     std::string EmpName = "Employee's Name";
     std::string EmpAddress = "Employee's Address for Check";

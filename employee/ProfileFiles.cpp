@@ -1,16 +1,14 @@
 // The employee's profile file family: layouts, readers and the load and save sequences.
 #include "employee/ProfileFiles.h"
 
-#include "text/FileStore.h"
 #include "text/Numbers.h"
+#include "text/SettingsFormat.h"
 
 #include <cmath>
 
 namespace tallyrin {
 
 namespace {
-
-const char* const kCrLf = "\r\n";
 
 // The present rate is stored as its "##.##" text read back, a fraction with two decimals.
 // A rate with no finite value (annual salary 0) is stored as 0.
@@ -21,122 +19,134 @@ double storedPresentRate(float rate)
     return leadingNumber(format(rate, "##.##"));
 }
 
+// ---- Layouts, for reading and writing alike ----
+
+// Lines 1-2: the tracker's figures. Those marked widened are singles the file holds as doubles, so
+// they keep their binary noise there; they are read back as singles.
+void widened(SettingsWriter& w, float value) { w.dbl(value); }
+void widened(SettingsReader& r, float& value) { r.single(value); }
+void presentRate(SettingsWriter& w, float rate) { w.dbl(storedPresentRate(rate)); }
+void presentRate(SettingsReader& r, float& rate) { r.single(rate); }
+
+template <class IO, class Profile, class Tracker> void useItems(IO& io, Profile& p, Tracker& t)
+{
+    io.single(t.OtEarned), widened(io, t.OtMaximum), widened(io, t.OtAvailable);
+    io.endRecord();
+    widened(io, t.AnnualSalary), widened(io, t.ApprovedPercent), presentRate(io, t.PresentRate);
+    io.endRecord();
+    io.single(p.HourRate), io.single(p.HourRate2), io.single(p.TipsRate);
+    io.endRecord();
+    io.text(p.FedAllowances), io.text(p.FedStatus), io.single(p.PensionPct);
+    io.endRecord();
+    io.single(p.CreditUnionAmt), io.single(p.BondAmt), io.single(p.MiscAmt);
+    io.endRecord();
+    io.single(p.DuesAmt), io.single(p.KPlanValue), io.int16(p.NonCityResident);
+    io.endRecord();
+    io.boolean(p.Weekly), io.boolean(p.BiWeekly), io.text(p.DeductLabel[0]);
+    io.endRecord();
+    io.text(p.DeductLabel[1]), io.text(p.DeductLabel[2]), io.text(p.DeductLabel[3]), io.text(p.DeductLabel[4]);
+    io.endRecord();
+    for (size_t line = 0; line < 4; ++line) {
+        for (size_t i = 0; i < 4; ++i)
+            io.reserved(p.UseReserved[line * 4 + i]);
+        io.endRecord();
+    }
+}
+
+template <class IO, class Profile, class State> void andItems(IO& io, Profile& p, State& s)
+{
+    io.single(p.HorzOffset), io.single(p.VertOffset), io.int16(s.SpouseWorks);
+    io.endRecord();
+    io.single(s.CalAllow), io.reserved(p.AndReservedSingles[0]), io.reserved(p.AndReservedSingles[1]);
+    io.endRecord();
+    io.reserved(p.AndReservedSingles[2]), io.reserved(p.AndReservedSingles[3]), io.reserved(p.AndReservedSingles[4]);
+    io.endRecord();
+    io.reserved(p.AndReservedBooleans[0]), io.reserved(p.AndReservedBooleans[1]), io.reserved(p.AndReservedBooleans[2]);
+    io.endRecord();
+    io.text(p.EmpAddress), io.text(p.EmpCityStateZip), io.text(p.EmpSsn);
+    io.endRecord();
+    io.text(p.EmpName), io.reserved(p.AndReservedTexts[0]), io.reserved(p.AndReservedTexts[1]);
+    io.endRecord();
+    io.int16(s.RoundState), io.int16(s.Utah), io.int16(s.Wiscon), io.int16(s.Alabama);
+    io.endRecord();
+    io.int16(s.NC), io.reserved(p.AndReservedIntegers[0]), io.reserved(p.AndReservedIntegers[1]);
+    io.endRecord();
+    io.int16(p.KPlanPercent), io.int16(p.KPlanFixed);
+    io.endRecord();
+}
+
+template <class IO, class Profile> void cfeItems(IO& io, Profile& p)
+{
+    io.single(p.CafeteriaAmt), io.int16(p.CafeDeductState), io.int16(p.SelfEmployed);
+    io.endRecord();
+}
+
+// An overtime amount is kept as the text of its box and stored as a number (leading-number
+// conversion); it is read back in screen form ("12.5").
+void overtimeAmount(SettingsWriter& w, const std::string& text) { w.dbl(leadingNumber(text)); }
+void overtimeAmount(SettingsReader& r, std::string& text)
+{
+    double amount = 0;
+    if (r.dbl(amount))
+        text = screenText(amount);
+}
+
+template <class IO, class Tracker> void overtimeItems(IO& io, Tracker& t, bool weekly)
+{
+    for (size_t row = 0; row < static_cast<size_t>(overtimeRowCount(weekly)); ++row) {
+        io.text(t.OtDates[row]);
+        io.endRecord();
+        overtimeAmount(io, t.OtAmounts[row]);
+        io.endRecord();
+    }
+}
+
 } // namespace
 
-// ---- .use ----
+// ---- File texts ----
 
 std::string writeUseFile(const EmployeeProfile& p, const OvertimeTracker& t)
 {
-    SettingsWriter w;
-    // The figures marked double are singles widened to double, so they keep their binary noise.
-    w.single(t.OtEarned).dbl(t.OtMaximum).dbl(t.OtAvailable).endRecord();
-    w.dbl(t.AnnualSalary).dbl(t.ApprovedPercent).dbl(storedPresentRate(t.PresentRate)).endRecord();
-    w.single(p.HourRate).single(p.HourRate2).single(p.TipsRate).endRecord();
-    w.text(p.FedAllowances).text(p.FedStatus).single(p.PensionPct).endRecord();
-    w.single(p.CreditUnionAmt).single(p.BondAmt).single(p.MiscAmt).endRecord();
-    w.single(p.DuesAmt).single(p.KPlanValue).int16(p.NonCityResident).endRecord();
-    w.boolean(p.Weekly).boolean(p.BiWeekly).text(p.DeductLabel[0]).endRecord();
-    w.text(p.DeductLabel[1]).text(p.DeductLabel[2]).text(p.DeductLabel[3]).text(p.DeductLabel[4]).endRecord();
-    for (size_t line = 0; line < 4; ++line) {
-        for (size_t i = 0; i < 4; ++i)
-            w.reserved(p.UseReserved[line * 4 + i]);
-        w.endRecord();
-    }
-    return w.str();
+    return settingsText([&](SettingsWriter& w) { useItems(w, p, t); });
 }
 
 std::optional<ReadFault> readUseFile(const std::string& content, EmployeeProfile& p, OvertimeTracker& t)
 {
-    SettingsReader r(content);
-    r.single(t.OtEarned), r.single(t.OtMaximum), r.single(t.OtAvailable);
-    r.single(t.AnnualSalary), r.single(t.ApprovedPercent), r.single(t.PresentRate);
-    r.single(p.HourRate), r.single(p.HourRate2), r.single(p.TipsRate);
-    r.text(p.FedAllowances), r.text(p.FedStatus), r.single(p.PensionPct);
-    r.single(p.CreditUnionAmt), r.single(p.BondAmt), r.single(p.MiscAmt);
-    r.single(p.DuesAmt), r.single(p.KPlanValue), r.int16(p.NonCityResident);
-    r.boolean(p.Weekly), r.boolean(p.BiWeekly), r.text(p.DeductLabel[0]);
-    for (size_t i = 1; i < 5; ++i)
-        r.text(p.DeductLabel[i]);
-    for (auto& item : p.UseReserved)
-        r.reserved(item);
-    return r.fault();
+    return readSettingsText(content, [&](SettingsReader& r) { useItems(r, p, t); });
 }
-
-// ---- .and ----
 
 std::string writeAndFile(const EmployeeProfile& p, const StateSettings& s)
 {
-    SettingsWriter w;
-    w.single(p.HorzOffset).single(p.VertOffset).int16(s.SpouseWorks).endRecord();
-    w.single(s.CalAllow).reserved(p.AndReservedSingles[0]).reserved(p.AndReservedSingles[1]).endRecord();
-    w.reserved(p.AndReservedSingles[2]).reserved(p.AndReservedSingles[3]).reserved(p.AndReservedSingles[4]).endRecord();
-    w.reserved(p.AndReservedBooleans[0]).reserved(p.AndReservedBooleans[1]).reserved(p.AndReservedBooleans[2]);
-    w.endRecord();
-    w.text(p.EmpAddress).text(p.EmpCityStateZip).text(p.EmpSsn).endRecord();
-    w.text(p.EmpName).reserved(p.AndReservedTexts[0]).reserved(p.AndReservedTexts[1]).endRecord();
-    w.int16(s.RoundState).int16(s.Utah).int16(s.Wiscon).int16(s.Alabama).endRecord();
-    w.int16(s.NC).reserved(p.AndReservedIntegers[0]).reserved(p.AndReservedIntegers[1]).endRecord();
-    w.int16(p.KPlanPercent).int16(p.KPlanFixed).endRecord();
-    return w.str();
+    return settingsText([&](SettingsWriter& w) { andItems(w, p, s); });
 }
 
 std::optional<ReadFault> readAndFile(const std::string& content, EmployeeProfile& p, StateSettings& s)
 {
-    SettingsReader r(content);
-    r.single(p.HorzOffset), r.single(p.VertOffset), r.int16(s.SpouseWorks);
-    r.single(s.CalAllow);
-    for (auto& item : p.AndReservedSingles)
-        r.reserved(item);
-    for (auto& item : p.AndReservedBooleans)
-        r.reserved(item);
-    r.text(p.EmpAddress), r.text(p.EmpCityStateZip), r.text(p.EmpSsn);
-    r.text(p.EmpName), r.reserved(p.AndReservedTexts[0]), r.reserved(p.AndReservedTexts[1]);
-    r.int16(s.RoundState), r.int16(s.Utah), r.int16(s.Wiscon), r.int16(s.Alabama);
-    r.int16(s.NC), r.reserved(p.AndReservedIntegers[0]), r.reserved(p.AndReservedIntegers[1]);
-    r.int16(p.KPlanPercent), r.int16(p.KPlanFixed);
-    return r.fault();
+    return readSettingsText(content, [&](SettingsReader& r) { andItems(r, p, s); });
 }
-
-// ---- .cfe ----
 
 std::string writeCfeFile(const EmployeeProfile& p)
 {
-    SettingsWriter w;
-    w.single(p.CafeteriaAmt).int16(p.CafeDeductState).int16(p.SelfEmployed).endRecord();
-    return w.str();
+    return settingsText([&](SettingsWriter& w) { cfeItems(w, p); });
 }
 
 std::optional<ReadFault> readCfeFile(const std::string& content, EmployeeProfile& p)
 {
-    SettingsReader r(content);
-    r.single(p.CafeteriaAmt), r.int16(p.CafeDeductState), r.int16(p.SelfEmployed);
-    return r.fault();
+    return readSettingsText(content, [&](SettingsReader& r) { cfeItems(r, p); });
 }
-
-// ---- .ovw / .ovb ----
 
 int overtimeRowCount(bool weekly) { return weekly ? 52 : 26; }
 
+std::string overtimeExtension(bool weekly) { return weekly ? ".ovw" : ".ovb"; }
+
 std::string writeOvertimeRows(const OvertimeTracker& t, bool weekly)
 {
-    SettingsWriter w;
-    for (int row = 0; row < overtimeRowCount(weekly); ++row) {
-        w.text(t.OtDates[row]).endRecord();
-        w.dbl(leadingNumber(t.OtAmounts[row])).endRecord();
-    }
-    return w.str();
+    return settingsText([&](SettingsWriter& w) { overtimeItems(w, t, weekly); });
 }
 
 std::optional<ReadFault> readOvertimeRows(const std::string& content, OvertimeTracker& t, bool weekly)
 {
-    SettingsReader r(content);
-    for (int row = 0; row < overtimeRowCount(weekly) && r.ok(); ++row) {
-        r.text(t.OtDates[row]);
-        double amount = 0;
-        if (r.dbl(amount))
-            t.OtAmounts[row] = screenText(amount);
-    }
-    return r.fault();
+    return readSettingsText(content, [&](SettingsReader& r) { overtimeItems(r, t, weekly); });
 }
 
 // ---- Files ----
@@ -147,87 +157,84 @@ std::filesystem::path profileFilePath(const std::filesystem::path& folder, const
     return folder / (user + extension);
 }
 
-std::string ProfileFileFault::message() const
+FileOutcome loadUseFile(const std::filesystem::path& file, EmployeeProfile& p, OvertimeTracker& t)
 {
-    std::string text = "The file" + std::string(kCrLf) + path.filename().string() + kCrLf;
-    if (!fault)
-        return text + "could not be opened.";
-    return text + "could not be read completely." + kCrLf + "Reading stopped at line " + std::to_string(fault->line) +
-           "; the values read before it were kept.";
+    return loadSettingsFile(file, FileMessageStyle::Profile, [&](SettingsReader& r) { useItems(r, p, t); });
 }
 
-namespace {
-
-template <typename Reader> void loadOne(const std::filesystem::path& path, ProfileLoad& load, Reader read)
+FileOutcome loadAndFile(const std::filesystem::path& file, EmployeeProfile& p, StateSettings& s)
 {
-    if (!fileExists(path))
-        return;
-    auto content = readWholeFile(path);
-    if (!content) {
-        load.faults.push_back({path, std::nullopt});
-        return;
-    }
-    if (auto fault = read(*content))
-        load.faults.push_back({path, std::move(fault)});
+    return loadSettingsFile(file, FileMessageStyle::Profile, [&](SettingsReader& r) { andItems(r, p, s); });
 }
 
-} // namespace
-
-ProfileLoad loadProfileFamily(const std::filesystem::path& folder, const std::string& user, EmployeeProfile& profile,
-                              OvertimeTracker& tracker, StateSettings& state)
+FileOutcome loadCfeFile(const std::filesystem::path& file, EmployeeProfile& p)
 {
-    ProfileLoad load;
-    loadOne(profileFilePath(folder, user, ".use"), load,
-            [&](const std::string& c) { return readUseFile(c, profile, tracker); });
-    loadOne(profileFilePath(folder, user, ".and"), load,
-            [&](const std::string& c) { return readAndFile(c, profile, state); });
-    loadOne(profileFilePath(folder, user, ".cfe"), load, [&](const std::string& c) { return readCfeFile(c, profile); });
-    const bool weekly = profile.Weekly;
-    loadOne(profileFilePath(folder, user, weekly ? ".ovw" : ".ovb"), load,
-            [&](const std::string& c) { return readOvertimeRows(c, tracker, weekly); });
-    return load;
+    return loadSettingsFile(file, FileMessageStyle::Profile, [&](SettingsReader& r) { cfeItems(r, p); });
 }
 
-std::string ProfileSave::message() const
+FileOutcome loadOvertimeFile(const std::filesystem::path& file, OvertimeTracker& t, bool weekly)
 {
-    if (!failedFile)
-        return {};
-    std::string text =
-        "The file" + std::string(kCrLf) + failedFile->filename().string() + kCrLf + "could not be saved.";
-    if (!reason.empty())
-        text += kCrLf + reason;
-    return text;
+    return loadSettingsFile(file, FileMessageStyle::Profile,
+                            [&](SettingsReader& r) { overtimeItems(r, t, weekly); });
 }
 
-ProfileSave saveProfileFamily(const std::filesystem::path& folder, const std::string& user, EmployeeProfile& profile,
-                              OvertimeTracker& tracker, const StateSettings& state)
+FileOutcome saveUseFile(const std::filesystem::path& file, const EmployeeProfile& p, const OvertimeTracker& t)
+{
+    return saveSettingsFile(file, FileMessageStyle::Profile, [&](SettingsWriter& w) { useItems(w, p, t); });
+}
+
+FileOutcome saveAndFile(const std::filesystem::path& file, const EmployeeProfile& p, const StateSettings& s)
+{
+    return saveSettingsFile(file, FileMessageStyle::Profile, [&](SettingsWriter& w) { andItems(w, p, s); });
+}
+
+FileOutcome saveCfeFile(const std::filesystem::path& file, const EmployeeProfile& p)
+{
+    return saveSettingsFile(file, FileMessageStyle::Profile, [&](SettingsWriter& w) { cfeItems(w, p); });
+}
+
+FileOutcome saveOvertimeFile(const std::filesystem::path& file, const OvertimeTracker& t, bool weekly)
+{
+    return saveSettingsFile(file, FileMessageStyle::Profile,
+                            [&](SettingsWriter& w) { overtimeItems(w, t, weekly); });
+}
+
+void prepareProfileSave(EmployeeProfile& profile, OvertimeTracker& tracker)
 {
     if (!profile.Weekly && !profile.BiWeekly)
         profile.Weekly = true;
     if (profile.KPlanPercent != 1 && profile.KPlanFixed != 1)
         profile.KPlanPercent = 1;
-    const bool weekly = profile.Weekly;
-    for (int row = 0; row < overtimeRowCount(weekly); ++row)
-        if (tracker.OtAmounts[row].empty())
-            tracker.OtAmounts[row] = "0";
+    for (int row = 0; row < overtimeRowCount(profile.Weekly); ++row)
+        if (tracker.OtAmounts[static_cast<size_t>(row)].empty())
+            tracker.OtAmounts[static_cast<size_t>(row)] = "0";
+}
 
-    const std::pair<std::string, std::string> files[] = {
-        {".use", writeUseFile(profile, tracker)},
-        {".and", writeAndFile(profile, state)},
-        {".cfe", writeCfeFile(profile)},
-        {weekly ? ".ovw" : ".ovb", writeOvertimeRows(tracker, weekly)},
-    };
-    ProfileSave save;
-    for (const auto& [extension, content] : files) {
-        const auto path = profileFilePath(folder, user, extension);
-        std::string error;
-        if (!replaceFile(path, content, &error)) {
-            save.failedFile = path;
-            save.reason = error;
-            break;
-        }
-    }
-    return save;
+std::vector<FileOutcome> loadProfileFamily(const std::filesystem::path& folder, const std::string& user,
+                                           EmployeeProfile& profile, OvertimeTracker& tracker, StateSettings& state)
+{
+    std::vector<FileOutcome> read;
+    read.push_back(loadUseFile(profileFilePath(folder, user, ".use"), profile, tracker));
+    read.push_back(loadAndFile(profileFilePath(folder, user, ".and"), profile, state));
+    read.push_back(loadCfeFile(profileFilePath(folder, user, ".cfe"), profile));
+    const bool weekly = profile.Weekly;
+    read.push_back(loadOvertimeFile(profileFilePath(folder, user, overtimeExtension(weekly)), tracker, weekly));
+    return read;
+}
+
+FileOutcome saveProfileFamily(const std::filesystem::path& folder, const std::string& user, EmployeeProfile& profile,
+                              OvertimeTracker& tracker, const StateSettings& state)
+{
+    prepareProfileSave(profile, tracker);
+    const bool weekly = profile.Weekly;
+    // A fault ends the save at that file.
+    if (auto saved = saveUseFile(profileFilePath(folder, user, ".use"), profile, tracker); saved.failed())
+        return saved;
+    if (auto saved = saveAndFile(profileFilePath(folder, user, ".and"), profile, state); saved.failed())
+        return saved;
+    if (auto saved = saveCfeFile(profileFilePath(folder, user, ".cfe"), profile); saved.failed())
+        return saved;
+    return saveOvertimeFile(profileFilePath(folder, user, overtimeExtension(weekly)), tracker, weekly);
 }
 
 } // namespace tallyrin

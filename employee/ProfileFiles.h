@@ -6,6 +6,7 @@
 #include "employee/EmployeeProfile.h"
 #include "employee/OvertimeTracker.h"
 #include "state/StateSettings.h"
+#include "text/FileOutcome.h"
 #include "text/SettingsFile.h"
 
 #include <filesystem>
@@ -44,43 +45,34 @@ std::optional<ReadFault> readOvertimeRows(const std::string& content, OvertimeTr
 std::filesystem::path profileFilePath(const std::filesystem::path& folder, const std::string& user,
                                       const std::string& extension);
 
-struct ProfileFileFault
-{
-    std::filesystem::path path;
-    std::optional<ReadFault> fault; // nullopt: the file exists but could not be opened
+// Each file of the family alone. A file that is there but cannot be opened, or that stops reading
+// early, is reported with the line where reading stopped; the items read before keep their values.
+FileOutcome loadUseFile(const std::filesystem::path& file, EmployeeProfile& profile, OvertimeTracker& tracker);
+FileOutcome loadAndFile(const std::filesystem::path& file, EmployeeProfile& profile, StateSettings& state);
+FileOutcome loadCfeFile(const std::filesystem::path& file, EmployeeProfile& profile);
+FileOutcome loadOvertimeFile(const std::filesystem::path& file, OvertimeTracker& tracker, bool weekly);
+FileOutcome saveUseFile(const std::filesystem::path& file, const EmployeeProfile& profile,
+                        const OvertimeTracker& tracker);
+FileOutcome saveAndFile(const std::filesystem::path& file, const EmployeeProfile& profile, const StateSettings& state);
+FileOutcome saveCfeFile(const std::filesystem::path& file, const EmployeeProfile& profile);
+FileOutcome saveOvertimeFile(const std::filesystem::path& file, const OvertimeTracker& tracker, bool weekly);
+// ".ovw" for weekly pay, ".ovb" for bi-weekly.
+std::string overtimeExtension(bool weekly);
 
-    // Message box text, lines joined by CR LF.
-    std::string message() const;
-};
+// What the overtime form's save does before writing: empty amount texts of the active rows become
+// "0", Weekly is chosen when neither frequency is set and the percent K plan when neither mode is.
+void prepareProfileSave(EmployeeProfile& profile, OvertimeTracker& tracker);
 
-struct ProfileLoad
-{
-    std::vector<ProfileFileFault> faults; // in reading order; empty when every present file read whole
-
-    bool ok() const { return faults.empty(); }
-};
-
-// Reads .use, .and, .cfe, then .ovw (Weekly) or .ovb. A missing file is skipped silently and
-// leaves memory as it was. A malformed file is read up to its fault and reported; the other files
+// Reads .use, .and, .cfe, then .ovw (Weekly) or .ovb, one outcome each. A missing file is skipped
+// silently and leaves memory as it was. A malformed file is read up to its fault; the other files
 // of the family are still read, so that as much as possible of this employee (and as little as
 // possible of the one open before) is in memory.
-ProfileLoad loadProfileFamily(const std::filesystem::path& folder, const std::string& user, EmployeeProfile& profile,
-                              OvertimeTracker& tracker, StateSettings& state);
+std::vector<FileOutcome> loadProfileFamily(const std::filesystem::path& folder, const std::string& user,
+                                           EmployeeProfile& profile, OvertimeTracker& tracker, StateSettings& state);
 
-struct ProfileSave
-{
-    std::optional<std::filesystem::path> failedFile; // the first file that could not be written
-    std::string reason;
-
-    bool ok() const { return !failedFile.has_value(); }
-    // Message box text, lines joined by CR LF; empty when the save succeeded.
-    std::string message() const;
-};
-
-// The overtime form's save: empty amount texts of the active rows become "0", Weekly is chosen
-// when neither frequency is set and the percent K plan when neither mode is set; then .use, .and,
-// .cfe and the rows file are each replaced whole. Stops at the first file that cannot be written.
-ProfileSave saveProfileFamily(const std::filesystem::path& folder, const std::string& user, EmployeeProfile& profile,
+// The overtime form's save: prepareProfileSave, then .use, .and, .cfe and the rows file, each
+// replaced whole. Stops at the first file that cannot be written and returns its outcome.
+FileOutcome saveProfileFamily(const std::filesystem::path& folder, const std::string& user, EmployeeProfile& profile,
                               OvertimeTracker& tracker, const StateSettings& state);
 
 } // namespace tallyrin

@@ -1,5 +1,6 @@
 #include "engine/FederalTableFile.h"
 
+#include "text/FileMessages.h"
 #include "text/FileStore.h"
 #include "text/SettingsFile.h"
 
@@ -24,17 +25,6 @@ bool readBracketTable(SettingsReader& in, FederalBracketTable& table)
 }
 
 } // namespace
-
-std::string FederalLoad::message() const
-{
-    std::string text;
-    for (size_t i = 0; i < messageLines.size(); ++i) {
-        if (i > 0)
-            text += "\r\n";
-        text += messageLines[i];
-    }
-    return text;
-}
 
 FederalRead readFederalTables(std::string content)
 {
@@ -62,27 +52,22 @@ FederalRead readFederalTables(std::string content)
     return result;
 }
 
-FederalLoad loadFederalTables(const std::filesystem::path& folder, bool januaryFile, std::string_view folderText)
+FileOutcome loadFederalTables(const std::filesystem::path& folder, bool januaryFile, std::string_view folderText,
+                              FederalTables& tables)
 {
     const std::string_view name = januaryFile ? kFederalJanuaryFile : kFederalFile;
-    FederalLoad load;
-    std::optional<std::string> content = readWholeFile(folder / name);
+    const std::filesystem::path file = folder / name;
+    std::optional<std::string> content = readWholeFile(file);
     if (!content) {
-        load.messageLines = {"   Operation Failed ! ! !", "Save and Open, Only in Folder", std::string(folderText),
-                             "Contact Quenvoro SOFTWARE", "support@quenvoro.example"};
-        return load;
+        FileOutcome missing = FileOutcome::missing(file);
+        missing.lines = messages::federalTablesMissing(folderText);
+        return missing;
     }
-    load.opened = true;
     FederalRead read = readFederalTables(std::move(*content));
-    if (read.fault) {
-        load.messageLines = {"The federal tax table file could not be read:", std::string(name),
-                             "The file is damaged at " + *read.fault + ".",
-                             "Federal withholding is only the additional amount until the file is replaced."};
-        return load;
-    }
-    load.tables = std::move(read.tables);
-    load.complete = true;
-    return load;
+    tables = std::move(read.tables);
+    if (read.fault)
+        return FileOutcome::corrupt(file, messages::federalTablesDamaged(name, *read.fault));
+    return FileOutcome::done(file);
 }
 
 void clearFederalTables(FederalTables& tables)

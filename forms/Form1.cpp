@@ -521,14 +521,8 @@ void Form1::mnuPrintItem_Click()
 void Form1::mnuYear_Click()
 {
     if (!m_ledger) {
-        YtdContext context;
-        context.folder = [this] { return m_ws.workingFolder(); };
-        context.userName = [this] { return m_ws.userName(); };
-        context.biWeekly = [this] { return m_ws.profile.BiWeekly && !m_ws.profile.Weekly; };
-        context.deductionLabels = [this] { return m_ws.profile.DeductLabel; };
-        context.result = [this] { return m_ws.shownPeriod(); };
-        context.periodDate = [this] { return m_ws.form1.txtWeek; };
-        context.showMainForm = [this] { activateWindow(); };
+        YtdContext context{m_ws.files(), m_ws.profile, [this] { return m_ws.shownPeriod(); },
+                           [this] { return m_ws.form1.txtWeek; }, [this] { activateWindow(); }};
         m_ledger = new MDIForm1(m_ws.ledger, m_ws.op(), std::move(context), this);
         m_ledger->setWindowFlag(Qt::Window);
     }

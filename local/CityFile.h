@@ -3,7 +3,7 @@
 #pragma once
 
 #include "local/CitySettings.h"
-#include "local/LocalFileResult.h"
+#include "text/FileOutcome.h"
 #include "text/SettingsFile.h"
 
 #include <filesystem>
@@ -28,8 +28,8 @@ std::optional<ReadFault> readCityFileText(std::string content, CitySettings& set
 bool CityFileExists(const std::filesystem::path& file);
 // Missing: nothing read. Failed: the corrupt-file message naming the file; the values read
 // before the fault stay in `settings`.
-LocalFileResult LoadCityFile(const std::filesystem::path& file, CitySettings& settings);
+FileOutcome LoadCityFile(const std::filesystem::path& file, CitySettings& settings);
 // Replaces the file whole (the old file stays untouched when writing fails).
-LocalFileResult SaveCityFile(const std::filesystem::path& file, const CitySettings& settings);
+FileOutcome SaveCityFile(const std::filesystem::path& file, const CitySettings& settings);
 
 } // namespace tallyrin

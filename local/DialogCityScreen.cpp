@@ -36,10 +36,10 @@ constexpr std::array<Column, 8> columns{{
 
 } // namespace
 
-DialogCityScreen::DialogCityScreen(CitySettings& settings, Operator& op, LocalFileLocator fileFor)
+DialogCityScreen::DialogCityScreen(CitySettings& settings, Operator& op, const EmployeeFiles& files)
     : m_settings(settings)
     , m_op(op)
-    , m_fileFor(std::move(fileFor))
+    , m_files(files)
 {
 }
 
@@ -75,12 +75,12 @@ void DialogCityScreen::Unload()
 
 bool DialogCityScreen::LoadCityFile()
 {
-    const auto result = tallyrin::LoadCityFile(m_fileFor(CityFileExtension), m_settings);
+    const auto result = tallyrin::LoadCityFile(m_files.path(CityFileExtension), m_settings);
     if (result.failed()) {
-        m_op.message(result.message);
+        m_op.message(result.message());
         return false;
     }
-    if (result.status == LocalFileResult::Status::Done) {
+    if (result.kind == FileOutcome::Kind::Done) {
         showTables(m_settings);
         // Showing a stored "NO LOCAL TAX" acts like ticking the box: the no-tax table goes into
         // the boxes, and the copy that follows every load puts it into the settings.
@@ -157,8 +157,8 @@ bool DialogCityScreen::OKButton_Click()
         m_op.message("You have entered a NON numerial.");
         return false;
     }
-    if (const auto result = SaveCityFile(m_fileFor(CityFileExtension), m_settings); result.failed())
-        m_op.message(result.message);
+    if (const auto result = SaveCityFile(m_files.path(CityFileExtension), m_settings); result.failed())
+        m_op.message(result.message());
     Unload();
     return true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/Operator.h"
+#include "employee/EmployeeFiles.h"
 #include "local/CitySettings.h"
 
 #include <array>
@@ -13,13 +14,10 @@
 
 namespace tallyrin {
 
-// Gives "<working folder>/<user name><extension>" for the employee open at the time of the call.
-using LocalFileLocator = std::function<std::filesystem::path(std::string_view extension)>;
-
 class DialogCityScreen
 {
 public:
-    DialogCityScreen(CitySettings& settings, Operator& op, LocalFileLocator fileFor);
+    DialogCityScreen(CitySettings& settings, Operator& op, const EmployeeFiles& files);
 
     // Box texts as typed, rows 0..9. Loading starts them empty.
     std::array<std::string, 10> txtCityMinBS{}, txtCityAmtBS{}, txtCityPerBS{};
@@ -72,7 +70,7 @@ private:
 
     CitySettings& m_settings;
     Operator& m_op;
-    LocalFileLocator m_fileFor;
+    const EmployeeFiles& m_files;
     bool m_loaded = false;
     bool m_visible = false;
 };

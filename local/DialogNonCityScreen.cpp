@@ -30,10 +30,10 @@ constexpr std::array<Column, 4> columns{{
 
 } // namespace
 
-DialogNonCityScreen::DialogNonCityScreen(NonCitySettings& settings, Operator& op, LocalFileLocator fileFor)
+DialogNonCityScreen::DialogNonCityScreen(NonCitySettings& settings, Operator& op, const EmployeeFiles& files)
     : m_settings(settings)
     , m_op(op)
-    , m_fileFor(std::move(fileFor))
+    , m_files(files)
 {
 }
 
@@ -70,10 +70,10 @@ void DialogNonCityScreen::Unload()
 bool DialogNonCityScreen::LoadNonCityFile()
 {
     NonCitySettings read = nonCityDefaults();
-    const auto result = tallyrin::LoadNonCityFile(m_fileFor(NonCityFileExtension), read);
+    const auto result = tallyrin::LoadNonCityFile(m_files.path(NonCityFileExtension), read);
     m_settings = read;
     if (result.failed()) {
-        m_op.message(result.message);
+        m_op.message(result.message());
         return false;
     }
     if (m_loaded)
@@ -120,8 +120,8 @@ bool DialogNonCityScreen::OKButton_Click()
         m_op.message("You have entered a NON numerial.");
         return false;
     }
-    if (const auto result = SaveNonCityFile(m_fileFor(NonCityFileExtension), m_settings); result.failed())
-        m_op.message(result.message);
+    if (const auto result = SaveNonCityFile(m_files.path(NonCityFileExtension), m_settings); result.failed())
+        m_op.message(result.message());
     Unload();
     return true;
 }

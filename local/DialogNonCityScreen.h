@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/Operator.h"
+#include "employee/EmployeeFiles.h"
 #include "local/DialogCityScreen.h"
 #include "local/NonCitySettings.h"
 
@@ -14,7 +15,7 @@ namespace tallyrin {
 class DialogNonCityScreen
 {
 public:
-    DialogNonCityScreen(NonCitySettings& settings, Operator& op, LocalFileLocator fileFor);
+    DialogNonCityScreen(NonCitySettings& settings, Operator& op, const EmployeeFiles& files);
 
     // Box texts as typed, rows 0..7. Loading starts them empty.
     std::array<std::string, 8> txtNonMinBi{}, txtNonExpBi{};
@@ -59,7 +60,7 @@ private:
 
     NonCitySettings& m_settings;
     Operator& m_op;
-    LocalFileLocator m_fileFor;
+    const EmployeeFiles& m_files;
     bool m_loaded = false;
     bool m_visible = false;
 };

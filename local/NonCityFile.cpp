@@ -1,10 +1,26 @@
 #include "local/NonCityFile.h"
 
 #include "text/FileStore.h"
+#include "text/SettingsFormat.h"
 
 #include <cstddef>
 
 namespace tallyrin {
+
+namespace {
+
+// The layout, for reading and writing alike: eight rows of four numbers, then the rate.
+template <class IO, class Settings> void nonCityItems(IO& io, Settings& s)
+{
+    for (std::size_t i = 0; i < 8; ++i) {
+        io.single(s.NonMinBi[i]), io.single(s.NonExpBi[i]), io.single(s.NonMinWk[i]), io.single(s.NonExpWk[i]);
+        io.endRecord();
+    }
+    io.single(s.NonPer);
+    io.endRecord();
+}
+
+} // namespace
 
 std::filesystem::path nonCityFilePath(const std::filesystem::path& folder, std::string_view userName)
 {
@@ -13,44 +29,24 @@ std::filesystem::path nonCityFilePath(const std::filesystem::path& folder, std::
 
 std::string nonCityFileText(const NonCitySettings& s)
 {
-    SettingsWriter w;
-    for (std::size_t i = 0; i < 8; ++i)
-        w.single(s.NonMinBi[i]).single(s.NonExpBi[i]).single(s.NonMinWk[i]).single(s.NonExpWk[i]).endRecord();
-    w.single(s.NonPer).endRecord();
-    return w.str();
+    return settingsText([&](SettingsWriter& w) { nonCityItems(w, s); });
 }
 
 std::optional<ReadFault> readNonCityFileText(std::string content, NonCitySettings& s)
 {
-    SettingsReader r(std::move(content));
-    // After the first fault every read is refused and leaves its field alone.
-    for (std::size_t i = 0; i < 8; ++i) {
-        r.single(s.NonMinBi[i]);
-        r.single(s.NonExpBi[i]);
-        r.single(s.NonMinWk[i]);
-        r.single(s.NonExpWk[i]);
-    }
-    r.single(s.NonPer);
-    return r.fault();
+    return readSettingsText(std::move(content), [&](SettingsReader& r) { nonCityItems(r, s); });
 }
 
 bool NonCityFileExists(const std::filesystem::path& file) { return fileExists(file); }
 
-LocalFileResult LoadNonCityFile(const std::filesystem::path& file, NonCitySettings& settings)
+FileOutcome LoadNonCityFile(const std::filesystem::path& file, NonCitySettings& settings)
 {
-    auto content = readWholeFile(file);
-    if (!content)
-        return {LocalFileResult::Status::Missing, {}};
-    if (readNonCityFileText(std::move(*content), settings))
-        return {LocalFileResult::Status::Failed, localCorruptFileMessage(file.filename().string())};
-    return {};
+    return loadSettingsFile(file, FileMessageStyle::Settings, [&](SettingsReader& r) { nonCityItems(r, settings); });
 }
 
-LocalFileResult SaveNonCityFile(const std::filesystem::path& file, const NonCitySettings& settings)
+FileOutcome SaveNonCityFile(const std::filesystem::path& file, const NonCitySettings& settings)
 {
-    if (!replaceFile(file, nonCityFileText(settings)))
-        return {LocalFileResult::Status::Failed, std::string(LocalWriteFailedMessage)};
-    return {};
+    return saveSettingsFile(file, FileMessageStyle::Settings, [&](SettingsWriter& w) { nonCityItems(w, settings); });
 }
 
 } // namespace tallyrin

@@ -2,8 +2,8 @@
 // exclusion, weekly minimum and exclusion), then the rate.
 #pragma once
 
-#include "local/LocalFileResult.h"
 #include "local/NonCitySettings.h"
+#include "text/FileOutcome.h"
 #include "text/SettingsFile.h"
 
 #include <filesystem>
@@ -28,8 +28,8 @@ std::optional<ReadFault> readNonCityFileText(std::string content, NonCitySetting
 bool NonCityFileExists(const std::filesystem::path& file);
 // Missing: nothing read. Failed: the corrupt-file message naming the file; the values read
 // before the fault stay in `settings`.
-LocalFileResult LoadNonCityFile(const std::filesystem::path& file, NonCitySettings& settings);
+FileOutcome LoadNonCityFile(const std::filesystem::path& file, NonCitySettings& settings);
 // Replaces the file whole (the old file stays untouched when writing fails).
-LocalFileResult SaveNonCityFile(const std::filesystem::path& file, const NonCitySettings& settings);
+FileOutcome SaveNonCityFile(const std::filesystem::path& file, const NonCitySettings& settings);
 
 } // namespace tallyrin

@@ -143,12 +143,12 @@ void DialogStateScreen::close()
 
 bool DialogStateScreen::loadStateSettings(const std::filesystem::path& folder, const std::string& userName)
 {
-    const StateFileLoad load = loadStateFile(folder, userName, m_settings, m_profile);
-    m_loadFailed = !load.message.empty();
+    const FileOutcome load = loadStateFile(folder, userName, m_settings, m_profile);
+    m_loadFailed = load.failed();
     if (m_loadFailed)
-        m_op.message(load.message);
+        m_op.message(load.message());
     // Values read before a fault are in memory too, and the screen mirrors memory.
-    if (load.found)
+    if (load.found())
         showSettings();
     showCheckBoxes();
     return !m_loadFailed;
@@ -260,8 +260,8 @@ void DialogStateScreen::reportNonNumber() { m_op.message(kNonNumber); }
 
 bool DialogStateScreen::saveState(const std::string& userName)
 {
-    if (const std::optional<std::string> failed = saveStateFile(m_folder, userName, m_settings, m_profile)) {
-        m_op.message(*failed);
+    if (const FileOutcome saved = saveStateFile(m_folder, userName, m_settings, m_profile); saved.failed()) {
+        m_op.message(saved.message());
         return false;
     }
     return true;

@@ -1,45 +1,47 @@
 #include "state/StateFile.h"
 
 #include "text/FileStore.h"
+#include "text/SettingsFormat.h"
 
 namespace tallyrin {
 
+namespace {
+
+// The layout, for reading and writing alike: the two tables side by side, "NO STATE TAX", the
+// allowance columns, then SDI/SUI, the adjustment, five profile values and most state flags.
+template <class IO, class Settings, class Profile> void stateItems(IO& io, Settings& s, Profile& p)
+{
+    for (size_t r = 0; r < 10; ++r) {
+        io.single(s.StateMinBS[r]), io.single(s.StateAmtBS[r]), io.single(s.StatePerBS[r]);
+        io.single(s.StateMinBM[r]), io.single(s.StateAmtBM[r]), io.single(s.StatePerBM[r]);
+        io.endRecord();
+    }
+    io.int16(s.NoStateTax);
+    io.endRecord();
+    for (size_t n = 0; n < 10; ++n) {
+        io.single(s.StateSgExp[n]), io.single(s.StateMarExp[n]);
+        io.endRecord();
+    }
+    io.single(s.SDIpercent), io.single(s.SUIpercent), io.single(s.SDIwageBase), io.single(s.SUIwageBase);
+    io.single(s.StateAdj);
+    io.int16(s.SDIuseBase), io.int16(s.SUIuseBase), io.int16(p.SsMediExempt), io.int16(s.Alabama);
+    io.endRecord();
+    io.int16(s.Ariz), io.int16(s.Louis), io.int16(s.Iowa), io.int16(p.StateExemptions), io.text(p.StateStatus);
+    io.int16(p.FedExempt), io.single(p.FedAddl);
+    io.int16(s.Mass), io.int16(s.Oregon), io.int16(s.Kentucky), io.int16(s.Missouri);
+    io.endRecord();
+}
+
+} // namespace
+
 std::string writeStateSettings(const StateSettings& s, const EmployeeProfile& p)
 {
-    SettingsWriter w;
-    for (int r = 0; r < 10; ++r) {
-        w.single(s.StateMinBS[r]).single(s.StateAmtBS[r]).single(s.StatePerBS[r]);
-        w.single(s.StateMinBM[r]).single(s.StateAmtBM[r]).single(s.StatePerBM[r]).endRecord();
-    }
-    w.int16(s.NoStateTax).endRecord();
-    for (int n = 0; n < 10; ++n)
-        w.single(s.StateSgExp[n]).single(s.StateMarExp[n]).endRecord();
-    w.single(s.SDIpercent).single(s.SUIpercent).single(s.SDIwageBase).single(s.SUIwageBase).single(s.StateAdj);
-    w.int16(s.SDIuseBase).int16(s.SUIuseBase).int16(p.SsMediExempt).int16(s.Alabama).endRecord();
-    w.int16(s.Ariz).int16(s.Louis).int16(s.Iowa).int16(p.StateExemptions).text(p.StateStatus);
-    w.int16(p.FedExempt).single(p.FedAddl);
-    w.int16(s.Mass).int16(s.Oregon).int16(s.Kentucky).int16(s.Missouri).endRecord();
-    return w.str();
+    return settingsText([&](SettingsWriter& w) { stateItems(w, s, p); });
 }
 
 std::optional<ReadFault> readStateSettings(const std::string& content, StateSettings& s, EmployeeProfile& p)
 {
-    // The reader refuses every item after its first fault, so the reads simply run on.
-    SettingsReader r(content);
-    for (int row = 0; row < 10; ++row) {
-        r.single(s.StateMinBS[row]), r.single(s.StateAmtBS[row]), r.single(s.StatePerBS[row]);
-        r.single(s.StateMinBM[row]), r.single(s.StateAmtBM[row]), r.single(s.StatePerBM[row]);
-    }
-    r.int16(s.NoStateTax);
-    for (int n = 0; n < 10; ++n)
-        r.single(s.StateSgExp[n]), r.single(s.StateMarExp[n]);
-    r.single(s.SDIpercent), r.single(s.SUIpercent), r.single(s.SDIwageBase), r.single(s.SUIwageBase);
-    r.single(s.StateAdj);
-    r.int16(s.SDIuseBase), r.int16(s.SUIuseBase), r.int16(p.SsMediExempt), r.int16(s.Alabama);
-    r.int16(s.Ariz), r.int16(s.Louis), r.int16(s.Iowa), r.int16(p.StateExemptions), r.text(p.StateStatus);
-    r.int16(p.FedExempt), r.single(p.FedAddl);
-    r.int16(s.Mass), r.int16(s.Oregon), r.int16(s.Kentucky), r.int16(s.Missouri);
-    return r.fault();
+    return readSettingsText(content, [&](SettingsReader& r) { stateItems(r, s, p); });
 }
 
 std::filesystem::path stateFilePath(const std::filesystem::path& folder, const std::string& userName)
@@ -52,30 +54,18 @@ bool stateFileExists(const std::filesystem::path& folder, const std::string& use
     return fileExists(stateFilePath(folder, userName));
 }
 
-std::string corruptStateFileMessage(const std::string& fileName)
+FileOutcome loadStateFile(const std::filesystem::path& folder, const std::string& userName, StateSettings& state,
+                          EmployeeProfile& profile)
 {
-    return "You have corupted a file.\r\nFind file,\r\n" + fileName + "\r\nand delete it.";
+    return loadSettingsFile(stateFilePath(folder, userName), FileMessageStyle::Settings,
+                            [&](SettingsReader& r) { stateItems(r, state, profile); });
 }
 
-StateFileLoad loadStateFile(const std::filesystem::path& folder, const std::string& userName, StateSettings& state,
-                            EmployeeProfile& profile)
+FileOutcome saveStateFile(const std::filesystem::path& folder, const std::string& userName,
+                          const StateSettings& state, const EmployeeProfile& profile)
 {
-    StateFileLoad result;
-    const std::optional<std::string> content = readWholeFile(stateFilePath(folder, userName));
-    if (!content)
-        return result;
-    result.found = true;
-    if (readStateSettings(*content, state, profile))
-        result.message = corruptStateFileMessage(userName + ".sta");
-    return result;
-}
-
-std::optional<std::string> saveStateFile(const std::filesystem::path& folder, const std::string& userName,
-                                         const StateSettings& state, const EmployeeProfile& profile)
-{
-    if (!replaceFile(stateFilePath(folder, userName), writeStateSettings(state, profile)))
-        return kStateSaveFailed;
-    return std::nullopt;
+    return saveSettingsFile(stateFilePath(folder, userName), FileMessageStyle::Settings,
+                            [&](SettingsWriter& w) { stateItems(w, state, profile); });
 }
 
 } // namespace tallyrin

@@ -5,6 +5,7 @@
 
 #include "employee/EmployeeProfile.h"
 #include "state/StateSettings.h"
+#include "text/FileOutcome.h"
 #include "text/SettingsFile.h"
 
 #include <filesystem>
@@ -24,23 +25,14 @@ std::optional<ReadFault> readStateSettings(const std::string& content, StateSett
 std::filesystem::path stateFilePath(const std::filesystem::path& folder, const std::string& userName);
 bool stateFileExists(const std::filesystem::path& folder, const std::string& userName);
 
-struct StateFileLoad
-{
-    bool found = false;  // false: no file, nothing read
-    std::string message; // the corrupt-file message to show, empty when the file read whole
-};
-
 // Load state settings: a missing file reads nothing; a corrupt one gives the four-line message
 // naming the file.
-StateFileLoad loadStateFile(const std::filesystem::path& folder, const std::string& userName, StateSettings& state,
-                            EmployeeProfile& profile);
+FileOutcome loadStateFile(const std::filesystem::path& folder, const std::string& userName, StateSettings& state,
+                          EmployeeProfile& profile);
 
 // Save state settings, replacing any existing file whole. On failure the message to show
 // ("Check your numbers" / "No blanks" / "Only numbers"); the old file is left as it was.
-std::optional<std::string> saveStateFile(const std::filesystem::path& folder, const std::string& userName,
-                                         const StateSettings& state, const EmployeeProfile& profile);
-
-inline const std::string kStateSaveFailed = "Check your numbers\r\nNo blanks\r\nOnly numbers";
-std::string corruptStateFileMessage(const std::string& fileName);
+FileOutcome saveStateFile(const std::filesystem::path& folder, const std::string& userName,
+                          const StateSettings& state, const EmployeeProfile& profile);
 
 } // namespace tallyrin

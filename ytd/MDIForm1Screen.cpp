@@ -20,17 +20,15 @@ void MDIForm1Screen::show(const std::string& message)
 void MDIForm1Screen::open()
 {
     m_ledgerClosing = false;
-    if (m_context.biWeekly)
-        m_ledger.setBiWeekly(m_context.biWeekly());
-    if (m_context.deductionLabels)
-        m_ledger.deductionLabels = m_context.deductionLabels();
+    m_ledger.setBiWeekly(m_context.profile.biWeekly());
+    m_ledger.deductionLabels = m_context.profile.DeductLabel;
     m_ledger.showTotalsPlain();
-    const auto read = m_ledger.fillBoxes(m_context.folder(), m_context.userName());
-    show(read.message);
+    const auto read = m_ledger.fillBoxes(m_context.files.folder(), m_context.files.userName());
+    show(read.message());
     m_ledger.Update();
     // A failed read already said what was wrong; the totals message would only repeat the trouble.
     const auto message = m_ledger.AddAnnual();
-    if (read.message.empty())
+    if (read.lines.empty())
         show(message);
 }
 
@@ -62,7 +60,7 @@ bool MDIForm1Screen::mnuClose_Click()
         m_ledger.Update();
         // SaveAnnual recomputes the totals first; a failure (a total that is no longer a number,
         // a file that cannot be written) keeps the frame open so the rows are not given up.
-        if (const auto message = m_ledger.SaveAnnual(m_context.folder(), m_context.userName()); !message.empty()) {
+        if (const auto message = m_ledger.SaveAnnual(m_context.files.folder(), m_context.files.userName()); !message.empty()) {
             show(message);
             return false;
         }

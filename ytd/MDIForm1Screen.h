@@ -4,6 +4,8 @@
 #pragma once
 
 #include "app/Operator.h"
+#include "employee/EmployeeFiles.h"
+#include "employee/EmployeeProfile.h"
 #include "engine/PayPeriod.h"
 #include "ytd/YtdLedger.h"
 
@@ -14,17 +16,16 @@
 
 namespace tallyrin {
 
-// What the ledger frame needs from the rest of the program, asked for at the moment of use.
-// folder and userName are required; the others may be left empty (a zero period, an empty date).
+// What the ledger frame needs from the rest of the program: the open employee's files and profile
+// (its frequency and deduction labels), and, asked for at the moment of use, the period as the pay
+// form shows it and its date. The functions may be left empty (a zero period, an empty date).
 struct YtdContext
 {
-    std::function<std::filesystem::path()> folder;               // the working folder
-    std::function<std::string()> userName;                       // the open employee
-    std::function<bool()> biWeekly;                              // the profile's pay frequency
-    std::function<std::array<std::string, 5>()> deductionLabels; // the profile's labels 5 to 9
-    std::function<PayPeriodResult()> result;                     // the period last calculated
-    std::function<std::string()> periodDate;                     // the main form's txtWeek
-    std::function<void()> showMainForm;                          // may be empty
+    const EmployeeFiles& files;
+    const EmployeeProfile& profile;
+    std::function<PayPeriodResult()> result;   // the period last calculated, as shown
+    std::function<std::string()> periodDate;   // the main form's txtWeek
+    std::function<void()> showMainForm = {};   // may be empty
 };
 
 class MDIForm1Screen

@@ -1,5 +1,8 @@
 #include "ytd/YtdLedger.h"
 
+#include "text/FileMessages.h"
+#include "text/SettingsFormat.h"
+
 #include "text/FileStore.h"
 #include "text/Numbers.h"
 #include "text/SettingsFile.h"
@@ -104,9 +107,27 @@ std::optional<Currency> addCurrency(Currency total, float add)
     return Currency::fromCount(count);
 }
 
-std::string corruptFileMessage(const std::string& fileName)
+// The file's layout, for reading and writing alike: each used row (its date, then its amounts over
+// four lines), then the eleven single totals over three lines and the four currency totals.
+template <class IO, class Rows, class Totals> void ledgerItems(IO& io, Rows& rows, Totals& totals, int usedRows)
 {
-    return "You have corupted a file.\r\nFind file,\r\n" + fileName + "\r\nand delete it.";
+    for (size_t i = 0; i < static_cast<size_t>(usedRows); ++i) {
+        auto& row = rows[i];
+        io.text(row.Date);
+        for (size_t f = 0; f < kFileFields.size(); ++f) {
+            io.single(row.*kFileFields[f]);
+            if (endsLine(f))
+                io.endRecord();
+        }
+    }
+    for (size_t t = 0; t < kSingleTotals.size(); ++t) {
+        io.single(totals.*kSingleTotals[t].total);
+        if (t == 4 || t == 9)
+            io.endRecord();
+    }
+    for (const auto& t : kCurrencyTotals)
+        io.currency(totals.*t.total);
+    io.endRecord();
 }
 
 } // namespace
@@ -331,55 +352,40 @@ std::string YtdLedger::ClearAll()
     return AddAnnual();
 }
 
-YtdReadResult YtdLedger::readLedger(const std::filesystem::path& folder, const std::string& user)
+FileOutcome YtdLedger::readLedger(const std::filesystem::path& folder, const std::string& user)
 {
-    YtdReadResult result;
-    result.message = AddAnnual();
+    const std::string totalsMessage = AddAnnual();
 
-    const auto path = filePath(folder, user);
-    if (const auto content = readWholeFile(path)) {
-        result.found = true;
-        // Read aside: a corrupt file must not leave half of one year and half of another.
-        auto rows = m_rows;
-        YtdTotals totals = m_totals;
-        SettingsReader in(*content);
-        for (int i = 0; i < usedRows(); ++i) {
-            auto& row = rows[static_cast<size_t>(i)];
-            in.text(row.Date);
-            for (const auto field : kFileFields)
-                in.single(row.*field);
+    // Read aside: a corrupt file must not leave half of one year and half of another.
+    auto rows = m_rows;
+    YtdTotals totals = m_totals;
+    FileOutcome read = loadSettingsFile(filePath(folder, user), FileMessageStyle::Settings,
+                                        [&](SettingsReader& in) { ledgerItems(in, rows, totals, usedRows()); });
+    if (read.kind == FileOutcome::Kind::Done) {
+        m_rows = rows;
+        m_totals = totals;
+        // The three slot sums are not in the file; they follow the rows just read.
+        for (const auto& t : kSlotSums) {
+            float sum = 0;
+            for (const auto& row : m_rows)
+                sum = static_cast<float>(static_cast<double>(sum) + static_cast<double>(row.*t.row));
+            m_totals.*t.total = sum;
         }
-        for (const auto& t : kSingleTotals)
-            in.single(totals.*t.total);
-        for (const auto& t : kCurrencyTotals)
-            in.currency(totals.*t.total);
-
-        if (in.ok()) {
-            m_rows = rows;
-            m_totals = totals;
-            // The three slot sums are not in the file; they follow the rows just read.
-            for (const auto& t : kSlotSums) {
-                float sum = 0;
-                for (const auto& row : m_rows)
-                    sum = static_cast<float>(static_cast<double>(sum) + static_cast<double>(row.*t.row));
-                m_totals.*t.total = sum;
-            }
-            showTotalsMasked();
-        } else {
-            result.message = corruptFileMessage(path.filename().string());
-        }
+        showTotalsMasked();
     }
+    if (!read.failed() && !totalsMessage.empty())
+        read.lines = {totalsMessage};
     showRowsPlain();
-    return result;
+    return read;
 }
 
-YtdReadResult YtdLedger::openEmployee(const std::filesystem::path& folder, const std::string& user)
+FileOutcome YtdLedger::openEmployee(const std::filesystem::path& folder, const std::string& user)
 {
     ClearAll();
     return readLedger(folder, user);
 }
 
-YtdReadResult YtdLedger::fillBoxes(const std::filesystem::path& folder, const std::string& user)
+FileOutcome YtdLedger::fillBoxes(const std::filesystem::path& folder, const std::string& user)
 {
     auto result = readLedger(folder, user);
     for (int i = 0; i < usedRows(); ++i) {
@@ -393,25 +399,7 @@ YtdReadResult YtdLedger::fillBoxes(const std::filesystem::path& folder, const st
 
 std::string YtdLedger::fileContent(const std::array<YtdRow, kLedgerSlots>& rows) const
 {
-    SettingsWriter out;
-    for (int i = 0; i < usedRows(); ++i) {
-        const auto& row = rows[static_cast<size_t>(i)];
-        out.text(row.Date);
-        for (size_t f = 0; f < kFileFields.size(); ++f) {
-            out.single(row.*kFileFields[f]);
-            if (endsLine(f))
-                out.endRecord();
-        }
-    }
-    for (size_t t = 0; t < kSingleTotals.size(); ++t) {
-        out.single(m_totals.*kSingleTotals[t].total);
-        if (t == 4 || t == 9)
-            out.endRecord();
-    }
-    for (const auto& t : kCurrencyTotals)
-        out.currency(m_totals.*t.total);
-    out.endRecord();
-    return out.str();
+    return settingsText([&](SettingsWriter& out) { ledgerItems(out, rows, m_totals, usedRows()); });
 }
 
 std::string YtdLedger::SaveAnnual(const std::filesystem::path& folder, const std::string& user)
@@ -433,7 +421,7 @@ std::string YtdLedger::SaveAnnual(const std::filesystem::path& folder, const std
     const auto path = filePath(folder, user);
     std::string error;
     if (!replaceFile(path, fileContent(rows), &error))
-        return "The year-to-date file " + path.filename().string() + " could not be saved.\r\n" + error;
+        return messages::joined(messages::ledgerNotSaved(path.filename().string(), error));
     return {};
 }
 

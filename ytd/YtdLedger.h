@@ -5,6 +5,7 @@
 
 #include "engine/PayPeriod.h"
 #include "text/Currency.h"
+#include "text/FileOutcome.h"
 
 #include <array>
 #include <filesystem>
@@ -119,13 +120,6 @@ struct YtdGridRow
     const std::string& cell(YtdColumn c) const { return cells[static_cast<size_t>(c)]; }
 };
 
-// Outcome of reading the ledger file.
-struct YtdReadResult
-{
-    bool found = false;  // the file was there to be read
-    std::string message; // empty when nothing went wrong; otherwise the text to show the operator
-};
-
 class YtdLedger
 {
 public:
@@ -152,12 +146,12 @@ public:
     // when the file can be read, replaces the used rows and the stored totals with the file's, and
     // shows the rows in the grid as plain text. A missing file leaves everything as it was. A
     // corrupt file leaves the ledger as it was and returns the corrupt-file message.
-    YtdReadResult readLedger(const std::filesystem::path& folder, const std::string& user);
+    FileOutcome readLedger(const std::filesystem::path& folder, const std::string& user);
     // Reading for an employee being opened: without a ledger file the ledger is cleared, so the
     // previous employee's rows and year-to-date gross do not carry over to this one.
-    YtdReadResult openEmployee(const std::filesystem::path& folder, const std::string& user);
+    FileOutcome openEmployee(const std::filesystem::path& folder, const std::string& user);
     // Reads the ledger, then shows every amount of the grid formatted "#####.00".
-    YtdReadResult fillBoxes(const std::filesystem::path& folder, const std::string& user);
+    FileOutcome fillBoxes(const std::filesystem::path& folder, const std::string& user);
 
     // Recomputes the totals from the rows and shows them in the totals window. Returns the
     // message to show (empty when all went well); on failure the totals stay as they were.

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -60,12 +61,18 @@ struct Jane
     }
 };
 
+// Every file of the family that was there read whole.
+bool readWhole(const std::vector<FileOutcome>& read)
+{
+    return std::none_of(read.begin(), read.end(), [](const FileOutcome& o) { return o.failed(); });
+}
+
 TEST(ProfileFilesTest, SavedProfileMatchesHandWrittenFilesByteForByte)
 {
     TempFolder folder;
     Jane jane;
-    const ProfileSave save = saveProfileFamily(folder.path(), "Jane", jane.profile, jane.tracker, jane.state);
-    ASSERT_TRUE(save.ok()) << save.message();
+    const FileOutcome save = saveProfileFamily(folder.path(), "Jane", jane.profile, jane.tracker, jane.state);
+    ASSERT_FALSE(save.failed()) << save.message();
     for (const char* ext : {".use", ".and", ".cfe"}) {
         SCOPED_TRACE(ext);
         EXPECT_EQ(fileBytes(folder / ("Jane" + std::string(ext))), fileBytes(kFixtures / ("Jane" + std::string(ext))));
@@ -80,8 +87,7 @@ TEST(ProfileFilesTest, LoadReadsEveryFieldOfTheFamily)
     EmployeeProfile profile;
     OvertimeTracker tracker;
     StateSettings state;
-    const ProfileLoad load = loadProfileFamily(kFixtures, "Jane", profile, tracker, state);
-    ASSERT_TRUE(load.ok());
+    ASSERT_TRUE(readWhole(loadProfileFamily(kFixtures, "Jane", profile, tracker, state)));
 
     // Writing what was read gives the same texts, so every item landed in its own field.
     Jane jane;
@@ -101,7 +107,7 @@ TEST(ProfileFilesTest, NewProfileWritesEmptyReservedItemsUnderAnEmptyUserName)
     TempFolder folder;
     EmployeeProfile profile;
     OvertimeTracker tracker;
-    ASSERT_TRUE(saveProfileFamily(folder.path(), "", profile, tracker, StateSettings{}).ok());
+    ASSERT_FALSE(saveProfileFamily(folder.path(), "", profile, tracker, StateSettings{}).failed());
 
     const auto use = lines(fileBytes(folder / ".use"));
     ASSERT_EQ(use.size(), 12u);
@@ -129,11 +135,11 @@ TEST(ProfileFilesTest, ReservedItemsSurviveLoadAndSave)
     EmployeeProfile profile;
     OvertimeTracker tracker;
     StateSettings state;
-    ASSERT_TRUE(loadProfileFamily(folder.path(), "Keep", profile, tracker, state).ok());
+    ASSERT_TRUE(readWhole(loadProfileFamily(folder.path(), "Keep", profile, tracker, state)));
     EXPECT_EQ(profile.UseReserved[0], ReservedItem::ofText("kept"));
     EXPECT_EQ(profile.UseReserved[5], ReservedItem::ofText("a,b"));
 
-    ASSERT_TRUE(saveProfileFamily(folder.path(), "Keep", profile, tracker, state).ok());
+    ASSERT_FALSE(saveProfileFamily(folder.path(), "Keep", profile, tracker, state).failed());
     for (const char* ext : {".use", ".and", ".cfe"}) {
         SCOPED_TRACE(ext);
         EXPECT_EQ(fileBytes(folder / ("Keep" + std::string(ext))), fileBytes(kFixtures / ("Keep" + std::string(ext))));
@@ -150,11 +156,11 @@ TEST(ProfileFilesTest, MissingCfeKeepsCafeteriaValuesAndIsWrittenAtTheNextSave)
     profile.CafeDeductState = 1;
     OvertimeTracker tracker;
     StateSettings state;
-    ASSERT_TRUE(loadProfileFamily(folder.path(), "Jane", profile, tracker, state).ok());
+    ASSERT_TRUE(readWhole(loadProfileFamily(folder.path(), "Jane", profile, tracker, state)));
     EXPECT_EQ(profile.CafeteriaAmt, 45.5f);
     EXPECT_EQ(profile.CafeDeductState, 1);
 
-    ASSERT_TRUE(saveProfileFamily(folder.path(), "Jane", profile, tracker, state).ok());
+    ASSERT_FALSE(saveProfileFamily(folder.path(), "Jane", profile, tracker, state).failed());
     EXPECT_EQ(fileBytes(folder / "Jane.cfe"), fileBytes(kFixtures / "Jane.cfe"));
 }
 
@@ -173,7 +179,7 @@ TEST(ProfileFilesTest, WeeklyRowsRoundTrip)
     tracker.OtAmounts[2] = "";
     tracker.OtAmounts[3] = ".5";
     tracker.OtAmounts[51] = "";
-    ASSERT_TRUE(saveProfileFamily(folder.path(), "Week", profile, tracker, StateSettings{}).ok());
+    ASSERT_FALSE(saveProfileFamily(folder.path(), "Week", profile, tracker, StateSettings{}).failed());
     EXPECT_EQ(tracker.OtAmounts[2], "0");
     EXPECT_EQ(tracker.OtAmounts[51], "0");
 
@@ -204,7 +210,7 @@ TEST(ProfileFilesTest, BiWeeklyRowsFileHoldsExactly26Rows)
     tracker.OtAmounts.fill("7");
     tracker.OtAmounts[25] = "";
     tracker.OtAmounts[30] = "";
-    ASSERT_TRUE(saveProfileFamily(folder.path(), "Bi", profile, tracker, StateSettings{}).ok());
+    ASSERT_FALSE(saveProfileFamily(folder.path(), "Bi", profile, tracker, StateSettings{}).failed());
     EXPECT_EQ(tracker.OtAmounts[25], "0");
     EXPECT_EQ(tracker.OtAmounts[30], ""); // not an active row
     EXPECT_EQ(lines(fileBytes(folder / "Bi.ovb")).size(), 52u);
@@ -214,7 +220,7 @@ TEST(ProfileFilesTest, BiWeeklyRowsFileHoldsExactly26Rows)
     OvertimeTracker back;
     back.OtAmounts.fill("x");
     StateSettings state;
-    ASSERT_TRUE(loadProfileFamily(folder.path(), "Bi", profile, back, state).ok());
+    ASSERT_TRUE(readWhole(loadProfileFamily(folder.path(), "Bi", profile, back, state)));
     EXPECT_EQ(back.OtAmounts[0], "7");
     EXPECT_EQ(back.OtAmounts[25], "0");
     EXPECT_EQ(back.OtAmounts[26], "x");
@@ -231,12 +237,15 @@ TEST(ProfileFilesTest, TruncatedUseReportsTheFaultAndKeepsWhatWasRead)
     profile.MiscAmt = 99, profile.DuesAmt = 98;
     OvertimeTracker tracker;
     StateSettings state;
-    const ProfileLoad load = loadProfileFamily(folder.path(), "Cut", profile, tracker, state);
-    ASSERT_EQ(load.faults.size(), 1u);
-    EXPECT_EQ(load.faults[0].path, folder / "Cut.use");
-    ASSERT_TRUE(load.faults[0].fault);
-    EXPECT_EQ(load.faults[0].fault->line, 5);
-    EXPECT_EQ(load.faults[0].message(), "The file\r\nCut.use\r\ncould not be read completely.\r\n"
+    const auto load = loadProfileFamily(folder.path(), "Cut", profile, tracker, state);
+    ASSERT_EQ(load.size(), 4u);
+    EXPECT_EQ(load[0].kind, FileOutcome::Kind::Corrupt);
+    EXPECT_EQ(load[0].file, folder / "Cut.use");
+    ASSERT_TRUE(load[0].fault);
+    EXPECT_EQ(load[0].fault->line, 5);
+    EXPECT_EQ(load[1].kind, FileOutcome::Kind::Done);
+    EXPECT_EQ(load[2].kind, FileOutcome::Kind::Missing);
+    EXPECT_EQ(load[0].message(), "The file\r\nCut.use\r\ncould not be read completely.\r\n"
                                         "Reading stopped at line 5; the values read before it were kept.");
     EXPECT_EQ(profile.FedAllowances, "1");
     EXPECT_EQ(profile.BondAmt, 10.5f);
@@ -251,9 +260,9 @@ TEST(ProfileFilesTest, SaveStopsAtTheFirstFileThatCannotBeWritten)
     TempFolder folder;
     std::filesystem::create_directory(folder / "Jane.and"); // a folder where the file should go
     Jane jane;
-    const ProfileSave save = saveProfileFamily(folder.path(), "Jane", jane.profile, jane.tracker, jane.state);
-    ASSERT_FALSE(save.ok());
-    EXPECT_EQ(*save.failedFile, folder / "Jane.and");
+    const FileOutcome save = saveProfileFamily(folder.path(), "Jane", jane.profile, jane.tracker, jane.state);
+    ASSERT_TRUE(save.failed());
+    EXPECT_EQ(save.file, folder / "Jane.and");
     EXPECT_EQ(save.message().rfind("The file\r\nJane.and\r\ncould not be saved.", 0), 0u) << save.message();
     EXPECT_TRUE(std::filesystem::exists(folder / "Jane.use"));
     EXPECT_FALSE(std::filesystem::exists(folder / "Jane.cfe"));

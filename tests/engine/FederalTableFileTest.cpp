@@ -34,13 +34,25 @@ bool bracketsAndAllowancesEmpty(const FederalTables& t)
     return true;
 }
 
+// The outcome of loading and the tables it left.
+struct Loaded
+{
+    FileOutcome outcome;
+    FederalTables tables;
+};
+Loaded load(const std::filesystem::path& folder, bool january, std::string_view folderText)
+{
+    Loaded l;
+    l.outcome = loadFederalTables(folder, january, folderText, l.tables);
+    return l;
+}
+
 TEST(FederalTableFileTest, ReadsTheShippedTablesInFileOrder)
 {
-    const FederalLoad load = loadFederalTables(SHIPPED_DATA_DIR, false, "folder");
-    ASSERT_TRUE(load.opened);
-    ASSERT_TRUE(load.complete);
-    EXPECT_TRUE(load.messageLines.empty());
-    const FederalTables& t = load.tables;
+    const Loaded l = load(SHIPPED_DATA_DIR, false, "folder");
+    ASSERT_EQ(l.outcome.kind, FileOutcome::Kind::Done);
+    EXPECT_TRUE(l.outcome.lines.empty());
+    const FederalTables& t = l.tables;
     EXPECT_EQ(t.Version, "2009 Federal Tables (rev. April 2009)");
 
     // First row of each table: the caption items between tables must be skipped, not read.
@@ -66,10 +78,10 @@ TEST(FederalTableFileTest, ReadsTheShippedTablesInFileOrder)
 
 TEST(FederalTableFileTest, JanuaryCheckboxChoosesTheJanuaryFile)
 {
-    const FederalLoad load = loadFederalTables(SHIPPED_DATA_DIR, true, "folder");
-    ASSERT_TRUE(load.complete);
-    EXPECT_EQ(load.tables.Version, "2009 Federal Tables (Jan - Mar 2009)");
-    EXPECT_FLOAT_EQ(load.tables.WeeklySingle[0].Over, 51);
+    const Loaded l = load(SHIPPED_DATA_DIR, true, "folder");
+    ASSERT_EQ(l.outcome.kind, FileOutcome::Kind::Done);
+    EXPECT_EQ(l.tables.Version, "2009 Federal Tables (Jan - Mar 2009)");
+    EXPECT_FLOAT_EQ(l.tables.WeeklySingle[0].Over, 51);
 }
 
 TEST(FederalTableFileTest, QuotedVersionKeepsItsCommas)
@@ -80,9 +92,9 @@ TEST(FederalTableFileTest, QuotedVersionKeepsItsCommas)
     text.replace(text.find(version), version.size(), "\"2009 Tables, rev. 2, April 1, 2009\"");
     writeFile(folder / "Federal09.dtt", text);
 
-    const FederalLoad load = loadFederalTables(folder.path(), false, "folder");
-    ASSERT_TRUE(load.complete);
-    EXPECT_EQ(load.tables.Version, "2009 Tables, rev. 2, April 1, 2009");
+    const Loaded l = load(folder.path(), false, "folder");
+    ASSERT_EQ(l.outcome.kind, FileOutcome::Kind::Done);
+    EXPECT_EQ(l.tables.Version, "2009 Tables, rev. 2, April 1, 2009");
 }
 
 TEST(FederalTableFileTest, MissingJanuaryFileWarnsAndReadsNothing)
@@ -90,13 +102,14 @@ TEST(FederalTableFileTest, MissingJanuaryFileWarnsAndReadsNothing)
     TempFolder folder;
     writeFile(folder / "Federal09.dtt", shippedText("Federal09.dtt"));
 
-    const FederalLoad load = loadFederalTables(folder.path(), true, "/home/ann/Tallyrin2009");
-    EXPECT_FALSE(load.opened);
-    EXPECT_FALSE(load.complete);
-    EXPECT_EQ(load.message(), "   Operation Failed ! ! !\r\nSave and Open, Only in Folder\r\n/home/ann/Tallyrin2009\r\n"
+    FederalTables tables;
+    tables.Version = "kept";
+    const FileOutcome outcome = loadFederalTables(folder.path(), true, "/home/ann/Tallyrin2009", tables);
+    EXPECT_EQ(outcome.kind, FileOutcome::Kind::Missing);
+    EXPECT_EQ(outcome.message(), "   Operation Failed ! ! !\r\nSave and Open, Only in Folder\r\n/home/ann/Tallyrin2009\r\n"
                               "Contact Quenvoro SOFTWARE\r\nsupport@quenvoro.example");
-    EXPECT_TRUE(bracketsAndAllowancesEmpty(load.tables));
-    EXPECT_EQ(load.tables.Version, "");
+    EXPECT_TRUE(bracketsAndAllowancesEmpty(tables));
+    EXPECT_EQ(tables.Version, "kept");
 }
 
 TEST(FederalTableFileTest, DamagedFileGivesEmptyTablesAndSaysWhere)
@@ -120,20 +133,20 @@ TEST(FederalTableFileTest, DamagedFileGivesEmptyTablesAndSaysWhere)
         SCOPED_TRACE(c.why);
         TempFolder folder;
         writeFile(folder / "Federal09.dtt", c.content);
-        const FederalLoad load = loadFederalTables(folder.path(), false, "folder");
-        EXPECT_TRUE(load.opened);
-        EXPECT_FALSE(load.complete);
-        EXPECT_TRUE(bracketsAndAllowancesEmpty(load.tables));
-        EXPECT_EQ(load.tables.Version, "");
-        ASSERT_EQ(load.messageLines.size(), 4u);
-        EXPECT_EQ(load.messageLines[1], "Federal09.dtt");
-        EXPECT_NE(load.messageLines[2].find(c.where), std::string::npos) << load.messageLines[2];
+        FederalTables tables = load(SHIPPED_DATA_DIR, false, "folder").tables; // what a damaged file replaces
+        const FileOutcome outcome = loadFederalTables(folder.path(), false, "folder", tables);
+        EXPECT_EQ(outcome.kind, FileOutcome::Kind::Corrupt);
+        EXPECT_TRUE(bracketsAndAllowancesEmpty(tables));
+        EXPECT_EQ(tables.Version, "");
+        ASSERT_EQ(outcome.lines.size(), 4u);
+        EXPECT_EQ(outcome.lines[1], "Federal09.dtt");
+        EXPECT_NE(outcome.lines[2].find(c.where), std::string::npos) << outcome.lines[2];
     }
 }
 
 TEST(FederalTableFileTest, ClearZeroesBracketsAndAllowances)
 {
-    FederalTables tables = loadFederalTables(SHIPPED_DATA_DIR, false, "folder").tables;
+    FederalTables tables = load(SHIPPED_DATA_DIR, false, "folder").tables;
     ASSERT_FALSE(bracketsAndAllowancesEmpty(tables));
     clearFederalTables(tables);
     EXPECT_TRUE(bracketsAndAllowancesEmpty(tables));

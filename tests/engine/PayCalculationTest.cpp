@@ -21,9 +21,7 @@ protected:
 
     void useShippedTables(bool january = false)
     {
-        FederalLoad load = loadFederalTables(SHIPPED_DATA_DIR, january, "folder");
-        ASSERT_TRUE(load.complete);
-        federal = load.tables;
+        ASSERT_EQ(loadFederalTables(SHIPPED_DATA_DIR, january, "folder", federal).kind, FileOutcome::Kind::Done);
     }
 
     PayPeriodResult calculate(Texts texts, bool opt1x = true)

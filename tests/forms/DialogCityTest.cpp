@@ -25,6 +25,7 @@ class DialogCityTest : public QObject
 
 private:
     std::unique_ptr<TempFolder> m_folder;
+    std::unique_ptr<EmployeeFiles> m_files;
     CitySettings m_settings;
     ScriptedDialogs m_dialogs;
     std::unique_ptr<DialogCityScreen> m_screen;
@@ -52,11 +53,10 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<TempFolder>();
+        m_files = std::make_unique<EmployeeFiles>(m_folder->path(), "Smith");
         m_settings = CitySettings{};
         m_dialogs.log.clear();
-        m_screen = std::make_unique<DialogCityScreen>(m_settings, m_dialogs, [this](std::string_view ext) {
-            return m_folder->path() / ("Smith" + std::string(ext));
-        });
+        m_screen = std::make_unique<DialogCityScreen>(m_settings, m_dialogs, *m_files);
         m_form = std::make_unique<DialogCity>(*m_screen, m_dialogs);
     }
 

@@ -22,6 +22,7 @@ class DialogNonCityTest : public QObject
 
 private:
     std::unique_ptr<TempFolder> m_folder;
+    std::unique_ptr<EmployeeFiles> m_files;
     NonCitySettings m_settings;
     ScriptedDialogs m_dialogs;
     std::unique_ptr<DialogNonCityScreen> m_screen;
@@ -46,11 +47,10 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<TempFolder>();
+        m_files = std::make_unique<EmployeeFiles>(m_folder->path(), "Smith");
         m_settings = NonCitySettings{};
         m_dialogs.log.clear();
-        m_screen = std::make_unique<DialogNonCityScreen>(m_settings, m_dialogs, [this](std::string_view ext) {
-            return m_folder->path() / ("Smith" + std::string(ext));
-        });
+        m_screen = std::make_unique<DialogNonCityScreen>(m_settings, m_dialogs, *m_files);
         m_form = std::make_unique<DialogNonCity>(*m_screen, m_dialogs);
     }
 

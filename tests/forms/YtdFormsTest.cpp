@@ -42,7 +42,8 @@ private:
     std::unique_ptr<YtdLedger> m_ledger;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<MDIForm1> m_frame;
-    bool m_biWeekly = false;
+    std::unique_ptr<EmployeeFiles> m_files;
+    EmployeeProfile m_profile;
 
     QTableWidget* grid(int half) { return m_frame->findChild<QTableWidget*>(QStringLiteral("grdYear_%1").arg(half)); }
 
@@ -69,16 +70,10 @@ private slots:
         m_tmp = std::make_unique<TempFolder>();
         m_ledger = std::make_unique<YtdLedger>();
         m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_biWeekly = false;
-        YtdContext context;
-        context.folder = [this] { return m_tmp->path(); };
-        context.userName = [] { return std::string("Smith"); };
-        context.biWeekly = [this] { return m_biWeekly; };
-        context.deductionLabels = [] {
-            return std::array<std::string, 5>{"Union", "Bond", "Dues", "Pension", "Misc."};
-        };
-        context.result = [] { return period(); };
-        context.periodDate = [] { return std::string("12/31/2009"); };
+        m_files = std::make_unique<EmployeeFiles>(m_tmp->path(), "Smith");
+        m_profile = EmployeeProfile{};
+        m_profile.DeductLabel = {"Union", "Bond", "Dues", "Pension", "Misc."};
+        YtdContext context{*m_files, m_profile, [] { return period(); }, [] { return std::string("12/31/2009"); }};
         m_frame = std::make_unique<MDIForm1>(*m_ledger, *m_dialogs, context);
     }
 
@@ -109,7 +104,8 @@ private slots:
 
     void biWeeklyShowsTwentySixWeeksWithTheTotalsRightUnder()
     {
-        m_biWeekly = true;
+        m_profile.Weekly = false;
+        m_profile.BiWeekly = true;
         m_frame->showLedger();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
         QVERIFY(grid(1)->isHidden());

@@ -22,10 +22,11 @@ class DialogCityScreenTest : public ::testing::Test
 protected:
     TempFolder folder;
     std::string user = "Smith";
+    EmployeeFiles files{folder.path(), user};
     CitySettings settings;
     ScriptedDialogs dialogs;
     DialogCityScreen screen{settings, dialogs,
-                            [this](std::string_view ext) { return folder.path() / (user + std::string(ext)); }};
+                            files};
 
     void installSample(const std::string& name)
     {

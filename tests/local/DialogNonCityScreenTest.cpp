@@ -22,10 +22,11 @@ class DialogNonCityScreenTest : public ::testing::Test
 protected:
     TempFolder folder;
     std::string user = "Smith";
+    EmployeeFiles files{folder.path(), user};
     NonCitySettings settings;
     ScriptedDialogs dialogs;
     DialogNonCityScreen screen{settings, dialogs,
-                               [this](std::string_view ext) { return folder.path() / (user + std::string(ext)); }};
+                               files};
 
     void installSample(const std::string& name, const std::string& as = "Smith")
     {
@@ -67,11 +68,11 @@ TEST_F(DialogNonCityScreenTest, OpeningShowsTheFile)
 TEST_F(DialogNonCityScreenTest, AnEmployeeWithoutAFileNeverKeepsTheLastOnesSettings)
 {
     installSample("Custom.nci", "Jones");
-    user = "Jones";
+    files.setUserName("Jones");
     ASSERT_TRUE(screen.LoadNonCityFile());
     EXPECT_FLOAT_EQ(settings.NonPer, 0.01f);
 
-    user = "Smith";
+    files.setUserName("Smith");
     ASSERT_TRUE(screen.LoadNonCityFile());
     EXPECT_EQ(nonCityFileText(settings), nonCityFileText(nonCityDefaults()));
 }

@@ -31,7 +31,7 @@ TEST(LocalFilesTest, CityPresetFileIsByteExact)
 TEST(LocalFilesTest, NumbersReadWithOrWithoutTheZeroBeforeThePoint)
 {
     CitySettings read;
-    ASSERT_EQ(LoadCityFile(samples / "Custom.cti", read).status, LocalFileResult::Status::Done);
+    ASSERT_EQ(LoadCityFile(samples / "Custom.cti", read).kind, FileOutcome::Kind::Done);
     EXPECT_FLOAT_EQ(read.CityPerBS[0], 0.01f);
     EXPECT_FLOAT_EQ(read.CityPerBM[0], 0.02f);
     EXPECT_FLOAT_EQ(read.CityPerBM[1], 0.03f);
@@ -65,7 +65,7 @@ TEST(LocalFilesTest, SaveThenLoadGivesTheSameSettings)
     ASSERT_FALSE(SaveCityFile(ctiPath, city).failed());
     EXPECT_TRUE(CityFileExists(ctiPath));
     CitySettings cityRead;
-    EXPECT_EQ(LoadCityFile(ctiPath, cityRead).status, LocalFileResult::Status::Done);
+    EXPECT_EQ(LoadCityFile(ctiPath, cityRead).kind, FileOutcome::Kind::Done);
     EXPECT_EQ(cityFileText(cityRead), cityFileText(city));
 
     NonCitySettings nonCity = nonCityDefaults();
@@ -76,7 +76,7 @@ TEST(LocalFilesTest, SaveThenLoadGivesTheSameSettings)
     ASSERT_FALSE(SaveNonCityFile(nciPath, nonCity).failed());
     EXPECT_TRUE(NonCityFileExists(nciPath));
     NonCitySettings nonCityRead;
-    EXPECT_EQ(LoadNonCityFile(nciPath, nonCityRead).status, LocalFileResult::Status::Done);
+    EXPECT_EQ(LoadNonCityFile(nciPath, nonCityRead).kind, FileOutcome::Kind::Done);
     EXPECT_EQ(nonCityFileText(nonCityRead), nonCityFileText(nonCity));
 }
 
@@ -85,7 +85,7 @@ TEST(LocalFilesTest, TruncatedCityFileKeepsWhatWasReadBeforeTheFault)
     CitySettings s = noLocalTaxTable();
     const auto result = LoadCityFile(samples / "Truncated.cti", s);
     ASSERT_TRUE(result.failed());
-    EXPECT_EQ(result.message, "You have corupted a file.\r\nFind file,\r\nTruncated.cti\r\nand delete it.");
+    EXPECT_EQ(result.message(), "You have corupted a file.\r\nFind file,\r\nTruncated.cti\r\nand delete it.");
 
     const CitySettings& ny = newYorkCityPreset();
     for (std::size_t i = 0; i < 3; ++i) {
@@ -108,7 +108,7 @@ TEST(LocalFilesTest, CorruptFilesNameThemselves)
     CitySettings city = noLocalTaxTable();
     const auto cityResult = LoadCityFile(samples / "NotNumber.cti", city);
     ASSERT_TRUE(cityResult.failed());
-    EXPECT_EQ(cityResult.message, "You have corupted a file.\r\nFind file,\r\nNotNumber.cti\r\nand delete it.");
+    EXPECT_EQ(cityResult.message(), "You have corupted a file.\r\nFind file,\r\nNotNumber.cti\r\nand delete it.");
     EXPECT_EQ(city.CityMinBS[1], 308); // read before the fault
     EXPECT_EQ(city.CityAmtBS[1], 0);   // the fault itself changes nothing
     EXPECT_EQ(city.CityPerBS[1], 0);
@@ -116,7 +116,7 @@ TEST(LocalFilesTest, CorruptFilesNameThemselves)
     NonCitySettings nonCity;
     const auto nonCityResult = LoadNonCityFile(samples / "Truncated.nci", nonCity);
     ASSERT_TRUE(nonCityResult.failed());
-    EXPECT_EQ(nonCityResult.message, "You have corupted a file.\r\nFind file,\r\nTruncated.nci\r\nand delete it.");
+    EXPECT_EQ(nonCityResult.message(), "You have corupted a file.\r\nFind file,\r\nTruncated.nci\r\nand delete it.");
     EXPECT_EQ(nonCity.NonMinBi[2], 385);
     EXPECT_EQ(nonCity.NonExpBi[2], 77);
     EXPECT_EQ(nonCity.NonMinWk[2], 0);
@@ -126,11 +126,11 @@ TEST(LocalFilesTest, MissingFileReadsNothing)
 {
     TempFolder folder;
     CitySettings city = newYorkCityPreset();
-    EXPECT_EQ(LoadCityFile(folder / "Nobody.cti", city).status, LocalFileResult::Status::Missing);
+    EXPECT_EQ(LoadCityFile(folder / "Nobody.cti", city).kind, FileOutcome::Kind::Missing);
     EXPECT_EQ(cityFileText(city), cityFileText(newYorkCityPreset()));
     NonCitySettings nonCity;
     nonCity.NonPer = 0.5f;
-    EXPECT_EQ(LoadNonCityFile(folder / "Nobody.nci", nonCity).status, LocalFileResult::Status::Missing);
+    EXPECT_EQ(LoadNonCityFile(folder / "Nobody.nci", nonCity).kind, FileOutcome::Kind::Missing);
     EXPECT_EQ(nonCity.NonPer, 0.5f);
 }
 
@@ -140,10 +140,10 @@ TEST(LocalFilesTest, FailedWriteSaysSoAndKeepsTheOldFile)
     const auto nowhere = folder / "no such folder";
     const auto city = SaveCityFile(nowhere / "Smith.cti", newYorkCityPreset());
     ASSERT_TRUE(city.failed());
-    EXPECT_EQ(city.message, "Check your numbers\r\nNo blanks\r\nOnly numbers");
+    EXPECT_EQ(city.message(), "Check your numbers\r\nNo blanks\r\nOnly numbers");
     const auto nonCity = SaveNonCityFile(nowhere / "Smith.nci", nonCityDefaults());
     ASSERT_TRUE(nonCity.failed());
-    EXPECT_EQ(nonCity.message, "Check your numbers\r\nNo blanks\r\nOnly numbers");
+    EXPECT_EQ(nonCity.message(), "Check your numbers\r\nNo blanks\r\nOnly numbers");
 
     // A name taken by a folder cannot be replaced: it stays as it was.
     std::filesystem::create_directory(folder / "Jones.cti");

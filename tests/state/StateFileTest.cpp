@@ -115,25 +115,25 @@ TEST(StateFileTest, LoadAndSaveInTheWorkingFolder)
     StateSettings s;
     EmployeeProfile p;
     fixtureSettings(s, p);
-    ASSERT_FALSE(saveStateFile(folder.path(), "Smith", s, p));
+    ASSERT_FALSE(saveStateFile(folder.path(), "Smith", s, p).failed());
     EXPECT_TRUE(stateFileExists(folder.path(), "Smith"));
     EXPECT_FALSE(stateFileExists(folder.path(), "Jones"));
     EXPECT_EQ(readWholeFile(folder / "Smith.sta").value(), fixture());
 
     StateSettings loaded;
     EmployeeProfile loadedProfile;
-    const StateFileLoad load = loadStateFile(folder.path(), "Smith", loaded, loadedProfile);
-    EXPECT_TRUE(load.found);
-    EXPECT_EQ(load.message, "");
+    const FileOutcome load = loadStateFile(folder.path(), "Smith", loaded, loadedProfile);
+    EXPECT_TRUE(load.found());
+    EXPECT_EQ(load.message(), "");
     EXPECT_EQ(writeStateSettings(loaded, loadedProfile), fixture());
 
     // A missing file reads nothing.
     loaded.StateAdj = 4;
-    EXPECT_FALSE(loadStateFile(folder.path(), "Jones", loaded, loadedProfile).found);
+    EXPECT_FALSE(loadStateFile(folder.path(), "Jones", loaded, loadedProfile).found());
     EXPECT_FLOAT_EQ(loaded.StateAdj, 4);
 
     // The default file is the same format under the bare extension.
-    ASSERT_FALSE(saveStateFile(folder.path(), "", s, p));
+    ASSERT_FALSE(saveStateFile(folder.path(), "", s, p).failed());
     EXPECT_TRUE(std::filesystem::exists(folder / ".sta"));
 }
 
@@ -147,14 +147,14 @@ TEST(StateFileTest, CorruptFileNamesItself)
 
     StateSettings s;
     EmployeeProfile p;
-    StateFileLoad load = loadStateFile(folder.path(), "Smith", s, p);
-    EXPECT_TRUE(load.found);
-    EXPECT_EQ(load.message, "You have corupted a file.\r\nFind file,\r\nSmith.sta\r\nand delete it.");
+    FileOutcome load = loadStateFile(folder.path(), "Smith", s, p);
+    EXPECT_TRUE(load.found());
+    EXPECT_EQ(load.message(), "You have corupted a file.\r\nFind file,\r\nSmith.sta\r\nand delete it.");
     EXPECT_FLOAT_EQ(s.StatePerBM[0], 0.04f); // line 1 was read
     EXPECT_FLOAT_EQ(s.StateAmtBS[1], 0);     // after the fault nothing more
 
     load = loadStateFile(folder.path(), "", s, p);
-    EXPECT_EQ(load.message, "You have corupted a file.\r\nFind file,\r\n.sta\r\nand delete it.");
+    EXPECT_EQ(load.message(), "You have corupted a file.\r\nFind file,\r\n.sta\r\nand delete it.");
 }
 
 TEST(StateFileTest, FailedSaveGivesTheMessage)
@@ -163,8 +163,8 @@ TEST(StateFileTest, FailedSaveGivesTheMessage)
     StateSettings s;
     EmployeeProfile p;
     const auto failed = saveStateFile(folder / "no such folder", "Smith", s, p);
-    ASSERT_TRUE(failed);
-    EXPECT_EQ(*failed, "Check your numbers\r\nNo blanks\r\nOnly numbers");
+    ASSERT_TRUE(failed.failed());
+    EXPECT_EQ(failed.message(), "Check your numbers\r\nNo blanks\r\nOnly numbers");
 }
 
 } // namespace

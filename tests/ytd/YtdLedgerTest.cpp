@@ -69,8 +69,8 @@ TEST_F(YtdLedgerTest, WeeklyFileRoundTripsByteForByte)
     write(tmp / "Smith.yrw", original);
 
     const auto read = ledger.readLedger(tmp.path(), "Smith");
-    ASSERT_TRUE(read.found);
-    ASSERT_EQ(read.message, "");
+    ASSERT_TRUE(read.found());
+    ASSERT_EQ(read.message(), "");
     EXPECT_EQ(ledger.row(0).Date, "12/31/2009");
     EXPECT_EQ(ledger.row(1).Pension, 0.75f);
     EXPECT_EQ(ledger.row(2).Date, "0");
@@ -91,7 +91,7 @@ TEST_F(YtdLedgerTest, BiWeeklyFileRoundTripsByteForByte)
     write(tmp / "Jones.yrb", original);
     ledger.setBiWeekly(true);
 
-    ASSERT_TRUE(ledger.readLedger(tmp.path(), "Jones").found);
+    ASSERT_TRUE(ledger.readLedger(tmp.path(), "Jones").found());
     EXPECT_EQ(ledger.row(25).Date, "12/25/2009");
     EXPECT_EQ(ledger.totals().Sdi, 1.2f);
 
@@ -109,7 +109,7 @@ TEST_F(YtdLedgerTest, ReaderAcceptsZeroBeforeThePointAndWriterDropsIt)
     withZeros.replace(withZeros.find("3.5,12,0,5,.75"), 14, "3.5,12,0,5,0.75");
     write(tmp / "Smith.yrw", withZeros);
 
-    ASSERT_EQ(ledger.readLedger(tmp.path(), "Smith").message, "");
+    ASSERT_EQ(ledger.readLedger(tmp.path(), "Smith").message(), "");
     ASSERT_EQ(ledger.SaveAnnual(tmp.path(), "Smith"), "");
     EXPECT_EQ(fileBytes(tmp / "Smith.yrw"), fixture("Smith.yrw"));
 }
@@ -254,7 +254,7 @@ TEST_F(YtdLedgerTest, BiWeeklySlotSumsRunOverAllFiftyTwoSlots)
     ledger.setBiWeekly(true);
     write(tmp / "Jones.yrb", fixture("Jones.yrb"));
 
-    ASSERT_EQ(ledger.readLedger(tmp.path(), "Jones").message, "");
+    ASSERT_EQ(ledger.readLedger(tmp.path(), "Jones").message(), "");
     EXPECT_EQ(ledger.row(40).Date, "10/09/2009");
     EXPECT_EQ(ledger.totals().Sdi, 1.7f); // 1.2 of the bi-weekly rows + .5 left in slot 41
     EXPECT_EQ(ledger.ytdGross(), Currency::fromCount(19300000));
@@ -267,8 +267,8 @@ TEST_F(YtdLedgerTest, CorruptFileReportsAndKeepsTheLedger)
     write(tmp / "Smith.yrw", cut.substr(0, cut.size() / 2));
 
     const auto read = ledger.readLedger(tmp.path(), "Smith");
-    EXPECT_TRUE(read.found);
-    EXPECT_EQ(read.message, "You have corupted a file.\r\nFind file,\r\nSmith.yrw\r\nand delete it.");
+    EXPECT_TRUE(read.found());
+    EXPECT_EQ(read.message(), "You have corupted a file.\r\nFind file,\r\nSmith.yrw\r\nand delete it.");
     EXPECT_EQ(ledger.row(0).Date, "12/31/2009");
     EXPECT_EQ(ledger.row(1).Date, "");
     EXPECT_EQ(ledger.ytdGross(), Currency::fromCount(4400000));
@@ -279,12 +279,12 @@ TEST_F(YtdLedgerTest, MissingFileKeepsRowsButOpeningAnEmployeeClearsThem)
     ledger.PasteMe(0, samplePeriod(), "12/31/2009");
 
     const auto read = ledger.readLedger(tmp.path(), "Nobody");
-    EXPECT_FALSE(read.found);
-    EXPECT_EQ(read.message, "");
+    EXPECT_FALSE(read.found());
+    EXPECT_EQ(read.message(), "");
     EXPECT_EQ(ledger.grid[0].date, "12/31/2009");
     EXPECT_EQ(ledger.ytdGross(), Currency::fromCount(4400000));
 
-    EXPECT_FALSE(ledger.openEmployee(tmp.path(), "Nobody").found);
+    EXPECT_FALSE(ledger.openEmployee(tmp.path(), "Nobody").found());
     EXPECT_EQ(ledger.row(0).Date, "0");
     EXPECT_EQ(ledger.ytdGross(), Currency());
     EXPECT_EQ(ledger.totals().Sdi, 0.0f);
@@ -306,21 +306,16 @@ protected:
     YtdFrameTest()
     {
         write(tmp / "Smith.yrw", fixture("Smith.yrw"));
-        context.folder = [this] { return tmp.path(); };
-        context.userName = [] { return std::string("Smith"); };
-        context.biWeekly = [] { return false; };
-        context.deductionLabels = [] {
-            return std::array<std::string, 5>{"Union", "Bond", "Dues", "Pension", "Misc."};
-        };
-        context.result = [] { return samplePeriod(); };
-        context.periodDate = [] { return std::string("11/27/2009"); };
-        context.showMainForm = [this] { ++mainShown; };
+        profile.DeductLabel = {"Union", "Bond", "Dues", "Pension", "Misc."};
     }
 
     TempFolder tmp;
+    EmployeeFiles files{tmp.path(), "Smith"};
+    EmployeeProfile profile;
     YtdLedger ledger;
     ScriptedDialogs dialogs;
-    YtdContext context;
+    YtdContext context{files, profile, [] { return samplePeriod(); }, [] { return std::string("11/27/2009"); },
+                       [this] { ++mainShown; }};
     int mainShown = 0;
 };
 

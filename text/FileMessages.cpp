@@ -1,0 +1,68 @@
+#include "text/FileMessages.h"
+
+#include "text/FileOutcome.h"
+
+namespace tallyrin {
+
+namespace messages {
+
+std::vector<std::string> corruptFile(std::string_view fileName)
+{
+    return {"You have corupted a file.", "Find file,", std::string(fileName), "and delete it."};
+}
+
+std::vector<std::string> checkYourNumbers() { return {"Check your numbers", "No blanks", "Only numbers"}; }
+
+std::vector<std::string> profileNotOpened(std::string_view fileName)
+{
+    return {"The file", std::string(fileName), "could not be opened."};
+}
+
+std::vector<std::string> profileReadStopped(std::string_view fileName, int line)
+{
+    return {"The file", std::string(fileName), "could not be read completely.",
+            "Reading stopped at line " + std::to_string(line) + "; the values read before it were kept."};
+}
+
+std::vector<std::string> notSaved(std::string_view fileName, std::string_view reason)
+{
+    std::vector<std::string> lines{"The file", std::string(fileName), "could not be saved."};
+    if (!reason.empty())
+        lines.emplace_back(reason);
+    return lines;
+}
+
+std::vector<std::string> ledgerNotSaved(std::string_view fileName, std::string_view reason)
+{
+    return {"The year-to-date file " + std::string(fileName) + " could not be saved.", std::string(reason)};
+}
+
+std::vector<std::string> federalTablesMissing(std::string_view folderText)
+{
+    return {"   Operation Failed ! ! !", "Save and Open, Only in Folder", std::string(folderText),
+            "Contact Quenvoro SOFTWARE", "support@quenvoro.example"};
+}
+
+std::vector<std::string> federalTablesDamaged(std::string_view fileName, std::string_view where)
+{
+    return {"The federal tax table file could not be read:", std::string(fileName),
+            "The file is damaged at " + std::string(where) + ".",
+            "Federal withholding is only the additional amount until the file is replaced."};
+}
+
+std::string joined(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += "\r\n";
+        text += lines[i];
+    }
+    return text;
+}
+
+} // namespace messages
+
+std::string FileOutcome::message() const { return messages::joined(lines); }
+
+} // namespace tallyrin

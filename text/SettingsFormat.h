@@ -1,0 +1,54 @@
+// Settings files whose items are declared once. A format is one function template over the IO
+// object, called with a SettingsReader to read the file and with a SettingsWriter to write it:
+//
+//     template <class IO, class Settings> void cityItems(IO& io, Settings& s)
+//     {
+//         io.single(s.CityMinBS[0]) ...; io.endRecord();
+//     }
+//
+// loadSettingsFile and saveSettingsFile then do the file work and word the outcome.
+#pragma once
+
+#include "text/FileOutcome.h"
+#include "text/SettingsFile.h"
+
+#include <filesystem>
+#include <functional>
+
+namespace tallyrin {
+
+// How a file kind words its faults.
+enum class FileMessageStyle
+{
+    Settings, // "You have corupted a file." / "Check your numbers"; a file that cannot be opened
+              // counts as missing
+    Profile,  // "could not be read completely" naming the line / "could not be saved" with the
+              // reason; a file that is there but cannot be opened is a fault
+};
+
+// Reads `file` through `items`. Missing: nothing read. Corrupt: reading stopped at the first fault;
+// the items read before it keep their new values, the rest are left as they were.
+FileOutcome loadSettingsFile(const std::filesystem::path& file, FileMessageStyle style,
+                             const std::function<void(SettingsReader&)>& items);
+
+// Replaces `file` whole with what `items` writes; on failure the old file is untouched.
+FileOutcome saveSettingsFile(const std::filesystem::path& file, FileMessageStyle style,
+                             const std::function<void(SettingsWriter&)>& items);
+
+// The text `items` writes.
+inline std::string settingsText(const std::function<void(SettingsWriter&)>& items)
+{
+    SettingsWriter w;
+    items(w);
+    return w.str();
+}
+
+// Reads `content` through `items`; the first fault, or nullopt when every item was read.
+inline std::optional<ReadFault> readSettingsText(std::string content, const std::function<void(SettingsReader&)>& items)
+{
+    SettingsReader r(std::move(content));
+    items(r);
+    return r.fault();
+}
+
+} // namespace tallyrin
