@@ -38,6 +38,9 @@ struct PayPeriodRecords
     const CitySettings& city;
     const NonCitySettings& nonCity;
     Currency ytdGross; // gross-pay total of the year-to-date ledger, without this period
+    // Social Security and Medicare as the ledger last totalled them (the Massachusetts method).
+    float ytdSocSec = 0;
+    float ytdMedicare = 0;
 };
 
 // The reset at the start of a calculation: taxes, totals and taxable wages to 0, Cafeteria to the
