@@ -129,6 +129,24 @@ TEST_F(CalcCommandTest, SaveWritesTheEmployeesFiles)
         EXPECT_TRUE(fs::exists(tmp / ("Smith" + std::string(ext)))) << ext;
 }
 
+// The stored tables are New York's; the Kentucky box runs its weekly preset before the
+// calculation, as Open does: W = 400 - 42.12 = 357.88, row 4: 5.3849 + (357.88 - 153.85) x .058
+// = 17.21864, less the 0.77 credit for two exemptions and the -2.5 adjustment: 13.95.
+TEST_F(CalcCommandTest, ABuiltInStateIsComputedFromItsPreset)
+{
+    std::ifstream fixture(fs::path(TEST_DATA_DIR) / "state" / "NewYork.sta", std::ios::binary);
+    std::string sta((std::istreambuf_iterator<char>(fixture)), std::istreambuf_iterator<char>());
+    const std::string stored = "0,0,0,2,\"Single\",0,12.5,0,0,0,0\r\n";
+    const std::string kentucky = "0,0,0,2,\"Single\",0,12.5,0,0,1,0\r\n";
+    ASSERT_NE(sta.find(stored), std::string::npos);
+    sta.replace(sta.find(stored), stored.size(), kentucky);
+    write("Smith.sta", sta);
+
+    const CliRun r = run(args("40,,,,,,,"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("lbTaxDed_3\t13.95\n"), std::string::npos) << r.out;
+}
+
 TEST_F(CalcCommandTest, MissingTableFileIsReportedOnStandardErrorWithStatusOne)
 {
     fs::remove(tmp / "Federal09.dtt");
