@@ -9,7 +9,8 @@
 //      (filling the state screen's blank SDI, SUI, adjustment and California boxes with "0" is
 //      the state screen's part; the record itself always holds numbers);
 //   4. entry = readPayPeriodEntry(form.txtAmount)  -- sets fields that read as 0 to "0";
-//   5. result = computePayPeriod(entry, opt1x, records);
+//   5. result = computePayPeriod(entry, opt1x, records), with the ledger's Social Security and
+//      Medicare totals; then the state screen's calculationRan() (Missouri checks "Round State");
 //   6. copy payPeriodLabels(result) to the pay form;
 //   7. CleartxtBox(form.txtAmount); clearFederalTables(tables);
 //   8. save the employee's files through the save screen, then release the state and city settings.
