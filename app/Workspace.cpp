@@ -92,7 +92,10 @@ void Workspace::Calcu_late(bool closingSave)
     }
 
     const PayPeriodEntry entry = readPayPeriodEntry(form1.txtAmount);
-    result = computePayPeriod(entry, form1.opt1x, PayPeriodRecords{profile, federal, state, city, nonCity, ytdGross()});
+    result = computePayPeriod(entry, form1.opt1x,
+                              PayPeriodRecords{profile, federal, state, city, nonCity, ytdGross(),
+                                               ledger.totals().SocSec, ledger.totals().Medicare});
+    stateScreen.calculationRan();
 
     const PayPeriodLabels labels = payPeriodLabels(result);
     form1.Label13 = labels.Label13;

@@ -123,8 +123,9 @@ PayPeriodResult computePayPeriod(const PayPeriodEntry& entry, bool opt1x, const 
         r.AllowanceAmount = single(2.0 * r.AllowanceAmount);
     r.FedWages = single(static_cast<double>(r.TaxableWages) - r.PensionAmt - r.AllowanceAmount - r.Cafeteria);
 
-    if (profile.FedExempt == 0)
-        r.FedTax = federalWithholding(federalTable(records.federal, profile.FedStatus, biWeekly), r.FedWages, r.FedTax);
+    // Computed for a federal-exempt employee too: the state methods that start from the federal
+    // withholding see it; the exemption zeroes FedTax only after the state step.
+    r.FedTax = federalWithholding(federalTable(records.federal, profile.FedStatus, biWeekly), r.FedWages, r.FedTax);
 
     r.SocSec = GetSocSec(r.GrossPay, r.Cafeteria, records.ytdGross, profile.SelfEmployed != 0);
     // A cafeteria plan larger than the gross leaves no Medicare wages; it must not turn the tax
@@ -147,7 +148,13 @@ PayPeriodResult computePayPeriod(const PayPeriodEntry& entry, bool opt1x, const 
                                                          .stateAllowance = r.StateAllowance,
                                                          .biWeekly = biWeekly,
                                                          .stateStatus = profile.StateStatus,
-                                                         .stateExemptions = profile.StateExemptions});
+                                                         .stateExemptions = profile.StateExemptions,
+                                                         .fedStatus = profile.FedStatus,
+                                                         .fedTax = r.FedTax,
+                                                         .socSec = r.SocSec,
+                                                         .medicare = r.Medicare,
+                                                         .ytdSocSec = records.ytdSocSec,
+                                                         .ytdMedicare = records.ytdMedicare});
 
     r.CityTax = GetLocalTax(city, records.nonCity,
                             LocalTaxInputs{.taxableWages = r.TaxableWages,

@@ -9,7 +9,8 @@
 //      (filling the state screen's blank SDI, SUI, adjustment and California boxes with "0" is
 //      the state screen's part; the record itself always holds numbers);
 //   4. entry = readPayPeriodEntry(form.txtAmount)  -- sets fields that read as 0 to "0";
-//   5. result = computePayPeriod(entry, opt1x, records);
+//   5. result = computePayPeriod(entry, opt1x, records), with the ledger's Social Security and
+//      Medicare totals; then the state screen's calculationRan() (Missouri checks "Round State");
 //   6. copy payPeriodLabels(result) to the pay form;
 //   7. CleartxtBox(form.txtAmount); clearFederalTables(tables);
 //   8. save the employee's files through the save screen, then release the state and city settings.
@@ -38,6 +39,9 @@ struct PayPeriodRecords
     const CitySettings& city;
     const NonCitySettings& nonCity;
     Currency ytdGross; // gross-pay total of the year-to-date ledger, without this period
+    // Social Security and Medicare as the ledger last totalled them (the Massachusetts method).
+    float ytdSocSec = 0;
+    float ytdMedicare = 0;
 };
 
 // The reset at the start of a calculation: taxes, totals and taxable wages to 0, Cafeteria to the

@@ -2,6 +2,7 @@
 
 #include "platform/NumericKeyFilter.h"
 #include "platform/QtText.h"
+#include "state/BuiltInStates.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <tuple>
 
 namespace tallyrin {
 
@@ -25,7 +25,7 @@ QString indexed(const char* name, int index)
 }
 
 // Column headings wrap onto up to three lines; the row keeps room for all three.
-QLabel* heading(QLabel* label)
+QLabel* wrapped(QLabel* label)
 {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
@@ -34,6 +34,13 @@ QLabel* heading(QLabel* label)
 }
 
 } // namespace
+
+QLabel* DialogState::heading(QLabel* label, bool tableHeading)
+{
+    if (tableHeading)
+        m_headings.push_back(label);
+    return wrapped(label);
+}
 
 DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
     : QDialog(parent)
@@ -52,9 +59,11 @@ DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
     outer->addLayout(tables);
     auto* Label1 = label("Label1", QStringLiteral("Table for SINGLE Persons"));
     Label1->setAlignment(Qt::AlignCenter);
+    m_headings.push_back(Label1);
     tables->addWidget(Label1, 0, 1, 1, 3);
     auto* Label5 = label("Label5", s.Label5);
     Label5->setAlignment(Qt::AlignCenter);
+    m_headings.push_back(Label5);
     tables->addWidget(Label5, 0, 5, 1, 3);
     auto* Label16 = label("Label16", QStringLiteral("Withholding Allowance"));
     Label16->setAlignment(Qt::AlignCenter);
@@ -64,28 +73,32 @@ DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
     for (size_t i = 0; i < biweekly.size(); ++i) {
         QLabel* caption = label(biweekly[i].first, *biweeklyText[i]);
         caption->setAlignment(Qt::AlignCenter);
+        m_biweeklyLabels.push_back(caption);
+        // The headings Missouri greys include the two labels over the tables.
+        if (i < 2)
+            m_headings.push_back(caption);
         tables->addWidget(caption, 1, biweekly[i].second, 1, i == 2 ? 2 : 3);
     }
-    tables->addWidget(heading(label("Label6", QStringLiteral("Line"))), 2, 0);
-    tables->addWidget(heading(label("Label2", QStringLiteral("Minimum Range"))), 2, 1);
-    tables->addWidget(heading(label("Label3", QStringLiteral("Amount to Withhold"))), 2, 2);
-    tables->addWidget(heading(label("Label4", QStringLiteral("Multiply by Percentage in Decimal"))), 2, 3);
-    tables->addWidget(heading(label("Label11", QStringLiteral("Line"))), 2, 4);
-    tables->addWidget(heading(label("Label8", QStringLiteral("Minimum Range"))), 2, 5);
-    tables->addWidget(heading(label("Label9", QStringLiteral("Amount to Withhold"))), 2, 6);
-    tables->addWidget(heading(label("Label10", QStringLiteral("Multiply by Percentage in Decimal"))), 2, 7);
-    tables->addWidget(heading(label("Label13", s.Label13)), 2, 8);
-    tables->addWidget(heading(label("Label14", s.Label14)), 2, 9);
-    tables->addWidget(heading(label("Label15", s.Label15)), 2, 10);
+    tables->addWidget(heading(label("Label6", QStringLiteral("Line")), true), 2, 0);
+    tables->addWidget(heading(label("Label2", QStringLiteral("Minimum Range")), true), 2, 1);
+    tables->addWidget(heading(label("Label3", QStringLiteral("Amount to Withhold")), true), 2, 2);
+    tables->addWidget(heading(label("Label4", QStringLiteral("Multiply by Percentage in Decimal")), true), 2, 3);
+    tables->addWidget(heading(label("Label11", QStringLiteral("Line")), true), 2, 4);
+    tables->addWidget(heading(label("Label8", QStringLiteral("Minimum Range")), true), 2, 5);
+    tables->addWidget(heading(label("Label9", QStringLiteral("Amount to Withhold")), true), 2, 6);
+    tables->addWidget(heading(label("Label10", QStringLiteral("Multiply by Percentage in Decimal")), true), 2, 7);
+    tables->addWidget(heading(label("Label13", s.Label13), false), 2, 8);
+    tables->addWidget(heading(label("Label14", s.Label14), false), 2, 9);
+    tables->addWidget(heading(label("Label15", s.Label15), false), 2, 10);
     for (int r = 0; r < 10; ++r) {
         const int row = r + 3;
         const auto at = static_cast<size_t>(r);
         tables->addWidget(label(indexed("Label27", r).toLatin1().constData(), s.Label27[at]), row, 0);
-        tables->addWidget(numericBox(indexed("txtStateMinBS", r), s.txtStateMinBS[at], &s.enabled.txtStateMinBS[at]),
+        tables->addWidget(numericBox(indexed("txtStateMinBS", r), s.txtStateMinBS[at], &s.enabled.txtStateMinBS[at], true),
                           row, 1);
-        tables->addWidget(numericBox(indexed("txtStateAmtBS", r), s.txtStateAmtBS[at], &s.enabled.txtStateAmtBS[at]),
+        tables->addWidget(numericBox(indexed("txtStateAmtBS", r), s.txtStateAmtBS[at], &s.enabled.txtStateAmtBS[at], true),
                           row, 2);
-        tables->addWidget(numericBox(indexed("txtStatePerBS", r), s.txtStatePerBS[at], &s.enabled.txtStatePerBS[at]),
+        tables->addWidget(numericBox(indexed("txtStatePerBS", r), s.txtStatePerBS[at], &s.enabled.txtStatePerBS[at], true),
                           row, 3);
         // The row numbers repeat beside the Married table and the allowance columns.
         tables->addWidget(label(nullptr, s.Label27[at]), row, 4);
@@ -160,29 +173,25 @@ DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
     auto* flags = new QVBoxLayout;
     flags->addWidget(checkBox("ckNoStateTax", "NO STATE TAX", s.ckNoStateTax, &DialogStateScreen::ckNoStateTax_Click));
     flags->addWidget(checkBox("ckRoundOff", "Round State", s.ckRoundOff));
-    m_ckSpouse = checkBox("ckSpouse", "Spouse Works", s.ckSpouse);
+    m_ckSpouse = checkBox("ckSpouse", "Spouse Works", s.ckSpouse, &DialogStateScreen::ckSpouse_Click);
     flags->addWidget(m_ckSpouse);
     flags->addStretch(1);
     options->addLayout(flags);
     auto* states = new QGroupBox(this);
     states->setObjectName(QStringLiteral("frameStates"));
     auto* statesGrid = new QGridLayout(states);
-    const std::array<std::tuple<const char*, const char*, bool*>, 11> stateBoxes{{
-        {"ckAriz", "Arizona", &s.ckAriz},
-        {"ckLouis", "Louisiana", &s.ckLouis},
-        {"ckIowa", "Iowa", &s.ckIowa},
-        {"ckMissouri", "Missouri", &s.ckMissouri},
-        {"ckMass", "Mass", &s.ckMass},
-        {"ckOregon", "Oregon", &s.ckOregon},
-        {"ckUtah", "Utah", &s.ckUtah},
-        {"ckAlabama", "Alabama", &s.ckAlabama},
-        {"ckKentucky", "Kentucky", &s.ckKentucky},
-        {"ckWiscon", "Wisconsin", &s.ckWiscon},
-        {"ckNC", "N.C.", &s.ckNC},
-    }};
-    for (size_t i = 0; i < stateBoxes.size(); ++i) {
-        const auto& [name, caption, field] = stateBoxes[i];
-        statesGrid->addWidget(checkBox(name, caption, *field), static_cast<int>(i % 4), static_cast<int>(i / 4));
+    // A press acts before the box toggles (the screen toggles it), so the click only reports it.
+    const auto& stateList = builtInStates();
+    for (size_t i = 0; i < stateList.size(); ++i) {
+        const BuiltInState& st = stateList[i];
+        auto* box = new QCheckBox(QString::fromLatin1(st.caption), this);
+        box->setObjectName(QString::fromLatin1(st.checkBoxName));
+        connect(box, &QCheckBox::clicked, this, [this, which = st.box] {
+            m_screen.stateBox_MouseDown(which);
+            showScreen();
+        });
+        m_checks.emplace_back(box, &(s.*st.checkBox));
+        statesGrid->addWidget(box, static_cast<int>(i % 4), static_cast<int>(i / 4));
     }
     options->addWidget(states, 1);
 
@@ -229,7 +238,7 @@ DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
     showScreen();
 }
 
-QLineEdit* DialogState::numericBox(const QString& name, std::string& field, bool* enabled)
+QLineEdit* DialogState::numericBox(const QString& name, std::string& field, bool* enabled, bool inFrame1)
 {
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
@@ -237,7 +246,7 @@ QLineEdit* DialogState::numericBox(const QString& name, std::string& field, bool
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("9999999.99")) + 12);
     connect(box, &QLineEdit::textEdited, this, [&field](const QString& text) { field = toStd(text); });
-    m_boxes.push_back({box, &field, enabled});
+    m_boxes.push_back({box, &field, enabled, inFrame1});
     return box;
 }
 
@@ -283,8 +292,12 @@ void DialogState::showScreen()
         if (bound.box->text() != text)
             bound.box->setText(text);
         if (bound.enabled)
-            bound.box->setEnabled(*bound.enabled);
+            bound.box->setEnabled(*bound.enabled && (!bound.inFrame1 || m_screen.Frame1Enabled));
     }
+    for (QLabel* caption : m_biweeklyLabels)
+        caption->setVisible(m_screen.biweeklyLabelsVisible);
+    for (QLabel* caption : m_headings)
+        caption->setEnabled(m_screen.tableHeadingsEnabled);
     for (const auto& [box, field] : m_checks)
         box->setChecked(*field);
     for (const auto& [l, field] : m_labels)

@@ -33,7 +33,10 @@ public slots:
     void reject() override; // the window's close box and Esc cancel too
 
 private:
-    QLineEdit* numericBox(const QString& name, std::string& field, bool* enabled = nullptr);
+    // A box of the Single table (inFrame1) is greyed with its frame too.
+    QLineEdit* numericBox(const QString& name, std::string& field, bool* enabled = nullptr, bool inFrame1 = false);
+    // A column heading; the table headings are among those the Missouri preset greys.
+    QLabel* heading(QLabel* label, bool tableHeading);
     QCheckBox* checkBox(const char* name, const char* caption, bool& field,
                         void (DialogStateScreen::*click)() = nullptr);
     QLabel* label(const char* name, const QString& caption);
@@ -47,11 +50,15 @@ private:
         QLineEdit* box;
         std::string* text;
         bool* enabled;
+        bool inFrame1;
     };
     std::vector<BoundBox> m_boxes;
     std::vector<std::pair<QCheckBox*, bool*>> m_checks;
     std::vector<std::pair<QLabel*, const std::string*>> m_labels;
     QCheckBox* m_ckSpouse = nullptr;
+    std::vector<QLabel*> m_biweeklyLabels; // Label19, Label20, Label21
+    std::vector<QLabel*> m_headings;       // Label1-6, Label8-11, Label19, Label20
+
 };
 
 } // namespace tallyrin

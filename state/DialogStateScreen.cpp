@@ -1,5 +1,6 @@
 #include "state/DialogStateScreen.h"
 
+#include "state/BuiltInStates.h"
 #include "state/StateFile.h"
 #include "text/Numbers.h"
 
@@ -61,45 +62,6 @@ void readColumn(const Column& boxes, std::array<float, 10>& target, bool& ok)
 
 int16_t flag(bool checked) { return checked ? 1 : 0; }
 
-// Screen check box and record flag of each built-in state box.
-struct StateBoxFields
-{
-    bool DialogStateControls::*box;
-    int16_t StateSettings::*flag;
-};
-
-constexpr StateBoxFields kStateBoxes[] = {
-    {&DialogStateControls::ckAriz, &StateSettings::Ariz},
-    {&DialogStateControls::ckLouis, &StateSettings::Louis},
-    {&DialogStateControls::ckIowa, &StateSettings::Iowa},
-    {&DialogStateControls::ckMissouri, &StateSettings::Missouri},
-    {&DialogStateControls::ckMass, &StateSettings::Mass},
-    {&DialogStateControls::ckOregon, &StateSettings::Oregon},
-    {&DialogStateControls::ckUtah, &StateSettings::Utah},
-    {&DialogStateControls::ckAlabama, &StateSettings::Alabama},
-    {&DialogStateControls::ckKentucky, &StateSettings::Kentucky},
-    {&DialogStateControls::ckWiscon, &StateSettings::Wiscon},
-    {&DialogStateControls::ckNC, &StateSettings::NC},
-};
-
-// A preset loader of a built-in state: relabels the screen and fills its columns.
-using PresetLoader = void (*)(DialogStateScreen&, const EmployeeProfile&);
-
-struct StatePreset
-{
-    bool DialogStateControls::*box;
-    PresetLoader load;
-};
-
-// The preset loaders in the order Open runs them for the checked boxes: Louisiana, Arizona, Iowa,
-// Missouri, Massachusetts, Oregon, Utah, Alabama, Kentucky, Wisconsin, North Carolina. A preset
-// joins this list when its state's method is built.
-const std::vector<StatePreset>& statePresets()
-{
-    static const std::vector<StatePreset> presets{};
-    return presets;
-}
-
 } // namespace
 
 DialogStateScreen::DialogStateScreen(StateSettings& settings, EmployeeProfile& profile, Operator& op)
@@ -109,12 +71,12 @@ DialogStateScreen::DialogStateScreen(StateSettings& settings, EmployeeProfile& p
 {
 }
 
-bool& DialogStateScreen::stateBox(StateBox box) { return this->*kStateBoxes[static_cast<int>(box)].box; }
+bool& DialogStateScreen::stateBox(StateBox box) { return this->*builtInState(box).checkBox; }
 
 bool DialogStateScreen::anyStateBoxChecked() const
 {
-    for (const auto& fields : kStateBoxes)
-        if (this->*fields.box)
+    for (const BuiltInState& st : builtInStates())
+        if (this->*st.checkBox)
             return true;
     return false;
 }
@@ -126,8 +88,10 @@ void DialogStateScreen::open(const std::filesystem::path& folder, const std::str
     m_open = true;
     loadStateSettings(folder, userName);
     m_links->reloadProfile();
-    // Alabama is not among the boxes that keep the blanks: its preset writes every box anyway.
-    if (!(ckAriz || ckLouis || ckIowa || ckMissouri || ckMass || ckOregon || ckUtah || ckKentucky || ckWiscon || ckNC))
+    bool keepBlanks = false;
+    for (const BuiltInState& st : builtInStates())
+        keepBlanks = keepBlanks || (st.keepsBlanksOnOpen && this->*st.checkBox);
+    if (!keepBlanks)
         fillBlanks();
     runPresets();
     // The boxes hold what was loaded or filled, so this read cannot meet a non-number.
@@ -181,8 +145,8 @@ void DialogStateScreen::showInsuranceAndAdjustment()
 
 void DialogStateScreen::showCheckBoxes()
 {
-    for (const auto& fields : kStateBoxes)
-        this->*fields.box = m_settings.*fields.flag != 0;
+    for (const BuiltInState& st : builtInStates())
+        this->*st.checkBox = m_settings.*st.flag != 0;
     ckSpouse = m_settings.SpouseWorks != 0;
     ckRoundOff = m_settings.RoundState != 0;
 }
@@ -193,6 +157,76 @@ void DialogStateScreen::showSettings()
     ckNoStateTax = m_settings.NoStateTax != 0;
     showInsuranceAndAdjustment();
     showCheckBoxes();
+}
+
+void DialogStateScreen::showStoredValues()
+{
+    showTables();
+    showInsuranceAndAdjustment();
+}
+
+void DialogStateScreen::resetPresetLayout()
+{
+    const DialogStateControls fresh;
+    enabled = fresh.enabled;
+    Label5 = fresh.Label5;
+    Label13 = fresh.Label13;
+    Label14 = fresh.Label14;
+    Label15 = fresh.Label15;
+    Label19 = fresh.Label19;
+    Label20 = fresh.Label20;
+    Label21 = fresh.Label21;
+    Label27 = fresh.Label27;
+    biweeklyLabelsVisible = fresh.biweeklyLabelsVisible;
+    Frame1Enabled = fresh.Frame1Enabled;
+    tableHeadingsEnabled = fresh.tableHeadingsEnabled;
+}
+
+void DialogStateScreen::stateBox_MouseDown(StateBox box)
+{
+    const BuiltInState& pressed = builtInState(box);
+    const bool wasChecked = this->*pressed.checkBox;
+    for (const BuiltInState& st : builtInStates())
+        if (&st != &pressed)
+            this->*st.checkBox = false;
+    ckNoStateTax = false;
+    biweeklyLabelsVisible = true;
+    switch (pressed.spouse) {
+    case SpouseOnPress::UncheckAndHide:
+        ckSpouse = false;
+        ckSpouseVisible = false;
+        break;
+    case SpouseOnPress::ShowWhenNewlyChecked:
+        if (!wasChecked)
+            ckSpouseVisible = true;
+        break;
+    }
+    switch (pressed.round) {
+    case RoundOnPress::Uncheck:
+        ckRoundOff = false;
+        break;
+    case RoundOnPress::Check:
+        ckRoundOff = true;
+        break;
+    case RoundOnPress::Keep:
+        break;
+    }
+    pressed.preset(*this);
+    this->*pressed.checkBox = !wasChecked;
+}
+
+void DialogStateScreen::ckSpouse_Click()
+{
+    if (ckMissouri)
+        builtInState(StateBox::Missouri).preset(*this);
+}
+
+void DialogStateScreen::calculationRan()
+{
+    if (methodChecksRoundState(m_settings)) {
+        m_settings.RoundState = 1;
+        ckRoundOff = true;
+    }
 }
 
 void DialogStateScreen::updateBaseLabels()
@@ -241,8 +275,8 @@ bool DialogStateScreen::readScreen()
         return false;
     s.SDIuseBase = flag(ckSDI);
     s.SUIuseBase = flag(ckSUI);
-    for (const auto& fields : kStateBoxes)
-        s.*fields.flag = flag(this->*fields.box);
+    for (const BuiltInState& st : builtInStates())
+        s.*st.flag = flag(this->*st.checkBox);
     s.SpouseWorks = flag(ckSpouse);
     s.RoundState = flag(ckRoundOff);
     m_settings = s;
@@ -251,9 +285,10 @@ bool DialogStateScreen::readScreen()
 
 void DialogStateScreen::runPresets()
 {
-    for (const StatePreset& preset : statePresets())
-        if (this->*preset.box)
-            preset.load(*this, m_profile);
+    // A preset may uncheck a later box (Oregon's clears Utah), whose preset then does not run.
+    for (const BuiltInState* st : statesInPresetOrder())
+        if (this->*st->checkBox)
+            st->preset(*this);
 }
 
 void DialogStateScreen::reportNonNumber() { m_op.message(kNonNumber); }
@@ -286,8 +321,8 @@ void DialogStateScreen::CancelButton_Click() { close(); }
 
 void DialogStateScreen::cmdDefault_Click()
 {
-    for (const auto& fields : kStateBoxes)
-        this->*fields.box = false;
+    for (const BuiltInState& st : builtInStates())
+        this->*st.checkBox = false;
     ckSpouse = false;
     ckSpouseVisible = false;
     txtStateMinBS = txtStateMinBM = NewYorkDefaults::Min;
@@ -303,6 +338,7 @@ void DialogStateScreen::cmdDefault_Click()
     Label5 = "Table for MARRIED Persons";
     Label27 = DialogStateControls{}.Label27;
     enabled = Enabled{};
+    Frame1Enabled = tableHeadingsEnabled = biweeklyLabelsVisible = true;
 }
 
 void DialogStateScreen::cmdClearAll_Click()
@@ -351,8 +387,8 @@ void DialogStateScreen::ckNoStateTax_Click()
         for (Column* column :
              {&txtStateAmtBS, &txtStatePerBS, &txtStateAmtBM, &txtStatePerBM, &txtStateSgExp, &txtStateMarExp})
             column->fill("0");
-        for (const auto& fields : kStateBoxes)
-            this->*fields.box = false;
+        for (const BuiltInState& st : builtInStates())
+            this->*st.checkBox = false;
         ckSpouse = false;
     } else {
         m_settings.NoStateTax = 0;

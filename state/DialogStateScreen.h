@@ -69,6 +69,12 @@ struct DialogStateControls
     std::array<std::string, 10> Label27{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
     std::string Label26 = "Flat Rate"; // SDI
     std::string Label23 = "Flat Rate"; // SUI
+
+    // The three "BIWEEKLY" labels (Iowa hides them), and the Single table's frame with the table
+    // headings (Missouri greys them).
+    bool biweeklyLabelsVisible = true;
+    bool Frame1Enabled = true;
+    bool tableHeadingsEnabled = true;
 };
 
 class DialogStateScreen : public DialogStateControls
@@ -132,6 +138,25 @@ public:
     void ckNoStateTax_Click();
     void ckSDI_Click();
     void ckSUI_Click();
+    void ckSpouse_Click(); // with Missouri checked, its preset runs again
+
+    // A press on a state box, before the box toggles: the other state boxes and "NO STATE TAX"
+    // uncheck, the "BIWEEKLY" labels show, "Spouse Works" and "Round State" are set as the state
+    // wants, its preset runs, and then the box toggles. Pressing a checked box therefore reloads
+    // its preset and unchecks it.
+    void stateBox_MouseDown(StateBox box);
+
+    // After the calculation's state step: a method that checks "Round State" itself (Missouri)
+    // leaves it checked, on the screen and in the settings.
+    void calculationRan();
+
+    // For the preset loaders: the settings in memory, the employee's profile, showing the stored
+    // tables, allowances, SDI, SUI, adjustment and credit again, and the layout a fresh screen has
+    // (captions, enabled boxes, visible labels), from which every preset starts.
+    const StateSettings& settings() const { return m_settings; }
+    const EmployeeProfile& profile() const { return m_profile; }
+    void showStoredValues();
+    void resetPresetLayout();
 
     bool& stateBox(StateBox box);
     bool anyStateBoxChecked() const;

@@ -18,6 +18,13 @@ struct StateWageInputs
     bool biWeekly = false;
     std::string_view stateStatus;
     int16_t stateExemptions = 0;
+    // What some built-in methods take besides the wages:
+    std::string_view fedStatus; // federal filing status (Arizona, Alabama)
+    // The federal withholding as the federal method computed it: before the additional federal
+    // amount is added and before a federal exemption zeroes it.
+    float fedTax = 0;
+    float socSec = 0, medicare = 0;       // of this period (Massachusetts)
+    float ytdSocSec = 0, ytdMedicare = 0; // as the ledger last totalled them (Massachusetts)
 };
 
 // StateAllowance for the state filing status and exemption count: the Single column for exactly
@@ -33,7 +40,7 @@ bool builtInStateSelected(const StateSettings& state);
 double stateWithholding(const StateSettings& state, const StateWageInputs& in);
 
 // Adds StateAdj, rounds to cents through "#,###.00", to whole dollars (half to even) when
-// "Round State" is set, and floors at 0.
+// "Round State" is set or the checked method checks it (Missouri), and floors at 0.
 double finishStateTax(double tax, const StateSettings& state);
 
 } // namespace tallyrin

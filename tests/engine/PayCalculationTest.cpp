@@ -127,6 +127,36 @@ TEST_F(PayCalculationTest, FederalExemptDropsAdditionalWithholding)
     EXPECT_EQ(payPeriodLabels(r).lbTaxDed[0], ".00");
 }
 
+// The state methods that start from the federal withholding see it for a federal-exempt
+// employee too; only FedTax itself is zeroed. Weekly Single, 1 allowance, 500: federal 40.6715.
+TEST_F(PayCalculationTest, FederalExemptEmployeeStillGetsTheStateTaxFromTheFederalAmount)
+{
+    useShippedTables();
+    profile.HourRate = 12.5f;
+    profile.FedAllowances = "1";
+    profile.FedExempt = 1;
+    profile.FedAddl = 10;
+
+    state.Ariz = 1;
+    state.StatePerBS[0] = 0.03f;
+    PayPeriodResult r = hours("40");
+    EXPECT_EQ(r.FedTax, 0);
+    EXPECT_DOUBLE_EQ(r.StateTax, 1.22); // 40.6715 x 3 %
+
+    // Oregon, weekly Single preset rows: W = 500 - 40.6715 - 37.4 = 421.9285, row 2:
+    // (421.9285 - 138) x .09 + 9 = 34.553565
+    state = StateSettings{};
+    state.Oregon = 1;
+    state.StateMinBS = {0, 55, 138, 999999, 999999, 999999, 999999, 999999, 999999, 999999};
+    state.StateAmtBS[1] = 3;
+    state.StateAmtBS[2] = 9;
+    state.StatePerBS[1] = 0.07f;
+    state.StatePerBS[2] = 0.09f;
+    r = hours("40");
+    EXPECT_EQ(r.FedTax, 0);
+    EXPECT_DOUBLE_EQ(r.StateTax, 34.55);
+}
+
 TEST_F(PayCalculationTest, EmptyTablesLeaveOnlyTheAdditionalWithholding)
 {
     profile.HourRate = 25;

@@ -3,6 +3,7 @@
 #include "forms/DialogState.h"
 
 #include "forms/FormsTestRegistry.h"
+#include "state/BuiltInStates.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -12,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <QFile>
 
 #include <filesystem>
 #include <memory>
@@ -54,6 +57,40 @@ private:
             qWarning("%s did not select its text on focus", name);
         QTest::keyClicks(box, text);
         return box;
+    }
+
+    // Every named label, box and check box: text, check state, and whether it is greyed or hidden.
+    QString dump()
+    {
+        QStringList lines;
+        for (QWidget* w : m_form->findChildren<QWidget*>()) {
+            const QString name = w->objectName();
+            if (name.isEmpty())
+                continue;
+            QString state = w->isEnabled() ? QString() : QStringLiteral(" disabled");
+            if (!w->isVisibleTo(m_form.get()))
+                state += QStringLiteral(" hidden");
+            if (auto* l = qobject_cast<QLabel*>(w))
+                lines << QStringLiteral("%1 \"%2\"%3").arg(name, l->text(), state);
+            else if (auto* e = qobject_cast<QLineEdit*>(w))
+                lines << QStringLiteral("%1 \"%2\"%3").arg(name, e->text(), state);
+            else if (auto* c = qobject_cast<QCheckBox*>(w))
+                lines << QStringLiteral("%1 %2%3").arg(name, c->isChecked() ? "checked" : "unchecked", state);
+        }
+        return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    }
+
+    // Compares with tests/golden/state/<name>.txt; TALLYRIN_UPDATE_GOLDEN=1 writes it instead.
+    void compareGolden(const QString& name, const QString& actual)
+    {
+        QFile file(QStringLiteral(GOLDEN_DIR "/state/%1.txt").arg(name));
+        if (qEnvironmentVariableIsSet("TALLYRIN_UPDATE_GOLDEN")) {
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(actual.toUtf8());
+            return;
+        }
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QCOMPARE(actual, QString::fromUtf8(file.readAll()));
     }
 
 private slots:
@@ -153,6 +190,61 @@ private slots:
         tick("ckNoStateTax");
         QCOMPARE(find<QLineEdit>("txtStateMinBM_0")->text(), QStringLiteral("999999"));
         QCOMPARE(find<QLineEdit>("txtStateSgExp_0")->text(), QStringLiteral("0"));
+    }
+
+    // Each state's preset on a fresh screen of a weekly Single employee, pressed with the mouse.
+    void eachPresetMatchesItsGoldenDump()
+    {
+        for (const BuiltInState& st : builtInStates()) {
+            m_screen->close();
+            m_screen->open(m_folder->path(), "Smith");
+            m_form->showScreen();
+            tick(st.checkBoxName);
+            compareGolden(QString::fromLatin1(st.checkBoxName), dump());
+        }
+    }
+
+    void stateBoxesAreExclusive()
+    {
+        tick("ckAriz");
+        tick("ckIowa");
+        QVERIFY(find<QCheckBox>("ckIowa")->isChecked());
+        QVERIFY(!find<QCheckBox>("ckAriz")->isChecked());
+        QVERIFY(find<QCheckBox>("ckRoundOff")->isChecked()); // Iowa's preset
+        QVERIFY(!find<QLabel>("Label19")->isVisible());
+        tick("ckNoStateTax");
+        QVERIFY(!find<QCheckBox>("ckIowa")->isChecked());
+        tick("ckKentucky");
+        QVERIFY(!find<QCheckBox>("ckNoStateTax")->isChecked());
+        QVERIFY(find<QLabel>("Label19")->isVisible());
+        tick("ckKentucky"); // a checked box reloads its preset and unchecks
+        QVERIFY(!find<QCheckBox>("ckKentucky")->isChecked());
+        QCOMPARE(find<QLineEdit>("txtStateMinBS_0")->text(), QStringLiteral("57.69"));
+    }
+
+    void noStateTaxUncheckedShowsTheStoredTable()
+    {
+        type("txtStateMinBS_1", QStringLiteral("400"));
+        tick("ckNoStateTax");
+        QCOMPARE(find<QLineEdit>("txtStateMinBS_1")->text(), QStringLiteral("999999"));
+        tick("ckNoStateTax");
+        QCOMPARE(find<QLineEdit>("txtStateMinBS_1")->text(), QStringLiteral("308"));
+    }
+
+    void spouseWorksRerunsMissouri()
+    {
+        m_profile.StateStatus = "Married";
+        QVERIFY(!find<QCheckBox>("ckSpouse")->isVisible());
+        tick("ckMissouri");
+        QVERIFY(find<QCheckBox>("ckSpouse")->isVisible());
+        QVERIFY(!find<QLineEdit>("txtStateMinBS_0")->isEnabled());
+        QVERIFY(!find<QLabel>("Label2")->isEnabled());
+        QCOMPARE(find<QLineEdit>("txtStateSgExp_4")->text(), QStringLiteral("219.23"));
+        tick("ckSpouse");
+        QCOMPARE(find<QLineEdit>("txtStateSgExp_4")->text(), QStringLiteral("109.62"));
+        tick("ckUtah");
+        QVERIFY(!find<QCheckBox>("ckSpouse")->isVisible());
+        QVERIFY(find<QLabel>("Label2")->isEnabled());
     }
 
     void cancelDropsTheEdits()

@@ -326,5 +326,108 @@ TEST_F(DialogStateScreenTest, GetDefaultLoadsTheDefaultFile)
     EXPECT_TRUE(dialogs.log.empty());
 }
 
+using Box = DialogStateScreen::StateBox;
+
+TEST_F(DialogStateScreenTest, PressingAStateUnchecksTheOthersAndSetsRoundState)
+{
+    screen.open(folder.path(), "Smith");
+    screen.ckNoStateTax = true;
+    screen.ckRoundOff = true;
+    screen.stateBox_MouseDown(Box::Kentucky);
+    EXPECT_TRUE(screen.ckKentucky);
+    EXPECT_FALSE(screen.ckNoStateTax);
+    EXPECT_FALSE(screen.ckRoundOff);
+    EXPECT_EQ(screen.txtStateMinBS[0], "57.69"); // the weekly preset
+
+    screen.stateBox_MouseDown(Box::NC);
+    EXPECT_TRUE(screen.ckNC);
+    EXPECT_FALSE(screen.ckKentucky);
+    EXPECT_TRUE(screen.ckRoundOff);
+    // Missouri leaves "Round State" as it is: its method checks it at every calculation.
+    screen.stateBox_MouseDown(Box::Missouri);
+    EXPECT_TRUE(screen.ckRoundOff);
+    screen.ckRoundOff = false;
+    screen.stateBox_MouseDown(Box::Missouri); // checked: the preset reloads and the box unchecks
+    EXPECT_FALSE(screen.ckRoundOff);
+    EXPECT_FALSE(screen.anyStateBoxChecked());
+
+    screen.stateBox_MouseDown(Box::Mass);
+    screen.txtStatePerBS[0] = "0.06";
+    screen.stateBox_MouseDown(Box::Mass);
+    EXPECT_FALSE(screen.ckMass);
+    EXPECT_EQ(screen.txtStatePerBS[0], "0.053");
+}
+
+TEST_F(DialogStateScreenTest, SpouseWorksWithMissouri)
+{
+    profile.StateStatus = "Married";
+    profile.Weekly = false;
+    profile.BiWeekly = true;
+    screen.open(folder.path(), "Smith");
+    screen.stateBox_MouseDown(Box::Missouri);
+    EXPECT_TRUE(screen.ckSpouseVisible);
+    EXPECT_EQ(screen.txtStateSgExp[0], "438.46");
+    EXPECT_EQ(screen.txtStateSgExp[9], "438.46");
+    EXPECT_FALSE(screen.Frame1Enabled);
+
+    screen.ckSpouse = true;
+    screen.ckSpouse_Click();
+    EXPECT_EQ(screen.txtStateSgExp[0], "219.23");
+    EXPECT_EQ(screen.txtStateMarExp[1], "80.77");
+
+    // Utah shows "Spouse Works" and its preset hides it again; the next preset starts afresh.
+    screen.stateBox_MouseDown(Box::Utah);
+    EXPECT_FALSE(screen.ckSpouseVisible);
+    EXPECT_FALSE(screen.ckSpouse);
+    EXPECT_TRUE(screen.Frame1Enabled);
+    EXPECT_EQ(screen.txtStateSgExp[1], "5");
+    screen.ckSpouse_Click(); // without Missouri: nothing
+    EXPECT_EQ(screen.txtStateSgExp[1], "5");
+}
+
+TEST_F(DialogStateScreenTest, OpenRunsThePresetForTheProfileAsItIsNow)
+{
+    settings.Kentucky = 1;
+    screen.open(folder.path(), "Smith");
+    EXPECT_FLOAT_EQ(settings.StateMinBS[0], 57.69f);
+    EXPECT_FLOAT_EQ(settings.StateSgExp[3], 1.153f);
+    EXPECT_EQ(settings.Kentucky, 1);
+    screen.close();
+
+    profile.Weekly = false;
+    profile.BiWeekly = true;
+    screen.open(folder.path(), "Smith");
+    EXPECT_FLOAT_EQ(settings.StateMinBS[0], 115.38f);
+    EXPECT_FLOAT_EQ(settings.StateAmtBM[5], 84.23f);
+    EXPECT_FLOAT_EQ(settings.StateSgExp[3], 2.31f);
+    screen.close();
+
+    // Oregon clears Utah, whose preset then does not run; Louisiana's preset runs before Arizona's.
+    settings = StateSettings{};
+    settings.Oregon = settings.Utah = 1;
+    screen.open(folder.path(), "Smith");
+    EXPECT_EQ(settings.Utah, 0);
+    EXPECT_FLOAT_EQ(settings.StateMinBS[2], 275);
+    EXPECT_EQ(screen.Label19, "BIWEEKLY");
+    screen.close();
+
+    settings = StateSettings{};
+    settings.Louis = settings.Ariz = 1;
+    screen.open(folder.path(), "Smith");
+    EXPECT_EQ(screen.Label14, "Single"); // Arizona's preset ran last
+}
+
+TEST_F(DialogStateScreenTest, MissouriChecksRoundStateAfterTheCalculation)
+{
+    screen.open(folder.path(), "Smith");
+    screen.calculationRan();
+    EXPECT_EQ(settings.RoundState, 0);
+    screen.stateBox_MouseDown(Box::Missouri);
+    ASSERT_TRUE(screen.readScreen());
+    screen.calculationRan();
+    EXPECT_EQ(settings.RoundState, 1);
+    EXPECT_TRUE(screen.ckRoundOff);
+}
+
 } // namespace
 } // namespace tallyrin
