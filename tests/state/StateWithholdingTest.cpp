@@ -1,5 +1,6 @@
 #include "state/StateWithholding.h"
 
+#include "state/BuiltInStateMethods.h"
 #include "state/StateTestTables.h"
 
 #include <cmath>
@@ -22,9 +23,9 @@ TEST(StateWithholdingTest, FinishAddsAdjustmentRoundsAndFloors)
     };
     const Case cases[] = {
         {"cents half away from zero", 12.345f, 0, 0, 12.35},
-        {"cents from the double's 15 digits, not its single's 7", 45.884998321533203, 0, 0, 45.88},
-        {"the same for a larger tax", 187.36495971679688, 0, 0, 187.36},
-        {"a single's digits read as a double", 1.005f, 0, 0, 1.00},
+        {"cents from the double's own digits", 45.884998321533203, 0, 0, 45.88},
+        {"cents from the double's own digits, again", 187.36495971679688, 0, 0, 187.36},
+        {"a single's tax read as the double it is", 1.005f, 0, 0, 1.0},
         {"adjustment with no row matched", 0, 5, 0, 5},
         {"negative adjustment", 12.31f, -2.5f, 0, 9.81},
         {"Round State takes the cents first: 12.499 -> 12.50 -> 12", 12.499f, 0, 1, 12},
@@ -60,15 +61,19 @@ TEST(StateWithholdingTest, GenericMethodOnlyWithoutBuiltInState)
     StateSettings s = newYorkSettings();
     EXPECT_FLOAT_EQ(static_cast<float>(stateWithholding(s, in)), static_cast<float>((1000 - 769) * 0.0685 + 37.42));
 
-    // Any built-in flag takes the tax away from the operator's table.
-    for (int16_t StateSettings::*flag :
-         {&StateSettings::Ariz, &StateSettings::Missouri, &StateSettings::Alabama, &StateSettings::NC}) {
-        StateSettings selected = s;
-        selected.*flag = 1;
-        EXPECT_TRUE(builtInStateSelected(selected));
-        EXPECT_EQ(stateWithholding(selected, in), 0);
-    }
+    // A built-in flag takes the tax away from the operator's table: Arizona on no federal
+    // withholding is 0, and Missouri runs alone although its table rows are all in use.
     EXPECT_FALSE(builtInStateSelected(s));
+    StateSettings arizona = s;
+    arizona.Ariz = 1;
+    EXPECT_TRUE(builtInStateSelected(arizona));
+    EXPECT_EQ(stateWithholding(arizona, in), 0);
+    StateSettings missouri = s;
+    missouri.Missouri = 1;
+    EXPECT_DOUBLE_EQ(stateWithholding(missouri, in), missouriTax(missouri, in));
+    // Missouri rounds to whole dollars whatever "Round State" holds.
+    EXPECT_DOUBLE_EQ(finishStateTax(12.5, missouri), 12);
+    EXPECT_DOUBLE_EQ(finishStateTax(12.5, s), 12.5);
 }
 
 TEST(StateWithholdingTest, AllowanceByStatusAndCount)
