@@ -8,11 +8,18 @@
 #include "app/Operator.h"
 #include "app/ShellWindows.h"
 #include "employee/EmployeeFiles.h"
+#include "employee/CompanyHeader.h"
+#include "employee/DialogHeaderScreen.h"
 #include "employee/TaxInfoScreen.h"
 #include "engine/FederalTables.h"
 #include "engine/PayPeriod.h"
 #include "local/DialogCityScreen.h"
 #include "local/DialogNonCityScreen.h"
+#include "print/PayPrints.h"
+#include "print/PrintDevice.h"
+#include "print/PrintSurface.h"
+#include "print/dlgPrintSetScreen.h"
+#include "print/frmChecksScreen.h"
 #include "state/DialogStateScreen.h"
 #include "text/Currency.h"
 #include "text/FileOutcome.h"
@@ -75,6 +82,29 @@ public:
     void cmdQuit_Click();     // "&Quit"
     bool quitRequested() const { return m_quit; }
 
+    // ---- Printing (WorkspacePrint.cpp) ----
+    // "Print Sheet" and cmdPrint: PrintText after the printer dialog; Cancel or a printer fault
+    // ends it silently.
+    void PrintText(PrintDevice& device);
+    // The statement's preparation (profile, ledger and header read again, empty amounts made "0")
+    // and its page, without a printer dialog.
+    PrintDocument statementDocument();
+    // The check form: load and its refresh on a click or on gaining the focus.
+    void frmChecks_Load();
+    void frmChecks_Refresh();
+    // The printer offset dialog: open (profile read again), "&Apply", "Print Check".
+    void dlgPrintSet_Load();
+    bool dlgPrintSet_cmdApply();
+    void dlgPrintSet_OKButton(PrintDevice& device);
+    // The paycheck at the offsets in the offset dialog's boxes, from the check form's fields.
+    PrintDocument checkDocument();
+    void PrintCheck(PrintDevice& device);
+    // The ledger frame's "&Print": the printer dialog, then PrintYr; Cancel abandons it.
+    void PrintYr(PrintDevice& device);
+    PrintDocument ledgerDocument() const;
+    // The figures both the statement and the stubs print.
+    PeriodFigures printFigures() const;
+
     // A typed user name must name a file in the working folder, nowhere else. The message to show
     // when it cannot; nullopt when it can.
     static std::optional<std::string> refusedUserName(const std::string& name);
@@ -92,6 +122,9 @@ public:
     Currency ytdGross() const { return ledger.ytdGross(); }
     // True once a file could not be read or written (the operator has been told).
     bool fileFault() const { return m_fileFault; }
+    // Shows what a file operation has to say, counting it among the file faults; false when it
+    // failed.
+    bool note(const FileOutcome& outcome);
 
     // Records of the open employee, and the names the rest of the program knows them by.
     Employee employee;
@@ -104,12 +137,17 @@ public:
     FederalTables federal;
     PayPeriodResult result;
 
+    CompanyHeader header; // shared by every employee, kept in "Header.sav"
+
     // Screen models.
     Form1Screen form1;
     TaxInfoScreen taxInfo;
     DialogStateScreen stateScreen;
     DialogCityScreen cityScreen;
     DialogNonCityScreen nonCityScreen;
+    DialogHeaderScreen headerScreen{header, m_op};
+    frmChecksScreen checks;
+    dlgPrintSetScreen printSet;
 
 private:
     class StateLinks : public DialogStateLinks
@@ -135,8 +173,6 @@ private:
     void applyTaxInfo();
     void showTitle(const std::string& title);
     void report(const std::string& message);
-    // Shows what a file operation has to say; false when it failed.
-    bool note(const FileOutcome& outcome);
 
     // One kind of the employee's files, as Open reads it and Save writes it. `open` is null for
     // a file Open does not read, `save` for one Save does not write (the ledger is written only
@@ -175,6 +211,10 @@ private:
     bool writeFiles(const std::string& user, bool profileFamilyOnly);
     bool saveProfileStep(const std::string& user);
     void saveUnderTypedName(bool titleShowsName);
+    void reloadProfileForPrint();
+    void prepareStatement();
+    PrintDocument statementPage();
+    void fillEmptyAmounts();
 
     bool m_fileFault = false;
     bool m_quit = false;

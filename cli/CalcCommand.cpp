@@ -5,6 +5,7 @@
 #include "text/FileStore.h"
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 #include <ostream>
 #include <utility>
@@ -13,7 +14,8 @@ namespace tallyrin {
 namespace {
 
 constexpr const char* kUsage = "usage: tallyrin-calc --folder DIR --user NAME --entries A0,A1,A2,A3,A4,A5,A6,A7 "
-                               "[--ot2x] [--fed-jan] [--json] [--save]\n";
+                               "[--ot2x] [--fed-jan] [--json] [--save] [--statement FILE] [--check FILE] "
+                               "[--ledger-print FILE]\n";
 
 // Messages the application would show go to standard error; there is nobody to answer questions,
 // so every question is answered No and every chooser is cancelled.
@@ -50,6 +52,8 @@ struct Arguments
     std::vector<std::string> entries;
     bool ot2x = false, fedJan = false, json = false, save = false;
     bool userGiven = false;
+    // The prints of the period: ".pdf" names get the PDF, others the text rendering.
+    std::string statement, check, ledgerPrint;
 };
 
 std::vector<std::string> splitEntries(const std::string& text)
@@ -100,6 +104,10 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::string
             a.json = true;
         } else if (arg == "--save") {
             a.save = true;
+        } else if (arg == "--statement" || arg == "--check" || arg == "--ledger-print") {
+            std::string& into = arg == "--statement" ? a.statement : arg == "--check" ? a.check : a.ledgerPrint;
+            if (!value(into))
+                return std::nullopt;
         } else {
             problem = "unknown argument " + arg;
             return std::nullopt;
@@ -168,9 +176,62 @@ std::vector<std::pair<std::string, std::string>> labels(const Form1Screen& f)
     return rows;
 }
 
+bool endsWithPdf(const std::string& name)
+{
+    if (name.size() < 4)
+        return false;
+    std::string ext = name.substr(name.size() - 4);
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".pdf";
+}
+
+// Writes one print; false after telling standard error why it could not.
+bool writePrint(const PrintDocument& document, const std::string& path, const PdfWriter& pdf, std::ostream& err)
+{
+    std::string error;
+    bool written = false;
+    if (endsWithPdf(path)) {
+        if (!pdf)
+            error = "this build has no PDF output";
+        else
+            written = pdf(document, path, error);
+    } else {
+        written = replaceFile(path, textRendering(document), &error);
+    }
+    if (!written)
+        err << "tallyrin-calc: " << path << " could not be written" << (error.empty() ? "" : ": " + error) << '\n';
+    return written;
+}
+
+// The prints asked for, after the calculation, as the application prints them.
+bool writePrints(const Arguments& a, Workspace& ws, const PdfWriter& pdf, std::ostream& err)
+{
+    bool ok = true;
+    if (!a.statement.empty())
+        ok = writePrint(ws.statementDocument(), a.statement, pdf, err) && ok;
+    if (!a.check.empty()) {
+        // The check form composed on opening, the offsets as the employee has them stored.
+        ws.frmChecks_Load();
+        ws.dlgPrintSet_Load();
+        ok = writePrint(ws.checkDocument(), a.check, pdf, err) && ok;
+    }
+    if (!a.ledgerPrint.empty()) {
+        ws.note(ws.ledger.readLedger(ws.workingFolder(), ws.userName()));
+        ws.note(LoadHeader(ws.workingFolder(), ws.header));
+        ok = writePrint(ws.ledgerDocument(), a.ledgerPrint, pdf, err) && ok;
+    }
+    return ok;
+}
+
 } // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    return runCli(args, out, err, PdfWriter{});
+}
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const PdfWriter& pdf)
 {
     std::string problem;
     const auto a = parse(args, problem);
@@ -212,7 +273,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         for (const auto& [name, text] : rows)
             out << name << '\t' << text << '\n';
     }
-    return ws.fileFault() ? 1 : 0;
+    const bool printed = writePrints(*a, ws, pdf, err);
+    return ws.fileFault() || !printed ? 1 : 0;
 }
 
 } // namespace tallyrin

@@ -5,7 +5,10 @@
 #include "forms/DialogNonCity.h"
 #include "forms/DialogState.h"
 #include "forms/HelpWindow.h"
+#include "forms/DialogHeader.h"
 #include "forms/MDIForm1.h"
+#include "forms/dlgPrintSet.h"
+#include "forms/frmChecks.h"
 #include "forms/frmAboutSpcl.h"
 #include "forms/frmDateMain.h"
 #include "forms/frmSaveUser.h"
@@ -230,6 +233,11 @@ QWidget* Form1::buildEntries()
         others->addWidget(button);
     }
     column->addLayout(others);
+    auto* print = new QPushButton(QStringLiteral("Print"), panel);
+    print->setObjectName(QStringLiteral("cmdPrint"));
+    print->setToolTip(QStringLiteral("Print Sheet"));
+    connect(print, &QPushButton::clicked, this, &Form1::mnuPrintSheetItem_Click);
+    column->addWidget(print);
     column->addStretch(1);
     return panel;
 }
@@ -347,8 +355,8 @@ void Form1::buildMenus()
     item(file, "mnuOpen", QStringLiteral("&Open"), &Form1::mnuOpen_Click);
     item(file, "mnuSave", QStringLiteral("&Save"), &Form1::mnuSave_Click);
     file->addSeparator();
-    item(file, "mnuChecks", QStringLiteral("C&hecks"));
-    item(file, "mnuPrintSheetItem", QStringLiteral("Print Sheet"));
+    item(file, "mnuChecks", QStringLiteral("C&hecks"), &Form1::mnuChecks_Click);
+    item(file, "mnuPrintSheetItem", QStringLiteral("Print Sheet"), &Form1::mnuPrintSheetItem_Click);
     item(file, "mnuPrintItem", QStringLiteral("&Print Image"), &Form1::mnuPrintItem_Click);
     file->addSeparator();
     item(file, "mnuClearIitem", QStringLiteral("&Clear"), &Form1::cmdClear_Click);
@@ -363,7 +371,7 @@ void Form1::buildMenus()
     item(forms, "mnuYear", QStringLiteral("&Year to Date"), &Form1::mnuYear_Click);
 
     QMenu* options = menu("mnuOptionsMenu", QStringLiteral("Options"));
-    item(options, "mnuHeader", QStringLiteral("H&eader"));
+    item(options, "mnuHeader", QStringLiteral("H&eader"), &Form1::mnuHeader_Click);
     item(options, "mnuTaxInfoItem", QStringLiteral("&User Info"), &Form1::mnuTaxInfoItem_Click);
     options->addSeparator();
     item(options, "mnuState", QStringLiteral("S&tate Tax"), &Form1::mnuState_Click);
@@ -485,9 +493,10 @@ void Form1::closeSecondaryScreens()
 {
     if (m_ledger)
         m_ledger->closeLedger();
-    for (QWidget* screen : std::initializer_list<QWidget*>{m_state, m_city, m_nonCity})
+    for (QWidget* screen : std::initializer_list<QWidget*>{m_state, m_city, m_nonCity, m_checks, m_printSet})
         if (screen)
             screen->hide();
+    m_ws.checks.Unload(); // the check form composes its fields afresh when it opens again
 }
 
 void Form1::endApplication()
@@ -525,6 +534,10 @@ void Form1::mnuYear_Click()
                            [this] { return m_ws.form1.txtWeek; }, [this] { activateWindow(); }};
         m_ledger = new MDIForm1(m_ws.ledger, m_ws.op(), std::move(context), this);
         m_ledger->setWindowFlag(Qt::Window);
+        m_ledger->setPrintCommand([this] {
+            if (m_device)
+                m_ws.PrintYr(*m_device);
+        });
     }
     readBoxes();
     m_ledger->showLedger();
@@ -574,6 +587,50 @@ void Form1::txtWeek_Click()
         m_ws, [this] { showScreen(); }, this);
     picker.exec();
     showScreen();
+}
+
+void Form1::mnuPrintSheetItem_Click()
+{
+    readBoxes();
+    if (m_device)
+        m_ws.PrintText(*m_device);
+    showScreen(); // empty amounts now read "0"
+}
+
+void Form1::mnuChecks_Click()
+{
+    readBoxes();
+    if (!m_checks) {
+        m_checks = new frmChecks(m_ws, this);
+        connect(m_checks, &frmChecks::printRequested, this, &Form1::mnuPrintCheck_Click);
+    }
+    if (!m_ws.checks.loaded())
+        m_checks->load();
+    m_checks->show();
+    m_checks->raise();
+    m_checks->activateWindow();
+}
+
+void Form1::mnuPrintCheck_Click()
+{
+    if (!m_printSet)
+        m_printSet = new dlgPrintSet(
+            m_ws, [this] { return m_device; },
+            [this] {
+                if (m_ledger)
+                    m_ledger->hide();
+            },
+            this);
+    m_printSet->load();
+    m_printSet->show();
+    m_printSet->raise();
+}
+
+void Form1::mnuHeader_Click()
+{
+    DialogHeader screen(m_ws, this);
+    screen.load();
+    screen.exec();
 }
 
 void Form1::focusAmount(int index) { m_txtAmount[static_cast<size_t>(index)]->setFocus(Qt::OtherFocusReason); }

@@ -21,6 +21,9 @@ class QRadioButton;
 namespace tallyrin {
 
 class DialogCity;
+class PrintDevice;
+class dlgPrintSet;
+class frmChecks;
 class DialogNonCity;
 class DialogState;
 class MDIForm1;
@@ -45,11 +48,16 @@ public:
     // that chooser set up.
     void setPrinterSource(std::function<QPrinter*()> printer) { m_printer = std::move(printer); }
 
+    // Where the statement, the paycheck and the ledger print go (the Qt print device).
+    void setPrintDevice(PrintDevice* device) { m_device = device; }
+
     // The screens opened so far (nullptr until first use), for tests.
     MDIForm1* ledgerFrame() const { return m_ledger; }
     DialogState* stateDialog() const { return m_state; }
     DialogCity* cityDialog() const { return m_city; }
     DialogNonCity* nonCityDialog() const { return m_nonCity; }
+    frmChecks* checkForm() const { return m_checks; }
+    dlgPrintSet* printSetDialog() const { return m_printSet; }
 
 public slots:
     void cmdCal_Click();
@@ -66,6 +74,12 @@ public slots:
     void mnuHelpItem_Click();
     void mnuAboutItem_Click();
     void txtWeek_Click();
+    // "Print Sheet" and cmdPrint: the pay statement.
+    void mnuPrintSheetItem_Click();
+    void mnuChecks_Click();
+    void mnuHeader_Click();
+    // "Print" on the check form: the printer offsets.
+    void mnuPrintCheck_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,6 +106,9 @@ private:
     DialogState* m_state = nullptr;
     DialogCity* m_city = nullptr;
     DialogNonCity* m_nonCity = nullptr;
+    frmChecks* m_checks = nullptr;
+    dlgPrintSet* m_printSet = nullptr;
+    PrintDevice* m_device = nullptr;
 
     QLineEdit* m_txtWeek = nullptr;
     std::array<QLineEdit*, 8> m_txtAmount{};

@@ -27,11 +27,9 @@ MDIForm1::MDIForm1(YtdLedger& ledger, Operator& op, YtdContext context, QWidget*
     m_mnuClose = menuBar()->addAction(QStringLiteral("&Close"));
     m_mnuClose->setObjectName(QStringLiteral("mnuClose"));
     connect(m_mnuClose, &QAction::triggered, this, &MDIForm1::mnuClose_Click);
-    // Printing and the spreadsheet export come with their own screens; until then they are shown
-    // but cannot be chosen.
     m_mnuPrint = menuBar()->addAction(QStringLiteral("&Print"));
     m_mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    m_mnuPrint->setEnabled(false);
+    connect(m_mnuPrint, &QAction::triggered, this, &MDIForm1::mnuPrint_Click);
     QMenu* clear = menuBar()->addMenu(QStringLiteral("C&lear"));
     clear->setObjectName(QStringLiteral("mnuClear"));
     QAction* clearAll = clear->addAction(QStringLiteral("&Clear All"));
@@ -40,6 +38,7 @@ MDIForm1::MDIForm1(YtdLedger& ledger, Operator& op, YtdContext context, QWidget*
     QAction* add = menuBar()->addAction(QStringLiteral("&Add"));
     add->setObjectName(QStringLiteral("mnuAdd"));
     connect(add, &QAction::triggered, this, [this] { runCommand(&MDIForm1Screen::mnuAdd_Click); });
+    // The spreadsheet export comes with its own screen; until then it is shown but cannot be chosen.
     m_mnuExcel = menuBar()->addAction(QStringLiteral("&Excel"));
     m_mnuExcel->setObjectName(QStringLiteral("mnuExcel"));
     m_mnuExcel->setEnabled(false);
@@ -104,6 +103,13 @@ void MDIForm1::mnuClose_Click()
     showScreen();
     if (closing)
         close();
+}
+
+void MDIForm1::mnuPrint_Click()
+{
+    m_frmYear->finishEditing();
+    if (m_print)
+        m_print();
 }
 
 void MDIForm1::closeLedger()

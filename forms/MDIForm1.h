@@ -7,6 +7,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 
 namespace tallyrin {
@@ -26,10 +28,13 @@ public:
     void closeLedger();
 
     MDIForm1Screen& screen() { return m_screen; }
+    // "&Print": what prints the ledger (the printer dialog, then PrintYr).
+    void setPrintCommand(std::function<void()> print) { m_print = std::move(print); }
 
 public slots:
     // The closing procedure: the save question, then the frame closes.
     void mnuClose_Click();
+    void mnuPrint_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -45,6 +50,7 @@ private:
     QAction* m_mnuClose = nullptr;
     QAction* m_mnuPrint = nullptr;
     QAction* m_mnuExcel = nullptr;
+    std::function<void()> m_print;
 };
 
 } // namespace tallyrin

@@ -3,6 +3,7 @@
 #include "app/Workspace.h"
 #include "forms/Form1.h"
 #include "platform/QtOperator.h"
+#include "platform/QtPrintDevice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,6 +34,8 @@ int main(int argc, char** argv)
         tallyrin::Workspace ws(op, folder);
         tallyrin::Form1 form(ws);
         form.setPrinterSource([&op] { return &op.printer(); });
+        tallyrin::QtPrintDevice printDevice(op);
+        form.setPrintDevice(&printDevice);
         op.setParentWidget(&form);
         ws.startUp();
         form.showScreen();

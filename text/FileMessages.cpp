@@ -24,6 +24,11 @@ std::vector<std::string> profileReadStopped(std::string_view fileName, int line)
             "Reading stopped at line " + std::to_string(line) + "; the values read before it were kept."};
 }
 
+std::vector<std::string> itemsLeftOver(std::string_view fileName)
+{
+    return {"The file", std::string(fileName), "is damaged: it holds more than its items."};
+}
+
 std::vector<std::string> notSaved(std::string_view fileName, std::string_view reason)
 {
     std::vector<std::string> lines{"The file", std::string(fileName), "could not be saved."};

@@ -16,6 +16,8 @@ std::vector<std::string> checkYourNumbers();
 // stopped reading at `line`.
 std::vector<std::string> profileNotOpened(std::string_view fileName);
 std::vector<std::string> profileReadStopped(std::string_view fileName, int line);
+// A profile-style file holding items after the last one of its layout.
+std::vector<std::string> itemsLeftOver(std::string_view fileName);
 // Any other file that could not be written, with the reason the system gave.
 std::vector<std::string> notSaved(std::string_view fileName, std::string_view reason);
 // The ledger file that could not be written.

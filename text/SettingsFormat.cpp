@@ -29,6 +29,13 @@ FileOutcome loadSettingsFile(const std::filesystem::path& file, FileMessageStyle
                                                          : messages::profileReadStopped(name, fault->line);
         return FileOutcome::corrupt(file, std::move(lines), fault);
     }
+    // The data must end where the layout ends: an item left over means the items have shifted
+    // (or something else was appended), so the values read cannot be trusted. Blank lines at the
+    // end are fine.
+    if (!r.atEnd()) {
+        auto lines = style == FileMessageStyle::Settings ? messages::corruptFile(name) : messages::itemsLeftOver(name);
+        return FileOutcome::corrupt(file, std::move(lines));
+    }
     return FileOutcome::done(file);
 }
 

@@ -1,0 +1,64 @@
+#include "forms/DialogHeader.h"
+
+#include "app/Workspace.h"
+#include "platform/QtText.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tallyrin {
+
+DialogHeader::DialogHeader(Workspace& ws, QWidget* parent)
+    : QDialog(parent)
+    , m_ws(ws)
+{
+    setObjectName(QStringLiteral("DialogHeader"));
+    setWindowTitle(QString::fromLatin1(DialogHeaderScreen::kCaption));
+    auto* outer = new QVBoxLayout(this);
+    auto* boxes = new QVBoxLayout;
+    for (size_t i = 0; i < m_txtHeader.size(); ++i) {
+        auto* box = new QLineEdit(QString::fromLatin1(DialogHeaderScreen::kDesignTexts[i]), this);
+        box->setObjectName(QStringLiteral("txtHeader_%1").arg(i));
+        box->setMinimumWidth(360);
+        boxes->addWidget(box);
+        m_txtHeader[i] = box;
+    }
+    outer->addLayout(boxes);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    outer->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &DialogHeader::OKButton_Click);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void DialogHeader::load()
+{
+    m_ws.headerScreen.Form_Load(m_ws.workingFolder());
+    showScreen();
+}
+
+void DialogHeader::showScreen()
+{
+    for (size_t i = 0; i < m_txtHeader.size(); ++i)
+        m_txtHeader[i]->setText(toQt(m_ws.headerScreen.txtHeader[i]));
+}
+
+void DialogHeader::OKButton_Click()
+{
+    for (size_t i = 0; i < m_txtHeader.size(); ++i)
+        m_ws.headerScreen.txtHeader[i] = toStd(m_txtHeader[i]->text());
+    if (m_ws.headerScreen.OKButton_Click(m_ws.workingFolder()))
+        accept();
+}
+
+} // namespace tallyrin

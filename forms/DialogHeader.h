@@ -1,0 +1,33 @@
+// "Print Out Heading": the four company header boxes and OK / Cancel, bound to the workspace's
+// DialogHeaderScreen.
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QLineEdit;
+
+namespace tallyrin {
+
+class Workspace;
+
+class DialogHeader : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit DialogHeader(Workspace& ws, QWidget* parent = nullptr);
+
+    // Opening: LoadHeader and the placeholders, then the boxes show the fields.
+    void load();
+    void showScreen();
+
+public slots:
+    void OKButton_Click();
+
+private:
+    Workspace& m_ws;
+    std::array<QLineEdit*, 4> m_txtHeader{};
+};
+
+} // namespace tallyrin

@@ -1,0 +1,116 @@
+#include "forms/dlgPrintSet.h"
+
+#include "app/Workspace.h"
+#include "platform/QtText.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tallyrin {
+namespace {
+
+QComboBox* offsetBox(const char* name, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* item : dlgPrintSetScreen::kOffsets)
+        box->addItem(QString::fromLatin1(item));
+    return box;
+}
+
+} // namespace
+
+dlgPrintSet::dlgPrintSet(Workspace& ws, std::function<PrintDevice*()> device, std::function<void()> beforePrint,
+                         QWidget* parent)
+    : QDialog(parent)
+    , m_ws(ws)
+    , m_device(std::move(device))
+    , m_beforePrint(std::move(beforePrint))
+{
+    setObjectName(QStringLiteral("dlgPrintSet"));
+    setWindowTitle(QString::fromLatin1(dlgPrintSetScreen::kCaption));
+    setModal(false);
+
+    auto* outer = new QVBoxLayout(this);
+    auto* heading = new QLabel(QString::fromLatin1(dlgPrintSetScreen::kHeading), this);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    heading->setAlignment(Qt::AlignCenter);
+    outer->addWidget(heading);
+    m_lbWeek = new QLabel(this);
+    m_lbWeek->setObjectName(QStringLiteral("lbWeek"));
+    m_lbWeek->setAlignment(Qt::AlignCenter);
+    outer->addWidget(m_lbWeek);
+
+    auto* grid = new QGridLayout;
+    m_cboHorz = offsetBox("cboHorz", this);
+    m_cboVert = offsetBox("cboVert", this);
+    grid->addWidget(new QLabel(QStringLiteral("Horizontal"), this), 0, 0);
+    grid->addWidget(m_cboHorz, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Vertical"), this), 1, 0);
+    grid->addWidget(m_cboVert, 1, 1);
+    outer->addLayout(grid);
+
+    auto* instruction = new QLabel(QString::fromLatin1(dlgPrintSetScreen::kInstruction), this);
+    instruction->setWordWrap(true);
+    outer->addWidget(instruction);
+
+    auto* buttons = new QHBoxLayout;
+    auto* apply = new QPushButton(QStringLiteral("&Apply"), this);
+    apply->setObjectName(QStringLiteral("cmdApply"));
+    auto* ok = new QPushButton(QStringLiteral("Print Check"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    for (auto* b : {apply, ok, cancel})
+        buttons->addWidget(b);
+    outer->addLayout(buttons);
+    connect(apply, &QPushButton::clicked, this, &dlgPrintSet::cmdApply_Click);
+    connect(ok, &QPushButton::clicked, this, &dlgPrintSet::OKButton_Click);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    setMinimumWidth(380);
+}
+
+void dlgPrintSet::load()
+{
+    m_ws.dlgPrintSet_Load();
+    showScreen();
+}
+
+void dlgPrintSet::showScreen()
+{
+    m_cboHorz->setEditText(toQt(m_ws.printSet.cboHorz));
+    m_cboVert->setEditText(toQt(m_ws.printSet.cboVert));
+    m_lbWeek->setText(toQt(m_ws.printSet.lbWeek));
+}
+
+void dlgPrintSet::readBoxes()
+{
+    m_ws.printSet.cboHorz = toStd(m_cboHorz->currentText());
+    m_ws.printSet.cboVert = toStd(m_cboVert->currentText());
+}
+
+void dlgPrintSet::cmdApply_Click()
+{
+    readBoxes();
+    m_ws.dlgPrintSet_cmdApply();
+}
+
+void dlgPrintSet::OKButton_Click()
+{
+    readBoxes();
+    if (m_beforePrint)
+        m_beforePrint();
+    if (PrintDevice* device = m_device ? m_device() : nullptr)
+        m_ws.dlgPrintSet_OKButton(*device);
+    accept();
+}
+
+} // namespace tallyrin

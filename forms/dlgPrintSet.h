@@ -1,0 +1,45 @@
+// "Printer Offset": the horizontal and vertical check offsets, "&Apply", "Print Check" and
+// "&Cancel", bound to the workspace's dlgPrintSetScreen.
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QComboBox;
+class QLabel;
+
+namespace tallyrin {
+
+class PrintDevice;
+class Workspace;
+
+class dlgPrintSet : public QDialog
+{
+    Q_OBJECT
+public:
+    // `device` is where "Print Check" prints; `beforePrint` (may be empty) runs first, to hide the
+    // year-to-date window.
+    dlgPrintSet(Workspace& ws, std::function<PrintDevice*()> device, std::function<void()> beforePrint,
+                QWidget* parent = nullptr);
+
+    // Opening: the profile read again, the stored offsets and the period date shown.
+    void load();
+    void showScreen();
+
+public slots:
+    void cmdApply_Click();
+    void OKButton_Click();
+
+private:
+    void readBoxes();
+
+    Workspace& m_ws;
+    std::function<PrintDevice*()> m_device;
+    std::function<void()> m_beforePrint;
+    QComboBox* m_cboHorz = nullptr;
+    QComboBox* m_cboVert = nullptr;
+    QLabel* m_lbWeek = nullptr;
+};
+
+} // namespace tallyrin

@@ -1,0 +1,173 @@
+#include "platform/QtPrintDevice.h"
+
+#include "platform/QtOperator.h"
+#include "platform/QtText.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace tallyrin {
+namespace {
+
+// The system's fonts by the names it prints with.
+QString familyFor(const std::string& name)
+{
+    if (name == "Arial")
+        return QStringLiteral("Liberation Sans");
+    return toQt(name);
+}
+
+// The average character width the print columns are measured in: the classic weighted average of
+// the lower-case letters and the space (weights per thousand of English text). It depends only on
+// the glyph widths, which Liberation Sans shares with Arial, unlike the font's own stored average.
+qreal averageCharWidth(const QFontMetricsF& metrics)
+{
+    static constexpr int kWeights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20,
+                                         56, 56, 17, 4,  49,  56, 71, 31, 10, 18, 3, 18, 2};
+    qreal sum = 166 * metrics.horizontalAdvance(QLatin1Char(' '));
+    for (int i = 0; i < 26; ++i)
+        sum += kWeights[i] * metrics.horizontalAdvance(QLatin1Char(char('a' + i)));
+    return sum / 1000;
+}
+
+class PainterSurface : public PrintSurface
+{
+public:
+    PainterSurface(QPainter& painter, QPrinter& printer)
+        : m_painter(painter)
+        , m_printer(printer)
+        , m_pageHeight(printer.pageLayout().paintRectPixels(printer.resolution()).height())
+    {
+        m_font.setFamily(familyFor("Arial"));
+        m_font.setPointSizeF(10);
+        applyFont();
+    }
+
+    void setFontName(const std::string& name) override
+    {
+        m_font.setFamily(familyFor(name));
+        applyFont();
+    }
+    void setFontSize(float points) override
+    {
+        if (points > 0)
+            m_font.setPointSizeF(points);
+        applyFont();
+    }
+    void printText(const std::string& text) override
+    {
+        if (text.empty())
+            return;
+        const QString q = toQt(text);
+        if (m_y + m_metrics.height() > m_pageHeight && m_y > 0) {
+            m_printer.newPage();
+            m_y = 0;
+        }
+        m_painter.drawText(QPointF(m_x, m_y + m_metrics.ascent()), q);
+        m_x += m_metrics.horizontalAdvance(q);
+    }
+    void moveToColumn(int column) override
+    {
+        const qreal target = (std::max(column, 1) - 1) * m_column;
+        // A hair of tolerance: text ending exactly at the column counts as before it.
+        if (m_x > target + 0.01)
+            endLine();
+        m_x = target;
+    }
+    void endLine() override
+    {
+        m_x = 0;
+        m_y += m_metrics.lineSpacing();
+    }
+    void endDocument() override {}
+    void setLandscape() override {}
+
+private:
+    void applyFont()
+    {
+        m_painter.setFont(m_font);
+        m_metrics = QFontMetricsF(m_font, &m_printer);
+        m_column = averageCharWidth(m_metrics);
+    }
+
+    QPainter& m_painter;
+    QPrinter& m_printer;
+    qreal m_pageHeight;
+    QFont m_font;
+    QFontMetricsF m_metrics{QFont()};
+    qreal m_column = 0;
+    qreal m_x = 0;
+    qreal m_y = 0;
+};
+
+} // namespace
+
+bool renderDocument(const PrintDocument& document, QPrinter& printer)
+{
+    printer.setPageOrientation(document.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    PainterSurface surface(painter, printer);
+    document.playOnto(surface);
+    return painter.end();
+}
+
+bool writePdf(const PrintDocument& document, const QString& path, QString* error)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setOutputFileName(path);
+    printer.setDocName(QFileInfo(path).completeBaseName());
+    if (renderDocument(document, printer))
+        return true;
+    if (error)
+        *error = QStringLiteral("the PDF file could not be created");
+    return false;
+}
+
+QtPrintDevice::QtPrintDevice(QtOperator& op)
+    : m_op(op)
+{
+}
+
+bool QtPrintDevice::choosePrinter(const std::string& documentName)
+{
+    QPrinter& printer = m_op.printer();
+    printer.setDocName(toQt(documentName));
+    // After a print to a PDF file the dialog proposes "<name>.pdf" beside that file; before, the
+    // dialog proposes "<name>.pdf" itself from the document name.
+    if (!printer.outputFileName().isEmpty())
+        printer.setOutputFileName(
+            QDir(QFileInfo(printer.outputFileName()).absolutePath()).filePath(toQt(documentName) + ".pdf"));
+    QPrintDialog dialog(&printer, m_op.parentWidget());
+    m_fresh = dialog.exec() == QDialog::Accepted;
+    m_chosenFor = documentName;
+    return m_fresh;
+}
+
+bool QtPrintDevice::print(const PrintDocument& document, const std::string& documentName)
+{
+    QPrinter& printer = m_op.printer();
+    // A print without its own dialog (the paycheck) to the PDF file chosen for another document
+    // goes to a file of its own beside that one, so it does not overwrite it.
+    const bool chosenForThis = m_fresh && documentName == m_chosenFor;
+    m_fresh = false;
+    if (!chosenForThis && !printer.outputFileName().isEmpty())
+        printer.setOutputFileName(
+            QDir(QFileInfo(printer.outputFileName()).absolutePath()).filePath(toQt(documentName) + ".pdf"));
+    printer.setDocName(toQt(documentName));
+    return renderDocument(document, printer);
+}
+
+} // namespace tallyrin

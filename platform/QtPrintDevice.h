@@ -1,0 +1,40 @@
+// The print model played onto a QPrinter with QPainter: a print column is the average character
+// width of the current font, a line its line spacing; "Arial" is drawn with Liberation Sans, which
+// has the same metrics. The device shows the printer dialog (installed printers and a PDF file).
+#pragma once
+
+#include "print/PrintDevice.h"
+
+#include <QString>
+
+class QPrinter;
+
+namespace tallyrin {
+
+class QtOperator;
+
+// Paints the document onto the printer, starting a new page when a line would pass the bottom of
+// the printable area. Sets the printer's orientation from the document. False when the printer
+// could not be started or finished.
+bool renderDocument(const PrintDocument& document, QPrinter& printer);
+
+// The document as the PDF the program would print (US Letter). False with `error` set on failure.
+bool writePdf(const PrintDocument& document, const QString& path, QString* error = nullptr);
+
+class QtPrintDevice : public PrintDevice
+{
+public:
+    // Uses the operator's printer, so "&Print Image" and these prints share the printer last chosen.
+    explicit QtPrintDevice(QtOperator& op);
+
+    bool choosePrinter(const std::string& documentName) override;
+    bool print(const PrintDocument& document, const std::string& documentName) override;
+
+private:
+    QtOperator& m_op;
+    // The dialog was accepted for m_chosenFor and that document is still to be printed.
+    bool m_fresh = false;
+    std::string m_chosenFor;
+};
+
+} // namespace tallyrin

@@ -1,0 +1,81 @@
+// The printed page as the system prints it: a line printer with a font name and size, print
+// columns, line ends and the page orientation. Every printed output is a sequence of these calls.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tallyrin {
+
+class PrintSurface
+{
+public:
+    virtual ~PrintSurface() = default;
+
+    virtual void setFontName(const std::string& name) = 0;
+    virtual void setFontSize(float points) = 0;
+    // Prints the text at the current position, which then moves past it.
+    virtual void printText(const std::string& text) = 0;
+    // A tab: right to column n (1-based) on this line when the position is at or before it,
+    // otherwise to column n of the next line.
+    virtual void moveToColumn(int column) = 0;
+    // To column 1 of the next line; with nothing printed on the line it leaves a blank line.
+    virtual void endLine() = 0;
+    // Finishes the page and hands it to the printer.
+    virtual void endDocument() = 0;
+    // Turns the page to landscape; given before anything is printed.
+    virtual void setLandscape() = 0;
+};
+
+// One call on a surface, as recorded.
+struct PrintOp
+{
+    enum class Kind
+    {
+        FontName,
+        FontSize,
+        Text,
+        Column,
+        EndLine,
+        EndDocument,
+        Landscape,
+    };
+    Kind kind = Kind::Text;
+    std::string text; // FontName, Text
+    float size = 0;   // FontSize
+    int column = 0;   // Column
+
+    friend bool operator==(const PrintOp&, const PrintOp&) = default;
+};
+
+// A recording surface: the document is laid out once and then played onto a printer, a PDF or the
+// text rendering. Recording first lets a printer learn the orientation before the page begins.
+class PrintDocument : public PrintSurface
+{
+public:
+    void setFontName(const std::string& name) override { add({PrintOp::Kind::FontName, name, 0, 0}); }
+    void setFontSize(float points) override { add({PrintOp::Kind::FontSize, {}, points, 0}); }
+    void printText(const std::string& text) override { add({PrintOp::Kind::Text, text, 0, 0}); }
+    void moveToColumn(int column) override { add({PrintOp::Kind::Column, {}, 0, column}); }
+    void endLine() override { add({PrintOp::Kind::EndLine, {}, 0, 0}); }
+    void endDocument() override { add({PrintOp::Kind::EndDocument, {}, 0, 0}); }
+    void setLandscape() override { add({PrintOp::Kind::Landscape, {}, 0, 0}); }
+
+    const std::vector<PrintOp>& ops() const { return m_ops; }
+    bool empty() const { return m_ops.empty(); }
+    bool landscape() const;
+    // Repeats every recorded call on `surface`, in order.
+    void playOnto(PrintSurface& surface) const;
+
+private:
+    void add(PrintOp op) { m_ops.push_back(std::move(op)); }
+    std::vector<PrintOp> m_ops;
+};
+
+// The text rendering: each printed line one text line (ended by "\n", trailing spaces removed);
+// column n starts at character n, a move pads with spaces or, past the column, ends the line and
+// pads the next; fonts and orientation leave no mark; an end document writes a form feed on a line
+// of its own. Characters are counted as UTF-8 code points.
+std::string textRendering(const PrintDocument& document);
+
+} // namespace tallyrin

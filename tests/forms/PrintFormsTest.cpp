@@ -1,0 +1,136 @@
+// The printed statement through the Qt print adapter (a PDF read back with pdftotext), and the
+// check form, printer offset and header screens bound to the workspace.
+#include "forms/DialogHeader.h"
+#include "forms/FormsFixture.h"
+#include "forms/FormsTestRegistry.h"
+#include "forms/dlgPrintSet.h"
+#include "forms/frmChecks.h"
+#include "platform/QtPrintDevice.h"
+#include "print/PayPrints.h"
+#include "support/FileBytes.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace tallyrin {
+
+class PrintFormsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void statementPdfKeepsLinesAndColumns()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        EmployeeProfile profile;
+        PayPeriodResult result;
+        result.PayRate = 12.5f;
+        result.Entry.StrHrs = 40;
+        PayFormTexts form;
+        form.txtAmount = {"40", "0", "0", "0", "0", "0", "0", "0"};
+        form.Label13 = "$500.00", form.lbTaxes = "$61.23", form.lbDeduct = "$.00", form.lbNet = "$438.77";
+        form.lbTaxDed = {"31.00", "31.00", "7.25", "1,234.56", ".00", ".00", ".00", ".00", ".00", ".00", ".00"};
+        YtdTotals ytd;
+        ytd.Federal = 310.5f;
+        StatementHeading heading;
+        heading.header = {"Acme", "1 Main St", "Springfield", "12-3456789"};
+        heading.userName = "Smith";
+        heading.txtWeek = "12/31/2009";
+        heading.today = "12/31/2009";
+        heading.version = "1.0.0";
+        PrintDocument page;
+        PrintText(page, heading, periodFigures(form, profile, result, ytd));
+
+        TempFolder folder;
+        const QString pdf = QString::fromStdString((folder / "statement.pdf").string());
+        QVERIFY(writePdf(page, pdf));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        const QStringList lines = QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\n'));
+
+        // The statement's lines in their order.
+        const QStringList expected{"Acme", "Employee:", "TALLYRIN 2009", "Regular1 Earning", "Adjustment",
+                                   "Taxes / Deductions", "Federal Tax", "Cafeteria Plan", "Current", "YTD"};
+        qsizetype at = 0;
+        for (const QString& item : expected) {
+            while (at < lines.size() && !lines[at].trimmed().startsWith(item))
+                ++at;
+            QVERIFY2(at < lines.size(), qPrintable(item));
+        }
+        // The columns line up: the current amounts start where "Current" starts, the labels where
+        // "Taxes / Deductions" starts.
+        auto line = [&](const QString& start) {
+            for (const QString& l : lines)
+                if (l.trimmed().startsWith(start))
+                    return l;
+            return QString();
+        };
+        const QString heading2 = line(QStringLiteral("Taxes / Deductions"));
+        const qsizetype current = heading2.indexOf(QStringLiteral("Current"));
+        QVERIFY(current > 0);
+        QCOMPARE(line(QStringLiteral("Federal Tax")).indexOf(QStringLiteral("31.00")), current);
+        QCOMPARE(line(QStringLiteral("State Tax")).indexOf(QStringLiteral("1234.56")), current);
+        QCOMPARE(line(QStringLiteral("Federal Tax")).indexOf(QStringLiteral("Federal")),
+                 heading2.indexOf(QStringLiteral("Taxes")));
+        QVERIFY(line(QStringLiteral("Federal Tax")).contains(QStringLiteral("310.50")));
+    }
+
+    void checkFormKeepsMemoAndOffsetsApply()
+    {
+        testing::FormsWorkspace f;
+        Workspace& ws = *f.ws;
+        ws.result.NetPay = 1234.56f;
+        frmChecks form(ws);
+        form.load();
+        auto* memo = form.findChild<QLineEdit*>(QStringLiteral("txtMemo"));
+        auto* dollars = form.findChild<QLineEdit*>(QStringLiteral("txtDollars"));
+        auto* payTo = form.findChild<QLineEdit*>(QStringLiteral("txtPayTo"));
+        QVERIFY(memo && dollars && payTo && form.findChild<QAction*>(QStringLiteral("mnuPrintCheck")));
+        QCOMPARE(dollars->text(), QStringLiteral(" One Thousand Two Hundred Thirty Four and 56/100"));
+        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtCheckAmt"))->text(), QStringLiteral("**1234.56"));
+        QTest::keyClicks(memo, QStringLiteral("Bonus"));
+        dollars->setText(QStringLiteral("edited"));
+        form.refresh();
+        QCOMPARE(memo->text(), QStringLiteral("Bonus"));
+        QCOMPARE(dollars->text(), QString::fromStdString(ws.checks.words()));
+        QCOMPARE(payTo->text(), QStringLiteral("Employee's Name********"));
+
+        dlgPrintSet offsets(ws, [] { return nullptr; }, {});
+        offsets.load();
+        auto* horz = offsets.findChild<QComboBox*>(QStringLiteral("cboHorz"));
+        QVERIFY(horz);
+        QCOMPARE(horz->count(), 11);
+        QCOMPARE(horz->itemText(0), QStringLiteral("+5"));
+        horz->setCurrentIndex(3); // "+2"
+        offsets.findChild<QPushButton*>(QStringLiteral("cmdApply"))->click();
+        QCOMPARE(ws.profile.HorzOffset, 2.0f);
+    }
+
+    void headerScreenSavesTheBoxes()
+    {
+        testing::FormsWorkspace f;
+        DialogHeader dialog(*f.ws);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Print Out Heading"));
+        QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("txtHeader_1"))->text(), QStringLiteral("Adress"));
+        dialog.load();
+        auto* company = dialog.findChild<QLineEdit*>(QStringLiteral("txtHeader_0"));
+        QCOMPARE(company->text(), QStringLiteral("Company"));
+        company->setText(QStringLiteral("Acme, Inc."));
+        dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+        QCOMPARE(QString::fromStdString(fileBytes(f.folder / "Header.sav")),
+                 QStringLiteral("\"Acme, Inc.\",\"Address\",\"Zip Code\",\"ID Number\"\r\n"));
+    }
+};
+
+TALLYRIN_FORMS_TEST(PrintFormsTest);
+
+} // namespace tallyrin
+
+#include "PrintFormsTest.moc"
