@@ -212,6 +212,9 @@ void Workspace::loadNonCityStep()
 
 bool Workspace::saveProfileStep(const std::string& user)
 {
+    // The profile family is saved through the overtime form: rows typed there are kept.
+    if (overtimeScreen.isOpen())
+        overtimeScreen.copyToSnapshot();
     const ProfileSave save = saveProfileFamily(m_folder, user, profile, overtime, state);
     // The profile screen's K plan boxes follow the stored choice.
     taxInfo.ckKpPer = profile.KPlanPercent == 1;
@@ -255,7 +258,8 @@ bool Workspace::saveNonCityStep(const std::string& user)
 bool Workspace::saveEmployeeAs(const std::string& user)
 {
     // A fault ends the save at that file; the writer has told the operator.
-    return saveProfileStep(user) && saveStateStep(user) && saveCityStep(user) && saveNonCityStep(user);
+    return saveProfileStep(user) && saveLeaveStep(user) && saveStateStep(user) && saveCityStep(user) &&
+           saveNonCityStep(user);
 }
 
 void Workspace::openEmployee(const fs::path& useFile)
@@ -271,6 +275,8 @@ void Workspace::openEmployee(const fs::path& useFile)
     loadStateStep();
     loadCityStep();
     loadNonCityStep();
+    loadLeaveStep();
+    overtimeScreen.FillInOT();
 
     showTitle("  User:  " + m_userName);
     txtSaveUser = m_userName;
@@ -311,6 +317,7 @@ void Workspace::closeSecondaryScreens()
     stateScreen.close();
     cityScreen.Unload();
     nonCityScreen.Unload();
+    overtimeScreen.close();
     m_windows->closeSecondaryScreens();
 }
 
@@ -372,6 +379,9 @@ void Workspace::mnuNew_Click()
 
     // A blank employee on every screen.
     overtime = OvertimeTracker{};
+    overtimeScreen.close();
+    overtimeScreen.ClearAll();
+    vacScreen.clearVac();
     Clear_All();
     ledger.setBiWeekly(false);
     ledger.ClearAll();

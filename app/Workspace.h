@@ -6,7 +6,10 @@
 #include "app/Form1Screen.h"
 #include "app/Operator.h"
 #include "app/ShellWindows.h"
+#include "employee/DialogVacScreen.h"
 #include "employee/EmployeeProfile.h"
+#include "employee/Form2Screen.h"
+#include "employee/LeaveBalances.h"
 #include "employee/OvertimeTracker.h"
 #include "employee/TaxInfoScreen.h"
 #include "engine/FederalTables.h"
@@ -53,6 +56,13 @@ public:
     void showTaxInfo();   // Form_Load: normalise, show, apply
     void taxInfo_cmdOk(); // "Save": apply, then the save screen's save
 
+    // ---- Saved pay periods ----
+    // "Save This Pay Period": the eight amounts into "MM_DD_YYYY  <user name>.prv".
+    void cmdSavePrev_Click();
+    // "Get Pay Period": a chosen saved period into the eight boxes and the date, then ADD.
+    // Cancel in the chooser changes nothing.
+    void cmdPeriod_Click();
+
     // ---- The shell ----
     void setWindows(ShellWindows& windows) { m_windows = &windows; }
     void resetWindows() { m_windows = &m_noWindows; }
@@ -96,6 +106,7 @@ public:
     CitySettings city;
     NonCitySettings nonCity;
     YtdLedger ledger;
+    LeaveBalances leave;
     FederalTables federal;
     PayPeriodResult result;
 
@@ -105,6 +116,8 @@ public:
     DialogStateScreen stateScreen;
     DialogCityScreen cityScreen;
     DialogNonCityScreen nonCityScreen;
+    Form2Screen overtimeScreen{overtime, m_op, overtimeLinks()};
+    DialogVacScreen vacScreen{leave, m_op, [this] { return fileFor(".hol"); }};
 
 private:
     class StateLinks : public DialogStateLinks
@@ -137,10 +150,13 @@ private:
     void loadStateStep();
     void loadCityStep();
     void loadNonCityStep();
+    void loadLeaveStep();
+    Form2Links overtimeLinks();
     bool saveProfileStep(const std::string& user);
     bool saveStateStep(const std::string& user);
     bool saveCityStep(const std::string& user);
     bool saveNonCityStep(const std::string& user);
+    bool saveLeaveStep(const std::string& user);
     bool saveEmployeeAs(const std::string& user);
     void saveUnderTypedName(bool titleShowsName);
 

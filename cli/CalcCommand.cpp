@@ -2,6 +2,9 @@
 
 #include "app/Operator.h"
 #include "app/Workspace.h"
+#include "platform/xlsx/XlsxWorkbook.h"
+#include "ytd/LedgerWorkbook.h"
+#include "ytd/MDIForm1Screen.h"
 #include "text/FileStore.h"
 
 #include <algorithm>
@@ -13,7 +16,7 @@ namespace tallyrin {
 namespace {
 
 constexpr const char* kUsage = "usage: tallyrin-calc --folder DIR --user NAME --entries A0,A1,A2,A3,A4,A5,A6,A7 "
-                               "[--ot2x] [--fed-jan] [--json] [--save]\n";
+                               "[--ot2x] [--fed-jan] [--json] [--save] [--ledger-xlsx FILE]\n";
 
 // Messages the application would show go to standard error; there is nobody to answer questions,
 // so every question is answered No and every chooser is cancelled.
@@ -50,6 +53,7 @@ struct Arguments
     std::vector<std::string> entries;
     bool ot2x = false, fedJan = false, json = false, save = false;
     bool userGiven = false;
+    std::string ledgerXlsx; // the ledger workbook to write, when given
 };
 
 std::vector<std::string> splitEntries(const std::string& text)
@@ -100,6 +104,9 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::string
             a.json = true;
         } else if (arg == "--save") {
             a.save = true;
+        } else if (arg == "--ledger-xlsx") {
+            if (!value(a.ledgerXlsx))
+                return std::nullopt;
         } else {
             problem = "unknown argument " + arg;
             return std::nullopt;
@@ -168,6 +175,23 @@ std::vector<std::pair<std::string, std::string>> labels(const Form1Screen& f)
     return rows;
 }
 
+// The ledger as its frame shows it on opening, written as the workbook of "&Excel".
+bool writeLedgerWorkbook(Workspace& ws, Operator& op, const std::filesystem::path& file)
+{
+    YtdContext context;
+    context.folder = [&ws] { return ws.workingFolder(); };
+    context.userName = [&ws] { return ws.userName(); };
+    context.biWeekly = [&ws] { return ws.profile.BiWeekly && !ws.profile.Weekly; };
+    context.deductionLabels = [&ws] { return ws.profile.DeductLabel; };
+    MDIForm1Screen frame(ws.ledger, op, std::move(context));
+    frame.open();
+    const Worksheet sheet = ledgerWorksheet(ws.ledger, ws.ledger.deductionLabels, ws.userName(), ws.profile.EmpSsn);
+    const std::string failed = writeXlsxWorkbook(sheet, file);
+    if (!failed.empty())
+        op.message(failed, Icon::Exclamation);
+    return failed.empty();
+}
+
 } // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -193,6 +217,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::copy(a->entries.begin(), a->entries.end(), ws.form1.txtAmount.begin());
     ws.form1.opt1x = !a->ot2x;
     ws.Calcu_late(a->save);
+    bool written = true;
+    if (!a->ledgerXlsx.empty())
+        written = writeLedgerWorkbook(ws, op, a->ledgerXlsx);
 
     const auto rows = labels(ws.form1);
     if (a->json) {
@@ -204,7 +231,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         for (const auto& [name, text] : rows)
             out << name << '\t' << text << '\n';
     }
-    return ws.fileFault() ? 1 : 0;
+    return ws.fileFault() || !written ? 1 : 0;
 }
 
 } // namespace tallyrin

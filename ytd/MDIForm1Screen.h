@@ -5,6 +5,7 @@
 
 #include "app/Operator.h"
 #include "engine/PayPeriod.h"
+#include "ytd/LedgerWorkbook.h"
 #include "ytd/YtdLedger.h"
 
 #include <array>
@@ -25,6 +26,13 @@ struct YtdContext
     std::function<PayPeriodResult()> result;                     // the period last calculated
     std::function<std::string()> periodDate;                     // the main form's txtWeek
     std::function<void()> showMainForm;                          // may be empty
+    // "&Excel": the employee's Social Security number for the footer; the writer of the workbook
+    // (returns the message of a failure, empty when written); the opener of the written file in
+    // the desktop's spreadsheet program (false when there is none). Without a writer the command
+    // does nothing.
+    std::function<std::string()> employeeSsn;
+    std::function<std::string(const Worksheet&, const std::filesystem::path&)> writeWorkbook;
+    std::function<bool(const std::filesystem::path&)> openWorkbook;
 };
 
 class MDIForm1Screen
@@ -34,6 +42,8 @@ public:
     static constexpr const char* kSaveQuestion = "     Do you want to save YTD";
     static constexpr const char* kSaveTitle = "Save?";
     static constexpr const char* kUseClose = "USE CLOSE INSTEAD";
+    static constexpr const char* kWorkbookSaved = "The ledger workbook was saved as";
+    static constexpr const char* kNoSpreadsheet = "No spreadsheet program is installed to open it.";
 
     MDIForm1Screen(YtdLedger& ledger, Operator& op, YtdContext context);
 
@@ -50,6 +60,11 @@ public:
     void mnuPaste_Click();
     void mnuDelete_Click();
     void mnuCancel_Click();
+
+    // "&Excel": the grid and the totals window as a workbook "<user name> ledger.xlsx" in the
+    // working folder (replacing an earlier one), then opened in the spreadsheet program. A failed
+    // write is reported; without a spreadsheet program the operator is told where the file is.
+    void mnuExcel_Click();
 
     // The closing procedure ("&Close" of the frame and of the ledger window). Asks whether to save;
     // Yes writes the file, No leaves it as it was. Returns true when the frame is to close (the
