@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 
 class QAction;
@@ -23,6 +24,8 @@ namespace tallyrin {
 class DialogCity;
 class DialogNonCity;
 class DialogState;
+class DialogVac;
+class Form2;
 class MDIForm1;
 class Workspace;
 
@@ -50,6 +53,15 @@ public:
     DialogState* stateDialog() const { return m_state; }
     DialogCity* cityDialog() const { return m_city; }
     DialogNonCity* nonCityDialog() const { return m_nonCity; }
+    Form2* overtimeForm() const { return m_form2; }
+    DialogVac* vacationDialog() const { return m_vac; }
+
+    // Where the ledger frame's "&Excel" opens the workbook it wrote (the desktop's spreadsheet
+    // program unless a test says otherwise); false when nothing could open it.
+    void setWorkbookOpener(std::function<bool(const std::filesystem::path&)> opener)
+    {
+        m_openWorkbook = std::move(opener);
+    }
 
 public slots:
     void cmdCal_Click();
@@ -66,6 +78,10 @@ public slots:
     void mnuHelpItem_Click();
     void mnuAboutItem_Click();
     void txtWeek_Click();
+    void cmdOT_Click();   // "OT %" and the overtime button
+    void mnuVac_Click();  // "&Vacation" and the "Vacation" button
+    void cmdSavePrev_Click();
+    void cmdPeriod_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -90,6 +106,9 @@ private:
     DialogState* m_state = nullptr;
     DialogCity* m_city = nullptr;
     DialogNonCity* m_nonCity = nullptr;
+    Form2* m_form2 = nullptr;
+    DialogVac* m_vac = nullptr;
+    std::function<bool(const std::filesystem::path&)> m_openWorkbook;
 
     QLineEdit* m_txtWeek = nullptr;
     std::array<QLineEdit*, 8> m_txtAmount{};

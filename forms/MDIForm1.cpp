@@ -22,6 +22,9 @@ MDIForm1::MDIForm1(YtdLedger& ledger, Operator& op, YtdContext context, QWidget*
     m_mnuClose = menuBar()->addAction(QStringLiteral("&Close"));
     m_mnuClose->setObjectName(QStringLiteral("mnuClose"));
     connect(m_mnuClose, &QAction::triggered, this, &MDIForm1::mnuClose_Click);
+    m_mnuExcel = menuBar()->addAction(QStringLiteral("&Excel"));
+    m_mnuExcel->setObjectName(QStringLiteral("mnuExcel"));
+    connect(m_mnuExcel, &QAction::triggered, this, &MDIForm1::mnuExcel_Click);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -60,6 +63,13 @@ void MDIForm1::mnuClose_Click()
     showScreen();
     if (closing)
         close();
+}
+
+void MDIForm1::mnuExcel_Click()
+{
+    m_frmYear->finishEditing();
+    m_screen.mnuExcel_Click();
+    showScreen();
 }
 
 void MDIForm1::closeLedger()

@@ -30,6 +30,8 @@ public:
 public slots:
     // The closing procedure: the save question, then the frame closes.
     void mnuClose_Click();
+    // "&Excel": the ledger as a workbook, opened in the spreadsheet program.
+    void mnuExcel_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -41,6 +43,7 @@ private:
     frmYear* m_frmYear = nullptr;
     frmYearTot* m_frmYearTot = nullptr;
     QAction* m_mnuClose = nullptr;
+    QAction* m_mnuExcel = nullptr;
 };
 
 } // namespace tallyrin
