@@ -14,6 +14,7 @@ void Employee::startBlank()
     state = StateSettings{};
     city = newYorkCityPreset();
     nonCity = nonCityDefaults();
+    leave = LeaveBalances{};
     ledger.setBiWeekly(false);
     ledger.ClearAll();
 }

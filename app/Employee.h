@@ -3,6 +3,7 @@
 #pragma once
 
 #include "employee/EmployeeProfile.h"
+#include "employee/LeaveBalances.h"
 #include "employee/OvertimeTracker.h"
 #include "local/CitySettings.h"
 #include "local/NonCitySettings.h"
@@ -19,6 +20,7 @@ struct Employee
     CitySettings city;
     NonCitySettings nonCity;
     YtdLedger ledger;
+    LeaveBalances leave;
 
     bool biWeekly() const { return profile.biWeekly(); }
 

@@ -11,6 +11,7 @@
 #include "text/FileStore.h"
 #include "text/Numbers.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -207,16 +208,18 @@ void Workspace::taxInfo_cmdOk()
 
 const std::vector<Workspace::FileKind>& Workspace::fileKinds()
 {
+    // In the order Open reads them; Save writes them in the order of their last column.
     static const std::vector<FileKind> kinds{
-        {".use", true, &Workspace::openUse, &Workspace::saveUse},
-        {".and", true, &Workspace::openAnd, &Workspace::saveAnd},
-        {".cfe", true, &Workspace::openCfe, &Workspace::saveCfe},
-        {".ovw/.ovb", true, &Workspace::openOvertime, &Workspace::saveOvertime},
-        {".yrw/.yrb", false, &Workspace::openLedger, nullptr},
-        {"Federal09.dtt", false, &Workspace::openFederalTables, nullptr},
-        {".sta", false, &Workspace::openState, &Workspace::saveState},
-        {".cti", false, &Workspace::openCity, &Workspace::saveCity},
-        {".nci", false, &Workspace::openNonCity, &Workspace::saveNonCity},
+        {".use", true, &Workspace::openUse, &Workspace::saveUse, 1},
+        {".and", true, &Workspace::openAnd, &Workspace::saveAnd, 2},
+        {".cfe", true, &Workspace::openCfe, &Workspace::saveCfe, 3},
+        {".ovw/.ovb", true, &Workspace::openOvertime, &Workspace::saveOvertime, 4},
+        {".yrw/.yrb", false, &Workspace::openLedger, nullptr, 0},
+        {"Federal09.dtt", false, &Workspace::openFederalTables, nullptr, 0},
+        {".sta", false, &Workspace::openState, &Workspace::saveState, 6},
+        {".cti", false, &Workspace::openCity, &Workspace::saveCity, 7},
+        {".nci", false, &Workspace::openNonCity, &Workspace::saveNonCity, 8},
+        {".hol", false, &Workspace::openLeave, &Workspace::saveLeave, 5},
     };
     return kinds;
 }
@@ -230,11 +233,19 @@ void Workspace::readFiles(bool profileFamilyOnly)
 
 bool Workspace::writeFiles(const std::string& user, bool profileFamilyOnly)
 {
-    // The overtime form's save comes first: it settles the frequency and the K plan mode.
+    // The profile family is saved through the overtime form: rows typed there are kept, and its
+    // save settles the frequency and the K plan mode.
+    if (overtimeScreen.isOpen())
+        overtimeScreen.copyToSnapshot();
     prepareProfileSave(profile, overtime);
-    bool saved = true;
+    std::vector<const FileKind*> saves;
     for (const FileKind& kind : fileKinds())
-        if (kind.save && (kind.profileFamily || !profileFamilyOnly) && !(saved = note((this->*kind.save)(user))))
+        if (kind.save && (kind.profileFamily || !profileFamilyOnly))
+            saves.push_back(&kind);
+    std::sort(saves.begin(), saves.end(), [](const FileKind* a, const FileKind* b) { return a->saveOrder < b->saveOrder; });
+    bool saved = true;
+    for (const FileKind* kind : saves)
+        if (!(saved = note((this->*kind->save)(user))))
             break;
     // The profile screen's K plan boxes follow the stored choice.
     taxInfo.ckKpPer = profile.KPlanPercent == 1;
@@ -337,6 +348,14 @@ FileOutcome Workspace::saveNonCity(const std::string& user)
     return SaveNonCityFile(m_files.pathFor(user, ".nci"), nonCity);
 }
 
+FileOutcome Workspace::openLeave() { return vacScreen.GetVac(); }
+
+FileOutcome Workspace::saveLeave(const std::string& user)
+{
+    // The screen's boxes hold the balances (GetVac and every edit keep them current).
+    return vacScreen.SaveVac(m_files.pathFor(user, ".hol"));
+}
+
 bool Workspace::saveProfileStep(const std::string& user) { return writeFiles(user, true); }
 
 void Workspace::openEmployee(const fs::path& useFile)
@@ -347,6 +366,7 @@ void Workspace::openEmployee(const fs::path& useFile)
     m_files.setUserName(name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string());
 
     readFiles(false);
+    overtimeScreen.FillInOT();
 
     showTitle("  User:  " + userName());
     txtSaveUser = userName();
@@ -387,6 +407,7 @@ void Workspace::closeSecondaryScreens()
     stateScreen.close();
     cityScreen.Unload();
     nonCityScreen.Unload();
+    overtimeScreen.close();
     m_windows->closeSecondaryScreens();
 }
 
@@ -448,6 +469,9 @@ void Workspace::mnuNew_Click()
 
     // A blank employee on every screen, the state screen's New York preset applied.
     employee.startBlank();
+    overtimeScreen.close();
+    overtimeScreen.ClearAll();
+    vacScreen.clearVac();
     Clear_All();
     taxInfo.clearAll(profile);
     closeSecondaryScreens();

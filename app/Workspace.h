@@ -10,6 +10,9 @@
 #include "employee/EmployeeFiles.h"
 #include "employee/CompanyHeader.h"
 #include "employee/DialogHeaderScreen.h"
+#include "employee/DialogVacScreen.h"
+#include "employee/Form2Screen.h"
+#include "employee/LeaveBalances.h"
 #include "employee/TaxInfoScreen.h"
 #include "engine/FederalTables.h"
 #include "engine/PayPeriod.h"
@@ -62,6 +65,13 @@ public:
     // ---- The profile screen ----
     void showTaxInfo();   // Form_Load: normalise, show, apply
     void taxInfo_cmdOk(); // "Save": apply, then the save screen's save
+
+    // ---- Saved pay periods ----
+    // "Save This Pay Period": the eight amounts into "MM_DD_YYYY  <user name>.prv".
+    void cmdSavePrev_Click();
+    // "Get Pay Period": a chosen saved period into the eight boxes and the date, then ADD.
+    // Cancel in the chooser changes nothing.
+    void cmdPeriod_Click();
 
     // ---- The shell ----
     void setWindows(ShellWindows& windows) { m_windows = &windows; }
@@ -134,6 +144,7 @@ public:
     CitySettings& city = employee.city;
     NonCitySettings& nonCity = employee.nonCity;
     YtdLedger& ledger = employee.ledger;
+    LeaveBalances& leave = employee.leave;
     FederalTables federal;
     PayPeriodResult result;
 
@@ -148,6 +159,8 @@ public:
     DialogHeaderScreen headerScreen{header, m_op};
     frmChecksScreen checks;
     dlgPrintSetScreen printSet;
+    Form2Screen overtimeScreen{overtime, m_op, overtimeLinks()};
+    DialogVacScreen vacScreen{leave, m_op, m_files};
 
 private:
     class StateLinks : public DialogStateLinks
@@ -183,6 +196,7 @@ private:
         bool profileFamily; // one of .use, .and, .cfe, .ovw/.ovb, which travel together
         FileOutcome (Workspace::*open)();
         FileOutcome (Workspace::*save)(const std::string& user);
+        int saveOrder; // where Save writes it (the leave balances follow the profile family)
     };
     // In the order of Open and of Save.
     static const std::vector<FileKind>& fileKinds();
@@ -196,6 +210,7 @@ private:
     FileOutcome openState();
     FileOutcome openCity();
     FileOutcome openNonCity();
+    FileOutcome openLeave();
     FileOutcome saveUse(const std::string& user);
     FileOutcome saveAnd(const std::string& user);
     FileOutcome saveCfe(const std::string& user);
@@ -203,6 +218,7 @@ private:
     FileOutcome saveState(const std::string& user);
     FileOutcome saveCity(const std::string& user);
     FileOutcome saveNonCity(const std::string& user);
+    FileOutcome saveLeave(const std::string& user);
 
     // Reads every file kind in order (or only the profile family), showing each fault.
     void readFiles(bool profileFamilyOnly);
@@ -210,6 +226,7 @@ private:
     // the save at that file, after it has been shown.
     bool writeFiles(const std::string& user, bool profileFamilyOnly);
     bool saveProfileStep(const std::string& user);
+    Form2Links overtimeLinks();
     void saveUnderTypedName(bool titleShowsName);
     void reloadProfileForPrint();
     void prepareStatement();

@@ -2,6 +2,9 @@
 
 #include "app/Operator.h"
 #include "app/Workspace.h"
+#include "platform/xlsx/XlsxWorkbook.h"
+#include "ytd/LedgerWorkbook.h"
+#include "ytd/MDIForm1Screen.h"
 #include "text/FileStore.h"
 
 #include <algorithm>
@@ -15,7 +18,7 @@ namespace {
 
 constexpr const char* kUsage = "usage: tallyrin-calc --folder DIR --user NAME --entries A0,A1,A2,A3,A4,A5,A6,A7 "
                                "[--ot2x] [--fed-jan] [--json] [--save] [--statement FILE] [--check FILE] "
-                               "[--ledger-print FILE]\n";
+                               "[--ledger-print FILE] [--ledger-xlsx FILE]\n";
 
 // Messages the application would show go to standard error; there is nobody to answer questions,
 // so every question is answered No and every chooser is cancelled.
@@ -54,6 +57,7 @@ struct Arguments
     bool userGiven = false;
     // The prints of the period: ".pdf" names get the PDF, others the text rendering.
     std::string statement, check, ledgerPrint;
+    std::string ledgerXlsx; // the ledger workbook to write, when given
 };
 
 std::vector<std::string> splitEntries(const std::string& text)
@@ -107,6 +111,9 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::string
         } else if (arg == "--statement" || arg == "--check" || arg == "--ledger-print") {
             std::string& into = arg == "--statement" ? a.statement : arg == "--check" ? a.check : a.ledgerPrint;
             if (!value(into))
+                return std::nullopt;
+        } else if (arg == "--ledger-xlsx") {
+            if (!value(a.ledgerXlsx))
                 return std::nullopt;
         } else {
             problem = "unknown argument " + arg;
@@ -224,6 +231,18 @@ bool writePrints(const Arguments& a, Workspace& ws, const PdfWriter& pdf, std::o
     return ok;
 }
 
+// The ledger as its frame shows it on opening, written as the workbook of "&Excel".
+bool writeLedgerWorkbook(Workspace& ws, Operator& op, const std::filesystem::path& file)
+{
+    MDIForm1Screen frame(ws.ledger, op, YtdContext{ws.files(), ws.profile, {}, {}});
+    frame.open();
+    const Worksheet sheet = ledgerWorksheet(ws.ledger, ws.ledger.deductionLabels, ws.userName(), ws.profile.EmpSsn);
+    const std::string failed = writeXlsxWorkbook(sheet, file);
+    if (!failed.empty())
+        op.message(failed, Icon::Exclamation);
+    return failed.empty();
+}
+
 } // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -262,6 +281,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::copy(a->entries.begin(), a->entries.end(), ws.form1.txtAmount.begin());
     ws.form1.opt1x = !a->ot2x;
     ws.Calcu_late(a->save);
+    bool written = true;
+    if (!a->ledgerXlsx.empty())
+        written = writeLedgerWorkbook(ws, op, a->ledgerXlsx);
 
     const auto rows = labels(ws.form1);
     if (a->json) {
@@ -274,7 +296,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             out << name << '\t' << text << '\n';
     }
     const bool printed = writePrints(*a, ws, pdf, err);
-    return ws.fileFault() || !printed ? 1 : 0;
+    return ws.fileFault() || !printed || !written ? 1 : 0;
 }
 
 } // namespace tallyrin

@@ -4,6 +4,8 @@
 #include "forms/DialogCity.h"
 #include "forms/DialogNonCity.h"
 #include "forms/DialogState.h"
+#include "forms/DialogVac.h"
+#include "forms/Form2.h"
 #include "forms/HelpWindow.h"
 #include "forms/DialogHeader.h"
 #include "forms/MDIForm1.h"
@@ -15,6 +17,8 @@
 #include "forms/frmTaxInfo.h"
 #include "platform/NumericKeyFilter.h"
 #include "platform/QtText.h"
+#include "platform/SpreadsheetOpener.h"
+#include "platform/xlsx/XlsxWorkbook.h"
 #include "platform/WindowPrint.h"
 
 #include <QAction>
@@ -219,20 +223,33 @@ QWidget* Form1::buildEntries()
     m_cmdClear->setToolTip(QStringLiteral("Clear the entries and the results (F6)"));
     column->addLayout(commands);
 
-    // Buttons of the screens still to come.
-    auto* others = new QHBoxLayout;
-    const std::array<std::pair<const char*, const char*>, 3> later{
-        {{"cmdOT", "OT %"}, {"cmdYear", "Year to Date"}, {"Command1", "Vacation"}}};
-    for (const auto& [name, caption] : later) {
-        auto* button = new QPushButton(QString::fromLatin1(caption), panel);
-        button->setObjectName(QString::fromLatin1(name));
-        if (QLatin1String(name) == QLatin1String("cmdYear"))
-            connect(button, &QPushButton::clicked, this, &Form1::mnuYear_Click);
-        else
-            button->setEnabled(false); // their screens come later
-        others->addWidget(button);
+    // The other screens, and the saved pay periods.
+    struct Command
+    {
+        const char* name;
+        const char* caption;
+        void (Form1::*slot)();
+    };
+    const std::array<std::array<Command, 3>, 2> rows{{
+        {{{"cmdOT", "OT %", &Form1::cmdOT_Click},
+          {"cmdYear", "Year to Date", &Form1::mnuYear_Click},
+          {"Command1", "Vacation", &Form1::mnuVac_Click}}},
+        {{{"cmdSavePrev", "Save This Pay Period", &Form1::cmdSavePrev_Click},
+          {"cmdPeriod", "Get Pay Period", &Form1::cmdPeriod_Click},
+          {nullptr, nullptr, nullptr}}},
+    }};
+    for (const auto& commandRow : rows) {
+        auto* line = new QHBoxLayout;
+        for (const Command& command : commandRow) {
+            if (!command.name)
+                continue;
+            auto* button = new QPushButton(QString::fromLatin1(command.caption), panel);
+            button->setObjectName(QString::fromLatin1(command.name));
+            connect(button, &QPushButton::clicked, this, command.slot);
+            line->addWidget(button);
+        }
+        column->addLayout(line);
     }
-    column->addLayout(others);
     auto* print = new QPushButton(QStringLiteral("Print"), panel);
     print->setObjectName(QStringLiteral("cmdPrint"));
     print->setToolTip(QStringLiteral("Print Sheet"));
@@ -366,8 +383,8 @@ void Form1::buildMenus()
     connect(exit, &QAction::triggered, this, &QWidget::close); // the close asks to save
 
     QMenu* forms = menu("mnuFormsMenu", QStringLiteral("Forms"));
-    item(forms, "mnuVac", QStringLiteral("&Vacation"));
-    item(forms, "mnuOtItem", QStringLiteral("OT %"));
+    item(forms, "mnuVac", QStringLiteral("&Vacation"), &Form1::mnuVac_Click);
+    item(forms, "mnuOtItem", QStringLiteral("OT %"), &Form1::cmdOT_Click);
     item(forms, "mnuYear", QStringLiteral("&Year to Date"), &Form1::mnuYear_Click);
 
     QMenu* options = menu("mnuOptionsMenu", QStringLiteral("Options"));
@@ -493,7 +510,7 @@ void Form1::closeSecondaryScreens()
 {
     if (m_ledger)
         m_ledger->closeLedger();
-    for (QWidget* screen : std::initializer_list<QWidget*>{m_state, m_city, m_nonCity, m_checks, m_printSet})
+    for (QWidget* screen : std::initializer_list<QWidget*>{m_state, m_city, m_nonCity, m_checks, m_printSet, m_form2, m_vac})
         if (screen)
             screen->hide();
     m_ws.checks.Unload(); // the check form composes its fields afresh when it opens again
@@ -532,6 +549,10 @@ void Form1::mnuYear_Click()
     if (!m_ledger) {
         YtdContext context{m_ws.files(), m_ws.profile, [this] { return m_ws.shownPeriod(); },
                            [this] { return m_ws.form1.txtWeek; }, [this] { activateWindow(); }};
+        context.writeWorkbook = writeXlsxWorkbook;
+        context.openWorkbook = [this](const std::filesystem::path& file) {
+            return m_openWorkbook ? m_openWorkbook(file) : openInSpreadsheet(file);
+        };
         m_ledger = new MDIForm1(m_ws.ledger, m_ws.op(), std::move(context), this);
         m_ledger->setWindowFlag(Qt::Window);
         m_ledger->setPrintCommand([this] {
@@ -631,6 +652,47 @@ void Form1::mnuHeader_Click()
     DialogHeader screen(m_ws, this);
     screen.load();
     screen.exec();
+}
+
+void Form1::cmdOT_Click()
+{
+    readBoxes();
+    if (!m_form2) {
+        m_form2 = new Form2(
+            m_ws.overtimeScreen, m_ws.op(), [this] { return m_ws.today(); }, this);
+        m_form2->setModal(false);
+        m_form2->setPrinterSource(m_printer);
+    }
+    m_ws.overtimeScreen.open(m_ws.form1.lbOverT, m_ws.form1.txtWeek);
+    m_form2->showScreen();
+    m_form2->show();
+    m_form2->raise();
+}
+
+void Form1::mnuVac_Click()
+{
+    if (!m_vac) {
+        m_vac = new DialogVac(
+            m_ws.vacScreen, [this] { showHelp(m_ws.workingFolder(), m_ws.op(), this); }, this);
+        m_vac->setModal(false);
+    }
+    m_vac->load();
+    m_vac->show();
+    m_vac->raise();
+}
+
+void Form1::cmdSavePrev_Click()
+{
+    readBoxes();
+    m_ws.cmdSavePrev_Click();
+    showScreen();
+}
+
+void Form1::cmdPeriod_Click()
+{
+    readBoxes();
+    m_ws.cmdPeriod_Click();
+    showScreen();
 }
 
 void Form1::focusAmount(int index) { m_txtAmount[static_cast<size_t>(index)]->setFocus(Qt::OtherFocusReason); }

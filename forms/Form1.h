@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 
 class QAction;
@@ -26,6 +27,8 @@ class dlgPrintSet;
 class frmChecks;
 class DialogNonCity;
 class DialogState;
+class DialogVac;
+class Form2;
 class MDIForm1;
 class Workspace;
 
@@ -58,6 +61,15 @@ public:
     DialogNonCity* nonCityDialog() const { return m_nonCity; }
     frmChecks* checkForm() const { return m_checks; }
     dlgPrintSet* printSetDialog() const { return m_printSet; }
+    Form2* overtimeForm() const { return m_form2; }
+    DialogVac* vacationDialog() const { return m_vac; }
+
+    // Where the ledger frame's "&Excel" opens the workbook it wrote (the desktop's spreadsheet
+    // program unless a test says otherwise); false when nothing could open it.
+    void setWorkbookOpener(std::function<bool(const std::filesystem::path&)> opener)
+    {
+        m_openWorkbook = std::move(opener);
+    }
 
 public slots:
     void cmdCal_Click();
@@ -80,6 +92,10 @@ public slots:
     void mnuHeader_Click();
     // "Print" on the check form: the printer offsets.
     void mnuPrintCheck_Click();
+    void cmdOT_Click();   // "OT %" and the overtime button
+    void mnuVac_Click();  // "&Vacation" and the "Vacation" button
+    void cmdSavePrev_Click();
+    void cmdPeriod_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -109,6 +125,9 @@ private:
     frmChecks* m_checks = nullptr;
     dlgPrintSet* m_printSet = nullptr;
     PrintDevice* m_device = nullptr;
+    Form2* m_form2 = nullptr;
+    DialogVac* m_vac = nullptr;
+    std::function<bool(const std::filesystem::path&)> m_openWorkbook;
 
     QLineEdit* m_txtWeek = nullptr;
     std::array<QLineEdit*, 8> m_txtAmount{};

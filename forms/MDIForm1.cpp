@@ -38,10 +38,9 @@ MDIForm1::MDIForm1(YtdLedger& ledger, Operator& op, YtdContext context, QWidget*
     QAction* add = menuBar()->addAction(QStringLiteral("&Add"));
     add->setObjectName(QStringLiteral("mnuAdd"));
     connect(add, &QAction::triggered, this, [this] { runCommand(&MDIForm1Screen::mnuAdd_Click); });
-    // The spreadsheet export comes with its own screen; until then it is shown but cannot be chosen.
     m_mnuExcel = menuBar()->addAction(QStringLiteral("&Excel"));
     m_mnuExcel->setObjectName(QStringLiteral("mnuExcel"));
-    m_mnuExcel->setEnabled(false);
+    connect(m_mnuExcel, &QAction::triggered, this, &MDIForm1::mnuExcel_Click);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -110,6 +109,13 @@ void MDIForm1::mnuPrint_Click()
     m_frmYear->finishEditing();
     if (m_print)
         m_print();
+}
+
+void MDIForm1::mnuExcel_Click()
+{
+    m_frmYear->finishEditing();
+    m_screen.mnuExcel_Click();
+    showScreen();
 }
 
 void MDIForm1::closeLedger()

@@ -35,6 +35,8 @@ public slots:
     // The closing procedure: the save question, then the frame closes.
     void mnuClose_Click();
     void mnuPrint_Click();
+    // "&Excel": the ledger as a workbook, opened in the spreadsheet program.
+    void mnuExcel_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

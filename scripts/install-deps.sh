@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libxlsxwriter-dev libchm-dev fp-utils
-    fonts-liberation poppler-utils
+    fonts-liberation poppler-utils python3-openpyxl
 )
 
 missing=()

@@ -71,6 +71,21 @@ bool MDIForm1Screen::mnuClose_Click()
     return true;
 }
 
+void MDIForm1Screen::mnuExcel_Click()
+{
+    if (!m_context.writeWorkbook)
+        return;
+    const std::string& user = m_context.files.userName();
+    const Worksheet sheet = ledgerWorksheet(m_ledger, m_ledger.deductionLabels, user, m_context.profile.EmpSsn);
+    const std::filesystem::path path = ledgerWorkbookPath(m_context.files.folder(), user);
+    if (const std::string failed = m_context.writeWorkbook(sheet, path); !failed.empty()) {
+        m_op.message(failed, Icon::Exclamation);
+        return;
+    }
+    if (!m_context.openWorkbook || !m_context.openWorkbook(path))
+        m_op.message(std::string(kWorkbookSaved) + "\r\n" + path.string() + "\r\n" + kNoSpreadsheet, Icon::Information);
+}
+
 bool MDIForm1Screen::QueryUnload()
 {
     if (m_ledgerClosing)

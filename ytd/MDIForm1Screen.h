@@ -7,6 +7,7 @@
 #include "employee/EmployeeFiles.h"
 #include "employee/EmployeeProfile.h"
 #include "engine/PayPeriod.h"
+#include "ytd/LedgerWorkbook.h"
 #include "ytd/YtdLedger.h"
 
 #include <array>
@@ -26,6 +27,11 @@ struct YtdContext
     std::function<PayPeriodResult()> result;   // the period last calculated, as shown
     std::function<std::string()> periodDate;   // the main form's txtWeek
     std::function<void()> showMainForm = {};   // may be empty
+    // "&Excel": the writer of the workbook (returns the message of a failure, empty when written);
+    // the opener of the written file in the desktop's spreadsheet program (false when there is
+    // none). Without a writer the command does nothing.
+    std::function<std::string(const Worksheet&, const std::filesystem::path&)> writeWorkbook = {};
+    std::function<bool(const std::filesystem::path&)> openWorkbook = {};
 };
 
 class MDIForm1Screen
@@ -35,6 +41,8 @@ public:
     static constexpr const char* kSaveQuestion = "     Do you want to save YTD";
     static constexpr const char* kSaveTitle = "Save?";
     static constexpr const char* kUseClose = "USE CLOSE INSTEAD";
+    static constexpr const char* kWorkbookSaved = "The ledger workbook was saved as";
+    static constexpr const char* kNoSpreadsheet = "No spreadsheet program is installed to open it.";
 
     MDIForm1Screen(YtdLedger& ledger, Operator& op, YtdContext context);
 
@@ -56,6 +64,10 @@ public:
     void mnuClearAll_Click();
     // The frame's "&Add": copy the grid into memory and recompute the totals.
     void mnuAdd_Click();
+    // "&Excel": the grid and the totals window as a workbook "<user name> ledger.xlsx" in the
+    // working folder (replacing an earlier one), then opened in the spreadsheet program. A failed
+    // write is reported; without a spreadsheet program the operator is told where the file is.
+    void mnuExcel_Click();
 
     // The closing procedure ("&Close" of the frame and of the ledger window). Asks whether to save;
     // Yes writes the file, No leaves it as it was. Returns true when the frame is to close (the
