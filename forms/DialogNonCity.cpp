@@ -120,10 +120,7 @@ QLineEdit* DialogNonCity::numericBox(const QString& name, std::string& field)
     return box;
 }
 
-void DialogNonCity::showScreen()
-{
-    m_binding->show();
-}
+void DialogNonCity::showScreen() { m_binding->show(); }
 
 void DialogNonCity::cmdDefault_Click()
 {

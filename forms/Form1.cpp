@@ -141,9 +141,9 @@ Form1::Form1(Workspace& ws, QWidget* parent)
     m_binding->option(m_opt1x, m_opt2x, f.opt1x);
     m_binding->check(m_ckFedJan, f.ckFedJan);
     const std::vector<std::pair<QLabel*, const std::string*>> results{
-        {m_Label13, &f.Label13}, {m_lbTaxes, &f.lbTaxes}, {m_lbDeduct, &f.lbDeduct}, {m_lbNet, &f.lbNet},
-        {m_lbOverT, &f.lbOverT}, {m_lbTips, &f.lbTips},     {m_lbSDI, &f.lbSDI},       {m_lbSUI, &f.lbSUI},
-        {m_lbCafe, &f.lbCafe}};
+        {m_Label13, &f.Label13}, {m_lbTaxes, &f.lbTaxes}, {m_lbDeduct, &f.lbDeduct},
+        {m_lbNet, &f.lbNet},     {m_lbOverT, &f.lbOverT}, {m_lbTips, &f.lbTips},
+        {m_lbSDI, &f.lbSDI},     {m_lbSUI, &f.lbSUI},     {m_lbCafe, &f.lbCafe}};
     for (const auto& [label, field] : results)
         m_binding->caption(label, *field);
     for (size_t i = 0; i < m_lbTaxDed.size(); ++i)
@@ -388,10 +388,7 @@ void Form1::buildMenus()
     item(help, "mnuAboutItem", QStringLiteral("&About"), &Form1::mnuAboutItem_Click);
 }
 
-void Form1::showScreen()
-{
-    m_binding->show();
-}
+void Form1::showScreen() { m_binding->show(); }
 
 void Form1::cmdCal_Click()
 {

@@ -264,10 +264,7 @@ void frmTaxInfo::load()
     showScreen();
 }
 
-void frmTaxInfo::showScreen()
-{
-    m_binding->show();
-}
+void frmTaxInfo::showScreen() { m_binding->show(); }
 
 void frmTaxInfo::cmdOk_Click()
 {

@@ -64,9 +64,6 @@ frmYearTot::frmYearTot(YtdLedger& ledger, QWidget* parent)
     showScreen();
 }
 
-void frmYearTot::showScreen()
-{
-    m_binding->show();
-}
+void frmYearTot::showScreen() { m_binding->show(); }
 
 } // namespace tallyrin

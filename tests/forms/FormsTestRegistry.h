@@ -37,5 +37,7 @@ struct RegisterFormsTest
 
 // Use once per test class, in its .cpp file.
 #define TALLYRIN_FORMS_TEST(Class)                                                                                     \
-    static const tallyrin::testing::RegisterFormsTest registered_##Class{                                              \
-        #Class, [] { return std::unique_ptr<QObject>(new Class); }}
+    static const tallyrin::testing::RegisterFormsTest registered_##Class                                               \
+    {                                                                                                                  \
+#Class, [] { return std::unique_ptr<QObject>(new Class); }                                                     \
+    }

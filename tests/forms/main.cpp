@@ -13,8 +13,8 @@
 #include <cstring>
 #include <vector>
 
-using tallyrin::testing::formsTests;
 using tallyrin::testing::FormsTestClass;
+using tallyrin::testing::formsTests;
 
 int main(int argc, char** argv)
 {
@@ -34,8 +34,8 @@ int main(int argc, char** argv)
     std::vector<const FormsTestClass*> chosen;
     if (args.size() > 1 && args[1][0] != '-') {
         const auto& tests = formsTests();
-        const auto found = std::find_if(tests.begin(), tests.end(),
-                                        [&](const FormsTestClass& test) { return test.name == args[1]; });
+        const auto found =
+            std::find_if(tests.begin(), tests.end(), [&](const FormsTestClass& test) { return test.name == args[1]; });
         if (found == tests.end()) {
             std::fprintf(stderr, "forms_tests: no test class %s (--list shows them)\n", args[1]);
             return 2;
