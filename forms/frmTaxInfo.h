@@ -9,7 +9,6 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QRadioButton;
 
 namespace tallyrin {
 
