@@ -1,8 +1,8 @@
 #include "forms/DialogNonCity.h"
 
 #include "local/DialogNonCityScreen.h"
+#include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
-#include "platform/QtText.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,6 +36,7 @@ DialogNonCity::DialogNonCity(DialogNonCityScreen& screen, Operator& op, QWidget*
     : QDialog(parent)
     , m_screen(screen)
     , m_op(op)
+    , m_binding(new FormBinding(this))
 {
     setObjectName(QStringLiteral("DialogNonCity"));
     setWindowTitle(QStringLiteral("NON City Resident"));
@@ -115,17 +116,11 @@ QLineEdit* DialogNonCity::numericBox(const QString& name, std::string& field)
     makeNumericBox(box);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000.000")) + 16);
-    connect(box, &QLineEdit::textEdited, this, [&field](const QString& text) { field = toStd(text); });
-    m_texts.emplace_back(box, &field);
+    m_binding->text(box, field);
     return box;
 }
 
-void DialogNonCity::showScreen()
-{
-    for (const auto& [box, field] : m_texts)
-        if (box->text() != toQt(*field))
-            box->setText(toQt(*field));
-}
+void DialogNonCity::showScreen() { m_binding->show(); }
 
 void DialogNonCity::cmdDefault_Click()
 {

@@ -5,8 +5,6 @@
 #include <QDialog>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 class QGridLayout;
 class QLineEdit;
@@ -14,6 +12,7 @@ class QLineEdit;
 namespace tallyrin {
 
 class DialogNonCityScreen;
+class FormBinding;
 class Operator;
 
 class DialogNonCity : public QDialog
@@ -40,7 +39,7 @@ private:
 
     DialogNonCityScreen& m_screen;
     Operator& m_op;
-    std::vector<std::pair<QLineEdit*, std::string*>> m_texts;
+    FormBinding* m_binding;
 };
 
 } // namespace tallyrin

@@ -15,6 +15,7 @@
 #include "forms/frmDateMain.h"
 #include "forms/frmSaveUser.h"
 #include "forms/frmTaxInfo.h"
+#include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
 #include "platform/QtText.h"
 #include "platform/SpreadsheetOpener.h"
@@ -79,6 +80,7 @@ QFont scaled(QFont font, double factor, bool bold)
 Form1::Form1(Workspace& ws, QWidget* parent)
     : QMainWindow(parent)
     , m_ws(ws)
+    , m_binding(new FormBinding(this))
 {
     setObjectName(QStringLiteral("Form1"));
     auto* central = new QWidget(this);
@@ -136,15 +138,28 @@ Form1::Form1(Workspace& ws, QWidget* parent)
     chain(m_txtWeek);
     m_txtAmount[0]->setFocus();
 
-    connect(m_txtWeek, &QLineEdit::textEdited, this, [this](const QString& text) { m_ws.form1.setWeek(toStd(text)); });
-    connect(m_opt1x, &QRadioButton::toggled, this, [this] {
-        if (!m_showing)
-            m_ws.form1.opt1x = m_opt1x->isChecked();
-    });
-    connect(m_ckFedJan, &QCheckBox::toggled, this, [this](bool checked) {
-        if (!m_showing)
-            m_ws.form1.ckFedJan = checked;
-    });
+    // The entries, options and check box write the screen model as the operator changes them
+    // (the date box holds the period date's ten characters at most); the labels show it.
+    Form1Screen& f = m_ws.form1;
+    m_binding->title(this, f.caption);
+    m_binding->caption(m_lbUser, f.lbUser);
+    m_binding->text(m_txtWeek, f.txtWeek);
+    for (size_t i = 0; i < m_txtAmount.size(); ++i)
+        m_binding->text(m_txtAmount[i], f.txtAmount[i]);
+    m_binding->option(m_opt1x, m_opt2x, f.opt1x);
+    m_binding->check(m_ckFedJan, f.ckFedJan);
+    const std::vector<std::pair<QLabel*, const std::string*>> results{
+        {m_Label13, &f.Label13}, {m_lbTaxes, &f.lbTaxes}, {m_lbDeduct, &f.lbDeduct},
+        {m_lbNet, &f.lbNet},     {m_lbOverT, &f.lbOverT}, {m_lbTips, &f.lbTips},
+        {m_lbSDI, &f.lbSDI},     {m_lbSUI, &f.lbSUI},     {m_lbCafe, &f.lbCafe}};
+    for (const auto& [label, field] : results)
+        m_binding->caption(label, *field);
+    for (size_t i = 0; i < m_lbTaxDed.size(); ++i)
+        m_binding->caption(m_lbTaxDed[i], f.lbTaxDed[i]);
+    for (size_t k = 0; k < m_lbTaxTag.size(); ++k)
+        m_binding->caption(m_lbTaxTag[k], f.lbTaxTag[k]);
+    m_binding->caption(m_lbTaxVer, f.lbTaxVer);
+    m_binding->caption(m_lbTableNotice, f.lbTableNotice);
     connect(m_cmdCal, &QPushButton::clicked, this, &Form1::cmdCal_Click);
     connect(m_cmdClear, &QPushButton::clicked, this, &Form1::cmdClear_Click);
 
@@ -173,8 +188,6 @@ QWidget* Form1::buildEntries()
             edit->setToolTip(QString::fromLatin1(entryRows[i].hint));
         makeNumericBox(edit);
         edit->installEventFilter(this); // Enter, Up and Down move between the entries
-        connect(edit, &QLineEdit::textEdited, this,
-                [this, i](const QString& text) { m_ws.form1.txtAmount[static_cast<size_t>(i)] = toStd(text); });
         m_txtAmount[static_cast<size_t>(i)] = edit;
 
         auto* caption = new QLabel(QString::fromLatin1(entryRows[i].caption), box);
@@ -401,54 +414,10 @@ void Form1::buildMenus()
     item(help, "mnuAboutItem", QStringLiteral("&About"), &Form1::mnuAboutItem_Click);
 }
 
-void Form1::showScreen()
-{
-    const Form1Screen& f = m_ws.form1;
-    m_showing = true;
-    setWindowTitle(toQt(f.caption));
-    m_lbUser->setText(toQt(f.lbUser));
-    if (m_txtWeek->text() != toQt(f.txtWeek))
-        m_txtWeek->setText(toQt(f.txtWeek));
-    for (size_t i = 0; i < m_txtAmount.size(); ++i) {
-        // An unchanged box keeps its cursor and selection.
-        if (m_txtAmount[i]->text() != toQt(f.txtAmount[i]))
-            m_txtAmount[i]->setText(toQt(f.txtAmount[i]));
-    }
-    m_opt1x->setChecked(f.opt1x);
-    m_opt2x->setChecked(!f.opt1x);
-    m_ckFedJan->setChecked(f.ckFedJan);
-
-    m_Label13->setText(toQt(f.Label13));
-    m_lbTaxes->setText(toQt(f.lbTaxes));
-    m_lbDeduct->setText(toQt(f.lbDeduct));
-    m_lbNet->setText(toQt(f.lbNet));
-    m_lbOverT->setText(toQt(f.lbOverT));
-    m_lbTips->setText(toQt(f.lbTips));
-    for (size_t i = 0; i < m_lbTaxDed.size(); ++i)
-        m_lbTaxDed[i]->setText(toQt(f.lbTaxDed[i]));
-    m_lbSDI->setText(toQt(f.lbSDI));
-    m_lbSUI->setText(toQt(f.lbSUI));
-    m_lbCafe->setText(toQt(f.lbCafe));
-    for (size_t k = 0; k < m_lbTaxTag.size(); ++k)
-        m_lbTaxTag[k]->setText(toQt(f.lbTaxTag[k]));
-    m_lbTaxVer->setText(toQt(f.lbTaxVer));
-    m_lbTableNotice->setText(toQt(f.lbTableNotice));
-    m_showing = false;
-}
-
-void Form1::readBoxes()
-{
-    Form1Screen& f = m_ws.form1;
-    f.setWeek(toStd(m_txtWeek->text()));
-    for (size_t i = 0; i < m_txtAmount.size(); ++i)
-        f.txtAmount[i] = toStd(m_txtAmount[i]->text());
-    f.opt1x = m_opt1x->isChecked();
-    f.ckFedJan = m_ckFedJan->isChecked();
-}
+void Form1::showScreen() { m_binding->show(); }
 
 void Form1::cmdCal_Click()
 {
-    readBoxes();
     m_ws.cmdCal_Click();
     showScreen();
     returnToFirstEntry();
@@ -456,7 +425,6 @@ void Form1::cmdCal_Click()
 
 void Form1::cmdClear_Click()
 {
-    readBoxes();
     m_ws.Clear_All();
     showScreen();
     returnToFirstEntry();
@@ -480,21 +448,18 @@ void Form1::mnuTaxInfoItem_Click()
 
 void Form1::mnuNew_Click()
 {
-    readBoxes();
     m_ws.mnuNew_Click();
     showScreen();
 }
 
 void Form1::mnuOpen_Click()
 {
-    readBoxes();
     m_ws.mnuOpen_Click();
     showScreen();
 }
 
 void Form1::mnuSave_Click()
 {
-    readBoxes();
     m_ws.mnuSave_Click();
     showScreen();
 }
@@ -528,7 +493,6 @@ void Form1::endApplication()
 void Form1::closeEvent(QCloseEvent* event)
 {
     if (!m_ending) {
-        readBoxes();
         m_ws.mnuExitItem_Click(); // "     SAVE USER'S SETTINGS?"
         endApplication();
     }
@@ -560,7 +524,6 @@ void Form1::mnuYear_Click()
                 m_ws.PrintYr(*m_device);
         });
     }
-    readBoxes();
     m_ledger->showLedger();
 }
 
@@ -603,7 +566,6 @@ void Form1::mnuAboutItem_Click()
 
 void Form1::txtWeek_Click()
 {
-    readBoxes();
     frmDateMain picker(
         m_ws, [this] { showScreen(); }, this);
     picker.exec();
@@ -612,7 +574,6 @@ void Form1::txtWeek_Click()
 
 void Form1::mnuPrintSheetItem_Click()
 {
-    readBoxes();
     if (m_device)
         m_ws.PrintText(*m_device);
     showScreen(); // empty amounts now read "0"
@@ -620,7 +581,6 @@ void Form1::mnuPrintSheetItem_Click()
 
 void Form1::mnuChecks_Click()
 {
-    readBoxes();
     if (!m_checks) {
         m_checks = new frmChecks(m_ws, this);
         connect(m_checks, &frmChecks::printRequested, this, &Form1::mnuPrintCheck_Click);
@@ -656,7 +616,6 @@ void Form1::mnuHeader_Click()
 
 void Form1::cmdOT_Click()
 {
-    readBoxes();
     if (!m_form2) {
         m_form2 = new Form2(
             m_ws.overtimeScreen, m_ws.op(), [this] { return m_ws.today(); }, this);
@@ -683,14 +642,12 @@ void Form1::mnuVac_Click()
 
 void Form1::cmdSavePrev_Click()
 {
-    readBoxes();
     m_ws.cmdSavePrev_Click();
     showScreen();
 }
 
 void Form1::cmdPeriod_Click()
 {
-    readBoxes();
     m_ws.cmdPeriod_Click();
     showScreen();
 }

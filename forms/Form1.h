@@ -29,6 +29,7 @@ class DialogNonCity;
 class DialogState;
 class DialogVac;
 class Form2;
+class FormBinding;
 class MDIForm1;
 class Workspace;
 
@@ -107,15 +108,13 @@ private:
     void buildMenus();
     QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption);
     QLabel* resultLabel(const QString& name);
-    // Copies the boxes, options and check box into the screen model.
-    void readBoxes();
     void focusAmount(int index);
     // After ADD and CLEAR the operator types the next period: the focus goes to txtAmount 0.
     void returnToFirstEntry();
 
     Workspace& m_ws;
     std::function<QPrinter*()> m_printer;
-    bool m_showing = false;
+    FormBinding* m_binding;
     bool m_ending = false;
 
     MDIForm1* m_ledger = nullptr;

@@ -1,8 +1,8 @@
 #include "forms/frmSaveUser.h"
 
 #include "app/Workspace.h"
+#include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
-#include "platform/QtText.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -14,6 +14,7 @@ namespace tallyrin {
 frmSaveUser::frmSaveUser(Workspace& ws, QWidget* parent)
     : QDialog(parent)
     , m_ws(ws)
+    , m_binding(new FormBinding(this))
     , m_name(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("frmSaveUser"));
@@ -26,7 +27,7 @@ frmSaveUser::frmSaveUser(Workspace& ws, QWidget* parent)
     big.setPointSizeF(big.pointSizeF() * 1.25);
     m_name->setFont(big);
     selectAllOnFocus(m_name);
-    connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) { m_ws.txtSaveUser = toStd(text); });
+    m_binding->text(m_name, m_ws.txtSaveUser);
 
     auto button = [this](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
@@ -61,7 +62,7 @@ frmSaveUser::frmSaveUser(Workspace& ws, QWidget* parent)
 void frmSaveUser::showEvent(QShowEvent* event)
 {
     m_answered = false;
-    m_name->setText(toQt(m_ws.txtSaveUser));
+    m_binding->show();
     m_name->setFocus();
     m_name->selectAll();
     QDialog::showEvent(event);
@@ -69,7 +70,6 @@ void frmSaveUser::showEvent(QShowEvent* event)
 
 void frmSaveUser::cmdSaveUser_Click()
 {
-    m_ws.txtSaveUser = toStd(m_name->text());
     // A name the workspace refuses is reported by it and nothing is saved; the screen stays open
     // so that the operator can correct the name.
     const bool refused = Workspace::refusedUserName(m_ws.txtSaveUser).has_value();

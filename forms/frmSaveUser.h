@@ -9,6 +9,7 @@ class QPushButton;
 
 namespace tallyrin {
 
+class FormBinding;
 class Workspace;
 
 class frmSaveUser : public QDialog
@@ -30,6 +31,7 @@ protected:
 
 private:
     Workspace& m_ws;
+    FormBinding* m_binding;
     QLineEdit* m_name;
     // Set once a button has handed the screen's end to the workspace, so that the window closing
     // afterwards (by us, or by the workspace closing every window) is not taken for a second "&No".

@@ -1,8 +1,8 @@
 #include "forms/frmTaxInfo.h"
 
 #include "app/Workspace.h"
+#include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
-#include "platform/QtText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -46,6 +46,7 @@ QLabel* unit(const char* text, QWidget* parent)
 frmTaxInfo::frmTaxInfo(Workspace& ws, QWidget* parent)
     : QDialog(parent)
     , m_ws(ws)
+    , m_binding(new FormBinding(this))
 {
     setObjectName(QStringLiteral("frmTaxInfo"));
     setWindowTitle(QStringLiteral("User Info"));
@@ -130,24 +131,16 @@ frmTaxInfo::frmTaxInfo(Workspace& ws, QWidget* parent)
     auto* frequency = new QGroupBox(this);
     frequency->setObjectName(QStringLiteral("frameFrequency"));
     auto* frequencyLayout = new QHBoxLayout(frequency);
-    m_optWeek = new QRadioButton(QStringLiteral("Weekly"), frequency);
-    m_optWeek->setObjectName(QStringLiteral("optWeek"));
-    m_optBiWeek = new QRadioButton(QStringLiteral("Bi-Weekly"), frequency);
-    m_optBiWeek->setObjectName(QStringLiteral("optBiWeek"));
+    auto* optWeek = new QRadioButton(QStringLiteral("Weekly"), frequency);
+    optWeek->setObjectName(QStringLiteral("optWeek"));
+    auto* optBiWeek = new QRadioButton(QStringLiteral("Bi-Weekly"), frequency);
+    optBiWeek->setObjectName(QStringLiteral("optBiWeek"));
     auto* frequencyGroup = new QButtonGroup(frequency);
-    frequencyGroup->addButton(m_optWeek);
-    frequencyGroup->addButton(m_optBiWeek);
-    frequencyLayout->addWidget(m_optWeek);
-    frequencyLayout->addWidget(m_optBiWeek);
+    frequencyGroup->addButton(optWeek);
+    frequencyGroup->addButton(optBiWeek);
+    frequencyLayout->addWidget(optWeek);
+    frequencyLayout->addWidget(optBiWeek);
     frequencyLayout->addStretch(1);
-    for (QRadioButton* option : {m_optWeek, m_optBiWeek}) {
-        connect(option, &QRadioButton::toggled, this, [this] {
-            if (m_showing)
-                return;
-            m_ws.taxInfo.optWeek = m_optWeek->isChecked();
-            m_ws.taxInfo.optBiWeek = m_optBiWeek->isChecked();
-        });
-    }
     left->addWidget(frequency);
     left->addStretch(1);
 
@@ -172,15 +165,14 @@ frmTaxInfo::frmTaxInfo(Workspace& ws, QWidget* parent)
     auto* kplanCaption = new QLabel(QStringLiteral("K Plan"), deductions);
     QLineEdit* txtKplan = textBox("txtKplan", s.txtKplan, true);
     kplanCaption->setBuddy(txtKplan);
-    m_ckKpPer = new QCheckBox(QStringLiteral("%"), deductions);
-    m_ckKpPer->setObjectName(QStringLiteral("ckKpPer"));
-    m_ckKpFix = new QCheckBox(QStringLiteral("$"), deductions);
-    m_ckKpFix->setObjectName(QStringLiteral("ckKpFix"));
-    connect(m_ckKpPer, &QCheckBox::clicked, this, [this](bool checked) { kPlanClicked(true, checked); });
-    connect(m_ckKpFix, &QCheckBox::clicked, this, [this](bool checked) { kPlanClicked(false, checked); });
+    // Percent and dollars exclude each other: checking one clears the other.
+    QCheckBox* ckKpPer = checkBox("ckKpPer", QStringLiteral("%"), s.ckKpPer);
+    QCheckBox* ckKpFix = checkBox("ckKpFix", QStringLiteral("$"), s.ckKpFix);
+    connect(ckKpPer, &QCheckBox::clicked, this, [this] { kPlanClicked(true); });
+    connect(ckKpFix, &QCheckBox::clicked, this, [this] { kPlanClicked(false); });
     auto* kplanModes = new QHBoxLayout;
-    kplanModes->addWidget(m_ckKpPer);
-    kplanModes->addWidget(m_ckKpFix);
+    kplanModes->addWidget(ckKpPer);
+    kplanModes->addWidget(ckKpFix);
     kplanModes->addStretch(1);
     deductionsGrid->addWidget(kplanCaption, 5, 0);
     deductionsGrid->addWidget(txtKplan, 5, 2);
@@ -219,6 +211,8 @@ frmTaxInfo::frmTaxInfo(Workspace& ws, QWidget* parent)
     connect(cmdOk, &QPushButton::clicked, this, &frmTaxInfo::cmdOk_Click);
     connect(command1, &QPushButton::clicked, this, &frmTaxInfo::Command1_Click);
 
+    m_binding->check(optWeek, s.optWeek);
+    m_binding->check(optBiWeek, s.optBiWeek);
     showScreen();
 }
 
@@ -231,8 +225,7 @@ QLineEdit* frmTaxInfo::textBox(const char* name, std::string& field, bool numeri
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 16);
     }
-    connect(box, &QLineEdit::textEdited, this, [&field](const QString& text) { field = toStd(text); });
-    m_texts.emplace_back(box, &field);
+    m_binding->text(box, field);
     return box;
 }
 
@@ -240,8 +233,7 @@ QCheckBox* frmTaxInfo::checkBox(const char* name, const QString& caption, bool& 
 {
     auto* box = new QCheckBox(caption, this);
     box->setObjectName(QString::fromLatin1(name));
-    connect(box, &QCheckBox::clicked, this, [&field](bool checked) { field = checked; });
-    m_checks.emplace_back(box, &field);
+    m_binding->check(box, field);
     return box;
 }
 
@@ -251,30 +243,19 @@ QComboBox* frmTaxInfo::comboBox(const char* name, const QStringList& items, std:
     combo->setObjectName(QString::fromLatin1(name));
     // The operator chooses from the list only; a value from a file that is not in the list stays
     // in the profile untouched and is shown greyed in the closed box.
-    combo->setEditable(false);
     combo->addItems(items);
-    connect(combo, &QComboBox::currentTextChanged, this, [this, &field](const QString& text) {
-        if (!m_showing)
-            field = toStd(text);
-    });
-    m_combos.emplace_back(combo, &field);
+    m_binding->choice(combo, field);
     return combo;
 }
 
-void frmTaxInfo::kPlanClicked(bool percent, bool checked)
+void frmTaxInfo::kPlanClicked(bool percent)
 {
     TaxInfoScreen& s = m_ws.taxInfo;
-    if (percent) {
-        s.ckKpPer = checked;
+    if (percent)
         s.ckKpPer_Click();
-    } else {
-        s.ckKpFix = checked;
+    else
         s.ckKpFix_Click();
-    }
-    m_showing = true;
-    m_ckKpPer->setChecked(s.ckKpPer);
-    m_ckKpFix->setChecked(s.ckKpFix);
-    m_showing = false;
+    showScreen();
 }
 
 void frmTaxInfo::load()
@@ -283,28 +264,7 @@ void frmTaxInfo::load()
     showScreen();
 }
 
-void frmTaxInfo::showScreen()
-{
-    const TaxInfoScreen& s = m_ws.taxInfo;
-    m_showing = true;
-    for (const auto& [box, field] : m_texts) {
-        if (box->text() != toQt(*field))
-            box->setText(toQt(*field));
-    }
-    for (const auto& [box, field] : m_checks)
-        box->setChecked(*field);
-    for (const auto& [combo, field] : m_combos) {
-        const QString text = toQt(*field);
-        const int index = combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-        combo->setPlaceholderText(index < 0 ? text : QString());
-        combo->setCurrentIndex(index);
-    }
-    m_ckKpPer->setChecked(s.ckKpPer);
-    m_ckKpFix->setChecked(s.ckKpFix);
-    m_optWeek->setChecked(s.optWeek);
-    m_optBiWeek->setChecked(s.optBiWeek);
-    m_showing = false;
-}
+void frmTaxInfo::showScreen() { m_binding->show(); }
 
 void frmTaxInfo::cmdOk_Click()
 {

@@ -5,16 +5,14 @@
 #include <QDialog>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QRadioButton;
 
 namespace tallyrin {
 
+class FormBinding;
 class Workspace;
 
 class frmTaxInfo : public QDialog
@@ -36,19 +34,10 @@ private:
     QLineEdit* textBox(const char* name, std::string& field, bool numeric);
     QCheckBox* checkBox(const char* name, const QString& caption, bool& field);
     QComboBox* comboBox(const char* name, const QStringList& items, std::string& field);
-    void kPlanClicked(bool percent, bool checked);
+    void kPlanClicked(bool percent);
 
     Workspace& m_ws;
-    bool m_showing = false;
-
-    // Every text box with the model field it shows, every check box likewise.
-    std::vector<std::pair<QLineEdit*, std::string*>> m_texts;
-    std::vector<std::pair<QCheckBox*, bool*>> m_checks;
-    std::vector<std::pair<QComboBox*, std::string*>> m_combos;
-    QCheckBox* m_ckKpPer = nullptr;
-    QCheckBox* m_ckKpFix = nullptr;
-    QRadioButton* m_optWeek = nullptr;
-    QRadioButton* m_optBiWeek = nullptr;
+    FormBinding* m_binding;
 };
 
 } // namespace tallyrin

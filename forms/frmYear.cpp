@@ -1,5 +1,6 @@
 #include "forms/frmYear.h"
 
+#include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
 #include "platform/QtText.h"
 #include "ytd/MDIForm1Screen.h"
@@ -73,6 +74,7 @@ QTableWidgetItem* fixedItem(const QString& text)
 frmYear::frmYear(MDIForm1Screen& screen, QWidget* parent)
     : QWidget(parent)
     , m_screen(screen)
+    , m_binding(new FormBinding(this))
 {
     setObjectName(QStringLiteral("frmYear"));
     auto* outer = new QVBoxLayout(this);
@@ -180,49 +182,40 @@ LedgerGrid* frmYear::buildHalf(int half)
     grid->setFixedWidth(width);
 
     grid->viewport()->installEventFilter(this);
-    connect(grid, &QTableWidget::itemChanged, this, [this, half](QTableWidgetItem* item) { cellEdited(half, item); });
+    // Each week row shows its ledger row slot: the date, then the amounts. Edits reach the
+    // ledger's rows at the next Update.
+    m_binding->cells(grid, [this, half](int row, int column) -> std::string* {
+        if (row == kInstructionRow || column == kWeekColumn)
+            return nullptr;
+        auto& slot = m_screen.ledger().grid[static_cast<size_t>(half * kRowsPerHalf + row - 1)];
+        if (column == kDateColumn)
+            return &slot.date;
+        return &slot.cells[static_cast<size_t>(column - kFirstAmountColumn)];
+    });
     return grid;
 }
 
 void frmYear::showScreen()
 {
     const auto& ledger = m_screen.ledger();
-    m_showing = true;
+    m_binding->show();
     QStringList headings{QString(), QString::fromLatin1(YtdLedger::kWeekHeading)};
     for (int c = 0; c < kYtdColumns; ++c)
         headings << toQt(ledger.heading(static_cast<YtdColumn>(c)));
-    for (int half = 0; half < 2; ++half) {
-        auto* grid = m_grid[static_cast<size_t>(half)];
+    for (auto* grid : m_grid)
         grid->setHorizontalHeaderLabels(headings);
-        for (int r = 0; r < kRowsPerHalf; ++r) {
-            const auto& row = ledger.grid[static_cast<size_t>(half * kRowsPerHalf + r)];
-            grid->item(r + 1, kDateColumn)->setText(toQt(row.date));
-            for (int c = 0; c < kYtdColumns; ++c)
-                grid->item(r + 1, kFirstAmountColumn + c)->setText(toQt(row.cells[static_cast<size_t>(c)]));
-        }
-    }
     // A bi-weekly ledger uses weeks 1 to 26 only.
     m_grid[1]->setVisible(!ledger.biWeekly());
     // The scroll area is never taller than the rows it shows, so the totals follow the last row.
     m_scroll->widget()->adjustSize();
     m_scroll->setMaximumHeight(m_scroll->widget()->sizeHint().height() + 2 * m_scroll->frameWidth() +
                                m_scroll->horizontalScrollBar()->sizeHint().height());
-    m_showing = false;
 }
 
 void frmYear::finishEditing()
 {
     for (auto* grid : m_grid)
         grid->finishEditing();
-}
-
-void frmYear::cellEdited(int half, QTableWidgetItem* item)
-{
-    if (m_showing || item->row() == kInstructionRow || item->column() < kFirstAmountColumn)
-        return;
-    // Edits reach the ledger's rows at the next Update.
-    auto& row = m_screen.ledger().grid[static_cast<size_t>(half * kRowsPerHalf + item->row() - 1)];
-    row.cells[static_cast<size_t>(item->column() - kFirstAmountColumn)] = toStd(item->text());
 }
 
 void frmYear::afterOperation()

@@ -12,10 +12,10 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class QTableWidget;
-class QTableWidgetItem;
 
 namespace tallyrin {
 
+class FormBinding;
 class LedgerGrid;
 class MDIForm1Screen;
 
@@ -47,11 +47,10 @@ protected:
 
 private:
     LedgerGrid* buildHalf(int half);
-    void cellEdited(int half, QTableWidgetItem* item);
     void afterOperation();
 
     MDIForm1Screen& m_screen;
-    bool m_showing = false;
+    FormBinding* m_binding;
     std::array<LedgerGrid*, 2> m_grid{};
     QScrollArea* m_scroll = nullptr;
     QPushButton* m_cmdBack = nullptr;

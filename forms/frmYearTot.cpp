@@ -1,7 +1,7 @@
 #include "forms/frmYearTot.h"
 
+#include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
-#include "platform/QtText.h"
 #include "ytd/YtdLedger.h"
 
 #include <QGridLayout>
@@ -19,6 +19,7 @@ constexpr int kFirstRowBoxes = static_cast<int>(YtdTotalBox::Gross) + 1;
 frmYearTot::frmYearTot(YtdLedger& ledger, QWidget* parent)
     : QWidget(parent)
     , m_ledger(ledger)
+    , m_binding(new FormBinding(this))
 {
     setObjectName(QStringLiteral("frmYearTot"));
     auto* layout = new QGridLayout(this);
@@ -36,10 +37,8 @@ frmYearTot::frmYearTot(YtdLedger& ledger, QWidget* parent)
             makeNumericBox(box);
         else
             selectAllOnFocus(box);
-        connect(box, &QLineEdit::textChanged, this, [this, i](const QString& text) {
-            if (!m_showing)
-                m_ledger.totalsBox[static_cast<size_t>(i)] = toStd(text);
-        });
+        m_binding->caption(label, [this, which] { return m_ledger.totalsHeading(which); });
+        m_binding->text(box, m_ledger.box(which));
         m_txtTot[static_cast<size_t>(i)] = box;
         m_lbTot[static_cast<size_t>(i)] = label;
     }
@@ -65,15 +64,6 @@ frmYearTot::frmYearTot(YtdLedger& ledger, QWidget* parent)
     showScreen();
 }
 
-void frmYearTot::showScreen()
-{
-    m_showing = true;
-    for (int i = 0; i < kYtdTotalBoxes; ++i) {
-        const auto which = static_cast<YtdTotalBox>(i);
-        m_lbTot[static_cast<size_t>(i)]->setText(toQt(m_ledger.totalsHeading(which)));
-        m_txtTot[static_cast<size_t>(i)]->setText(toQt(m_ledger.box(which)));
-    }
-    m_showing = false;
-}
+void frmYearTot::showScreen() { m_binding->show(); }
 
 } // namespace tallyrin

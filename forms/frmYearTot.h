@@ -11,6 +11,7 @@ class QLineEdit;
 
 namespace tallyrin {
 
+class FormBinding;
 class YtdLedger;
 
 class frmYearTot : public QWidget
@@ -24,7 +25,7 @@ public:
 
 private:
     YtdLedger& m_ledger;
-    bool m_showing = false;
+    FormBinding* m_binding;
     std::array<QLineEdit*, 18> m_txtTot{};
     std::array<QLabel*, 18> m_lbTot{};
 };

@@ -6,6 +6,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
+
+#include <utility>
 
 namespace tallyrin {
 
@@ -51,6 +54,20 @@ void FormBinding::check(QAbstractButton* box, int16_t& field)
     m_shows.push_back([box, &field] { box->setChecked(field == 1); });
 }
 
+void FormBinding::option(QAbstractButton* yes, QAbstractButton* no, bool& field)
+{
+    connect(yes, &QAbstractButton::toggled, this, [this, &field](bool checked) {
+        if (m_showing)
+            return;
+        field = checked;
+        emit edited();
+    });
+    m_shows.push_back([yes, no, &field] {
+        yes->setChecked(field);
+        no->setChecked(!field);
+    });
+}
+
 void FormBinding::choice(QComboBox* box, std::string& field)
 {
     box->setEditable(false);
@@ -73,6 +90,16 @@ void FormBinding::caption(QLabel* label, const std::string& field)
     m_shows.push_back([label, &field] { label->setText(toQt(field)); });
 }
 
+void FormBinding::caption(QLabel* label, std::function<std::string()> text)
+{
+    m_shows.push_back([label, text = std::move(text)] { label->setText(toQt(text())); });
+}
+
+void FormBinding::title(QWidget* window, const std::string& field)
+{
+    m_shows.push_back([window, &field] { window->setWindowTitle(toQt(field)); });
+}
+
 void FormBinding::enabled(QWidget* widget, const bool& field)
 {
     m_shows.push_back([widget, &field] { widget->setEnabled(field); });
@@ -81,6 +108,31 @@ void FormBinding::enabled(QWidget* widget, const bool& field)
 void FormBinding::visible(QWidget* widget, const bool& field)
 {
     m_shows.push_back([widget, &field] { widget->setVisible(field); });
+}
+
+void FormBinding::cells(QTableWidget* table, std::function<std::string*(int row, int column)> field)
+{
+    connect(table, &QTableWidget::itemChanged, this, [this, field](QTableWidgetItem* item) {
+        if (m_showing)
+            return;
+        if (std::string* cell = field(item->row(), item->column())) {
+            *cell = toStd(item->text());
+            emit edited();
+        }
+    });
+    m_shows.push_back([table, field] {
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < table->columnCount(); ++column) {
+                const std::string* cell = field(row, column);
+                QTableWidgetItem* item = table->item(row, column);
+                if (!cell || !item)
+                    continue;
+                const QString shown = toQt(*cell);
+                if (item->text() != shown)
+                    item->setText(shown);
+            }
+        }
+    });
 }
 
 void FormBinding::show()

@@ -14,6 +14,7 @@ class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QTableWidget;
 class QWidget;
 
 namespace tallyrin {
@@ -29,13 +30,23 @@ public:
     // A check box or option button; the 16-bit form holds 1 for checked and 0 for not.
     void check(QAbstractButton* box, bool& field);
     void check(QAbstractButton* box, int16_t& field);
+    // Two option buttons of one group that stand for one field: `yes` checked is true, `no`
+    // checked is false.
+    void option(QAbstractButton* yes, QAbstractButton* no, bool& field);
     // A drop-down that chooses from its list only. A field holding a value outside the list is
     // left as it is and shown greyed in the closed box.
     void choice(QComboBox* box, std::string& field);
     // Shown only: a label's caption, and whether a widget is enabled or visible.
     void caption(QLabel* label, const std::string& field);
+    // A caption the screen model works out each time it is shown.
+    void caption(QLabel* label, std::function<std::string()> text);
+    // A window's title bar.
+    void title(QWidget* window, const std::string& field);
     void enabled(QWidget* widget, const bool& field);
     void visible(QWidget* widget, const bool& field);
+    // The cells of a table: `field(row, column)` names the field a cell shows and the operator's
+    // edits of it write, or is nullptr for a cell the table keeps for itself (headings, labels).
+    void cells(QTableWidget* table, std::function<std::string*(int row, int column)> field);
 
     // Copies every bound field into its widget.
     void show();

@@ -1,30 +1,43 @@
-// Screen tests are Qt Test classes; each registers itself here and one main runs them all.
+// Screen tests are Qt Test classes; each registers itself here under its class name, and one main
+// runs them all or the one class named on its command line.
 #pragma once
 
 #include <QObject>
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace tallyrin::testing {
 
 using FormsTestFactory = std::function<std::unique_ptr<QObject>()>;
 
-inline std::vector<FormsTestFactory>& formsTests()
+struct FormsTestClass
 {
-    static std::vector<FormsTestFactory> tests;
+    std::string name;
+    FormsTestFactory make;
+};
+
+inline std::vector<FormsTestClass>& formsTests()
+{
+    static std::vector<FormsTestClass> tests;
     return tests;
 }
 
 struct RegisterFormsTest
 {
-    explicit RegisterFormsTest(FormsTestFactory factory) { formsTests().push_back(std::move(factory)); }
+    RegisterFormsTest(const char* name, FormsTestFactory factory)
+    {
+        formsTests().push_back({name, std::move(factory)});
+    }
 };
 
 } // namespace tallyrin::testing
 
 // Use once per test class, in its .cpp file.
 #define TALLYRIN_FORMS_TEST(Class)                                                                                     \
-    static const tallyrin::testing::RegisterFormsTest registered_##Class{                                              \
-        [] { return std::unique_ptr<QObject>(new Class); }}
+    static const tallyrin::testing::RegisterFormsTest registered_##Class                                               \
+    {                                                                                                                  \
+#Class, [] { return std::unique_ptr<QObject>(new Class); }                                                     \
+    }
