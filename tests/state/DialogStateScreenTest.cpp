@@ -189,7 +189,8 @@ TEST_F(DialogStateScreenTest, FailedWriteKeepsTheScreenOpen)
     screen.open(folder / "gone", "Smith");
     screen.txtStateAdj = "4";
     EXPECT_FALSE(screen.OKButton_Click());
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Check your numbers\r\nNo blanks\r\nOnly numbers"});
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].rfind("Check your numbers\r\nNo blanks\r\nOnly numbers\r\nThe file\r\nSmith.sta", 0), 0u);
     EXPECT_TRUE(screen.isOpen());
     EXPECT_EQ(screen.txtStateAdj, "4");
 }
