@@ -27,7 +27,7 @@ Workspace::Workspace(Operator& op, fs::path workingFolder, Clock clock)
     : m_op(op)
     , m_files(std::move(workingFolder))
     , m_clock(std::move(clock))
-    , stateScreen(state, profile, op)
+    , stateScreen(state, profile, op, m_files)
     , cityScreen(city, op, m_files)
     , nonCityScreen(nonCity, op, m_files)
 {
@@ -92,7 +92,7 @@ void Workspace::Calcu_late(bool closingSave)
     if (!cityWasLoaded)
         cityScreen.Form_Load();
     if (!stateWasOpen) {
-        stateScreen.open(workingFolder(), userName());
+        stateScreen.open();
         if (stateScreen.loadFailed()) {
             m_fileFault = true;
             m_damaged.insert(fileFor(".sta"));
@@ -340,7 +340,7 @@ FileOutcome Workspace::openState()
     // The state screen loads the file and tells the operator of a damaged one itself.
     stateScreen.close();
     FileOutcome read = FileOutcome::done(fileFor(".sta"));
-    if (!stateScreen.loadStateSettings(workingFolder(), userName())) {
+    if (!stateScreen.loadStateSettings(userName())) {
         m_fileFault = true;
         read.kind = FileOutcome::Kind::Corrupt;
     }
