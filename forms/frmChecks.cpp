@@ -50,6 +50,8 @@ frmChecks::frmChecks(Workspace& ws, QWidget* parent)
     grid->addWidget(field("txtMemo", c.txtMemo), 6, 1);
     grid->setColumnStretch(1, 1);
     outer->addLayout(grid);
+    // The check's lines stay together under the menu; spare height goes below the memo.
+    outer->addStretch(1);
     resize(760, 300);
 }
 
