@@ -87,7 +87,9 @@ frmYear::frmYear(MDIForm1Screen& screen, QWidget* parent)
     scroll->setWidgetResizable(true);
     auto* halves = new QWidget(scroll);
     auto* halvesLayout = new QVBoxLayout(halves);
-    halvesLayout->setContentsMargins(0, 0, 0, 0);
+    // No side margins: the width goes to the columns.
+    const QMargins margins = halvesLayout->contentsMargins();
+    halvesLayout->setContentsMargins(0, margins.top(), 0, margins.bottom());
     for (int half = 0; half < 2; ++half)
         halvesLayout->addWidget(m_grid[static_cast<size_t>(half)] = buildHalf(half));
     halvesLayout->addStretch();
