@@ -1,7 +1,6 @@
 #include "forms/DialogHeader.h"
 
 #include "app/Workspace.h"
-#include "platform/QtText.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -19,12 +18,12 @@ DialogHeader::DialogHeader(Workspace& ws, QWidget* parent)
     setWindowTitle(QString::fromLatin1(DialogHeaderScreen::kCaption));
     auto* outer = new QVBoxLayout(this);
     auto* boxes = new QVBoxLayout;
-    for (size_t i = 0; i < m_txtHeader.size(); ++i) {
+    for (size_t i = 0; i < DialogHeaderScreen::kDesignTexts.size(); ++i) {
         auto* box = new QLineEdit(QString::fromLatin1(DialogHeaderScreen::kDesignTexts[i]), this);
         box->setObjectName(QStringLiteral("txtHeader_%1").arg(i));
         box->setMinimumWidth(360);
         boxes->addWidget(box);
-        m_txtHeader[i] = box;
+        m_binding.text(box, m_ws.headerScreen.txtHeader[i]);
     }
     outer->addLayout(boxes);
     auto* buttons = new QHBoxLayout;
@@ -47,16 +46,10 @@ void DialogHeader::load()
     showScreen();
 }
 
-void DialogHeader::showScreen()
-{
-    for (size_t i = 0; i < m_txtHeader.size(); ++i)
-        m_txtHeader[i]->setText(toQt(m_ws.headerScreen.txtHeader[i]));
-}
+void DialogHeader::showScreen() { m_binding.show(); }
 
 void DialogHeader::OKButton_Click()
 {
-    for (size_t i = 0; i < m_txtHeader.size(); ++i)
-        m_ws.headerScreen.txtHeader[i] = toStd(m_txtHeader[i]->text());
     if (m_ws.headerScreen.OKButton_Click(m_ws.workingFolder()))
         accept();
 }

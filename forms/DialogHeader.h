@@ -2,11 +2,9 @@
 // DialogHeaderScreen.
 #pragma once
 
+#include "platform/FormBinding.h"
+
 #include <QDialog>
-
-#include <array>
-
-class QLineEdit;
 
 namespace tallyrin {
 
@@ -27,7 +25,7 @@ public slots:
 
 private:
     Workspace& m_ws;
-    std::array<QLineEdit*, 4> m_txtHeader{};
+    FormBinding m_binding;
 };
 
 } // namespace tallyrin

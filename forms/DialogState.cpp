@@ -38,7 +38,7 @@ QLabel* wrapped(QLabel* label)
 QLabel* DialogState::heading(QLabel* label, bool tableHeading)
 {
     if (tableHeading)
-        m_headings.push_back(label);
+        m_binding.enabled(label, m_screen.tableHeadingsEnabled);
     return wrapped(label);
 }
 
@@ -59,11 +59,11 @@ DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
     outer->addLayout(tables);
     auto* Label1 = label("Label1", QStringLiteral("Table for SINGLE Persons"));
     Label1->setAlignment(Qt::AlignCenter);
-    m_headings.push_back(Label1);
+    m_binding.enabled(Label1, s.tableHeadingsEnabled);
     tables->addWidget(Label1, 0, 1, 1, 3);
     auto* Label5 = label("Label5", s.Label5);
     Label5->setAlignment(Qt::AlignCenter);
-    m_headings.push_back(Label5);
+    m_binding.enabled(Label5, s.tableHeadingsEnabled);
     tables->addWidget(Label5, 0, 5, 1, 3);
     auto* Label16 = label("Label16", QStringLiteral("Withholding Allowance"));
     Label16->setAlignment(Qt::AlignCenter);
@@ -73,10 +73,10 @@ DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
     for (size_t i = 0; i < biweekly.size(); ++i) {
         QLabel* caption = label(biweekly[i].first, *biweeklyText[i]);
         caption->setAlignment(Qt::AlignCenter);
-        m_biweeklyLabels.push_back(caption);
+        m_binding.visible(caption, s.biweeklyLabelsVisible);
         // The headings Missouri greys include the two labels over the tables.
         if (i < 2)
-            m_headings.push_back(caption);
+            m_binding.enabled(caption, s.tableHeadingsEnabled);
         tables->addWidget(caption, 1, biweekly[i].second, 1, i == 2 ? 2 : 3);
     }
     tables->addWidget(heading(label("Label6", QStringLiteral("Line")), true), 2, 0);
@@ -173,8 +173,9 @@ DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
     auto* flags = new QVBoxLayout;
     flags->addWidget(checkBox("ckNoStateTax", "NO STATE TAX", s.ckNoStateTax, &DialogStateScreen::ckNoStateTax_Click));
     flags->addWidget(checkBox("ckRoundOff", "Round State", s.ckRoundOff));
-    m_ckSpouse = checkBox("ckSpouse", "Spouse Works", s.ckSpouse, &DialogStateScreen::ckSpouse_Click);
-    flags->addWidget(m_ckSpouse);
+    QCheckBox* ckSpouse = checkBox("ckSpouse", "Spouse Works", s.ckSpouse, &DialogStateScreen::ckSpouse_Click);
+    m_binding.visible(ckSpouse, s.ckSpouseVisible);
+    flags->addWidget(ckSpouse);
     flags->addStretch(1);
     options->addLayout(flags);
     auto* states = new QGroupBox(this);
@@ -190,7 +191,7 @@ DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
             m_screen.stateBox_MouseDown(which);
             showScreen();
         });
-        m_checks.emplace_back(box, &(s.*st.checkBox));
+        m_binding.checked(box, s.*st.checkBox);
         statesGrid->addWidget(box, static_cast<int>(i % 4), static_cast<int>(i / 4));
     }
     options->addWidget(states, 1);
@@ -238,15 +239,18 @@ DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
     showScreen();
 }
 
-QLineEdit* DialogState::numericBox(const QString& name, std::string& field, bool* enabled, bool inFrame1)
+QLineEdit* DialogState::numericBox(const QString& name, std::string& field, const bool* enabled, bool inFrame1)
 {
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
     makeNumericBox(box);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("9999999.99")) + 12);
-    connect(box, &QLineEdit::textEdited, this, [&field](const QString& text) { field = toStd(text); });
-    m_boxes.push_back({box, &field, enabled, inFrame1});
+    m_binding.text(box, field);
+    if (enabled && inFrame1)
+        m_binding.enabled(box, [this, enabled] { return *enabled && m_screen.Frame1Enabled; });
+    else if (enabled)
+        m_binding.enabled(box, *enabled);
     return box;
 }
 
@@ -254,13 +258,13 @@ QCheckBox* DialogState::checkBox(const char* name, const char* caption, bool& fi
 {
     auto* box = new QCheckBox(QString::fromLatin1(caption), this);
     box->setObjectName(QString::fromLatin1(name));
-    connect(box, &QCheckBox::clicked, this, [this, &field, click](bool checked) {
-        field = checked;
+    m_binding.check(box, field);
+    // The box's toggle has reached the field by the time its click runs the screen's follow-up.
+    connect(box, &QCheckBox::clicked, this, [this, click] {
         if (click)
             (m_screen.*click)();
         showScreen();
     });
-    m_checks.emplace_back(box, &field);
     return box;
 }
 
@@ -275,7 +279,7 @@ QLabel* DialogState::label(const char* name, const QString& caption)
 QLabel* DialogState::label(const char* name, const std::string& field)
 {
     QLabel* l = label(name, toQt(field));
-    m_labels.emplace_back(l, &field);
+    m_binding.caption(l, field);
     return l;
 }
 
@@ -285,25 +289,7 @@ void DialogState::buttonClicked(void (DialogStateScreen::*operation)())
     showScreen();
 }
 
-void DialogState::showScreen()
-{
-    for (const BoundBox& bound : m_boxes) {
-        const QString text = toQt(*bound.text);
-        if (bound.box->text() != text)
-            bound.box->setText(text);
-        if (bound.enabled)
-            bound.box->setEnabled(*bound.enabled && (!bound.inFrame1 || m_screen.Frame1Enabled));
-    }
-    for (QLabel* caption : m_biweeklyLabels)
-        caption->setVisible(m_screen.biweeklyLabelsVisible);
-    for (QLabel* caption : m_headings)
-        caption->setEnabled(m_screen.tableHeadingsEnabled);
-    for (const auto& [box, field] : m_checks)
-        box->setChecked(*field);
-    for (const auto& [l, field] : m_labels)
-        l->setText(toQt(*field));
-    m_ckSpouse->setVisible(m_screen.ckSpouseVisible);
-}
+void DialogState::showScreen() { m_binding.show(); }
 
 void DialogState::OKButton_Click()
 {

@@ -2,14 +2,12 @@
 // the screen model, the buttons call its operations, and the widgets show what it holds.
 #pragma once
 
+#include "platform/FormBinding.h"
 #include "state/DialogStateScreen.h"
 
 #include <QDialog>
 
-#include <array>
 #include <string>
-#include <utility>
-#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -34,7 +32,7 @@ public slots:
 
 private:
     // A box of the Single table (inFrame1) is greyed with its frame too.
-    QLineEdit* numericBox(const QString& name, std::string& field, bool* enabled = nullptr, bool inFrame1 = false);
+    QLineEdit* numericBox(const QString& name, std::string& field, const bool* enabled = nullptr, bool inFrame1 = false);
     // A column heading; the table headings are among those the Missouri preset greys.
     QLabel* heading(QLabel* label, bool tableHeading);
     QCheckBox* checkBox(const char* name, const char* caption, bool& field,
@@ -44,21 +42,7 @@ private:
     void buttonClicked(void (DialogStateScreen::*operation)());
 
     DialogStateScreen& m_screen;
-
-    struct BoundBox
-    {
-        QLineEdit* box;
-        std::string* text;
-        bool* enabled;
-        bool inFrame1;
-    };
-    std::vector<BoundBox> m_boxes;
-    std::vector<std::pair<QCheckBox*, bool*>> m_checks;
-    std::vector<std::pair<QLabel*, const std::string*>> m_labels;
-    QCheckBox* m_ckSpouse = nullptr;
-    std::vector<QLabel*> m_biweeklyLabels; // Label19, Label20, Label21
-    std::vector<QLabel*> m_headings;       // Label1-6, Label8-11, Label19, Label20
-
+    FormBinding m_binding;
 };
 
 } // namespace tallyrin

@@ -19,12 +19,6 @@ namespace {
 
 QString indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
 
-void setIfChanged(QLineEdit* box, const std::string& text)
-{
-    if (box->text() != toQt(text))
-        box->setText(toQt(text));
-}
-
 } // namespace
 
 DialogVac::DialogVac(DialogVacScreen& screen, std::function<void()> showHelp, QWidget* parent)
@@ -75,29 +69,31 @@ DialogVac::DialogVac(DialogVacScreen& screen, std::function<void()> showHelp, QW
 QWidget* DialogVac::buildAccount(LeaveAccount account, const char* title, const char* startName,
                                  const char* balanceName, const char* takenName, const char* dateName)
 {
-    AccountWidgets& w = m_accounts[static_cast<size_t>(account)];
+    DialogVacScreen::AccountBoxes& fields = m_screen.account(account);
+    // A start balance or a number of days typed works the running balance out again.
+    const auto recompute = [this, account] {
+        m_screen.recompute(account);
+        showScreen();
+    };
     auto* box = new QGroupBox(QString::fromLatin1(title), this);
     box->setObjectName(QStringLiteral("frame") + QString::fromLatin1(startName).mid(3));
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(1);
 
-    w.start = new QLineEdit(box);
-    w.start->setObjectName(QString::fromLatin1(startName));
-    w.start->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    makeNumericBox(w.start);
-    connect(w.start, &QLineEdit::textEdited, this, [this, account](const QString& t) {
-        m_screen.account(account).txtBal = toStd(t);
-        m_screen.recompute(account);
-        showScreen();
-    });
-    w.balance = new QLabel(box);
-    w.balance->setObjectName(QString::fromLatin1(balanceName));
-    w.balance->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    w.balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* start = new QLineEdit(box);
+    start->setObjectName(QString::fromLatin1(startName));
+    start->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    makeNumericBox(start);
+    m_binding.text(start, fields.txtBal, recompute);
+    auto* balance = new QLabel(box);
+    balance->setObjectName(QString::fromLatin1(balanceName));
+    balance->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_binding.caption(balance, fields.lbBal);
     grid->addWidget(new QLabel(QStringLiteral("Start Balance"), box), 0, 0);
-    grid->addWidget(w.start, 0, 1);
+    grid->addWidget(start, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Balance"), box), 1, 0);
-    grid->addWidget(w.balance, 1, 1);
+    grid->addWidget(balance, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("#Taken"), box), 2, 0);
     grid->addWidget(new QLabel(QStringLiteral("Dates"), box), 2, 1);
 
@@ -107,19 +103,11 @@ QWidget* DialogVac::buildAccount(LeaveAccount account, const char* title, const 
         taken->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         taken->setFixedWidth(taken->fontMetrics().horizontalAdvance(QStringLiteral("00000.0")) + 12);
         makeNumericBox(taken);
-        connect(taken, &QLineEdit::textEdited, this, [this, account, i](const QString& t) {
-            m_screen.account(account).txtCnt[static_cast<size_t>(i)] = toStd(t);
-            m_screen.recompute(account);
-            showScreen();
-        });
+        m_binding.text(taken, fields.txtCnt[static_cast<size_t>(i)], recompute);
         auto* date = new QLineEdit(box);
         date->setObjectName(indexed(dateName, i));
         selectAllOnFocus(date);
-        connect(date, &QLineEdit::textEdited, this, [this, account, i](const QString& t) {
-            m_screen.account(account).txtDate[static_cast<size_t>(i)] = toStd(t);
-        });
-        w.taken[static_cast<size_t>(i)] = taken;
-        w.dates[static_cast<size_t>(i)] = date;
+        m_binding.text(date, fields.txtDate[static_cast<size_t>(i)]);
         grid->addWidget(taken, i + 3, 0);
         grid->addWidget(date, i + 3, 1);
     }
@@ -132,19 +120,7 @@ void DialogVac::load()
     showScreen();
 }
 
-void DialogVac::showScreen()
-{
-    for (LeaveAccount a : {LeaveAccount::Vacation, LeaveAccount::Holiday, LeaveAccount::Sick}) {
-        const auto& boxes = m_screen.account(a);
-        AccountWidgets& w = m_accounts[static_cast<size_t>(a)];
-        setIfChanged(w.start, boxes.txtBal);
-        w.balance->setText(toQt(boxes.lbBal));
-        for (size_t i = 0; i < kLeaveEntries; ++i) {
-            setIfChanged(w.taken[i], boxes.txtCnt[i]);
-            setIfChanged(w.dates[i], boxes.txtDate[i]);
-        }
-    }
-}
+void DialogVac::showScreen() { m_binding.show(); }
 
 void DialogVac::OKButton_Click()
 {

@@ -4,14 +4,11 @@
 #pragma once
 
 #include "employee/DialogVacScreen.h"
+#include "platform/FormBinding.h"
 
 #include <QDialog>
 
-#include <array>
 #include <functional>
-
-class QLabel;
-class QLineEdit;
 
 namespace tallyrin {
 
@@ -32,19 +29,12 @@ public slots:
     void mnuHelp_Click();
 
 private:
-    struct AccountWidgets
-    {
-        QLineEdit* start = nullptr;
-        QLabel* balance = nullptr;
-        std::array<QLineEdit*, kLeaveEntries> taken{};
-        std::array<QLineEdit*, kLeaveEntries> dates{};
-    };
     QWidget* buildAccount(LeaveAccount account, const char* title, const char* startName, const char* balanceName,
                           const char* takenName, const char* dateName);
 
     DialogVacScreen& m_screen;
     std::function<void()> m_showHelp;
-    std::array<AccountWidgets, 3> m_accounts;
+    FormBinding m_binding;
 };
 
 } // namespace tallyrin

@@ -25,12 +25,6 @@ namespace {
 
 QString indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
 
-void setIfChanged(QLineEdit* box, const std::string& text)
-{
-    if (box->text() != toQt(text))
-        box->setText(toQt(text));
-}
-
 } // namespace
 
 Form2::Form2(Form2Screen& screen, Operator& op, std::function<CalendarDate()> today, QWidget* parent)
@@ -49,17 +43,19 @@ Form2::Form2(Form2Screen& screen, Operator& op, std::function<CalendarDate()> to
 
     auto* side = new QVBoxLayout;
     outer->addLayout(side);
-    m_lbWk = new QLabel(this);
-    m_lbWk->setObjectName(QStringLiteral("lbWk"));
-    m_lb_OT = new QLabel(this);
-    m_lb_OT->setObjectName(QStringLiteral("lb_OT"));
-    side->addWidget(m_lbWk);
-    side->addWidget(m_lb_OT);
+    auto* lbWk = new QLabel(this);
+    lbWk->setObjectName(QStringLiteral("lbWk"));
+    auto* lb_OT = new QLabel(this);
+    lb_OT->setObjectName(QStringLiteral("lb_OT"));
+    side->addWidget(lbWk);
+    side->addWidget(lb_OT);
+    m_binding.caption(lbWk, m_screen.lbWk);
+    m_binding.caption(lb_OT, m_screen.lb_OT);
 
     auto* figures = new QGridLayout;
     side->addLayout(figures);
     int row = 0;
-    auto addBox = [&](const char* name, const char* caption, const char* tip, bool numeric) {
+    auto addBox = [&](const char* name, const char* caption, const char* tip, bool numeric, std::string& field) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(name));
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -69,31 +65,28 @@ Form2::Form2(Form2Screen& screen, Operator& op, std::function<CalendarDate()> to
             makeNumericBox(box);
         else
             selectAllOnFocus(box);
+        m_binding.text(box, field);
         figures->addWidget(new QLabel(QString::fromLatin1(caption), this), row, 0);
         figures->addWidget(box, row++, 1);
-        return box;
     };
-    auto addLabel = [&](const char* name, const char* caption, const char* tip) {
+    auto addLabel = [&](const char* name, const char* caption, const char* tip, const std::string& field) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(name));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setToolTip(QString::fromLatin1(tip));
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("$000,000.00")) + 12);
+        m_binding.caption(label, field);
         figures->addWidget(new QLabel(QString::fromLatin1(caption), this), row, 0);
         figures->addWidget(label, row++, 1);
-        return label;
     };
-    m_txtAnnual = addBox("txtAnnual", "Annual Salary", "Look on your pay stub for SALARY", true);
-    m_txtApPercent = addBox("txtApPercent", "Enter Your Approved Percentage", nullptr, true);
-    m_lbEarned = addLabel("lbEarned", "OverTime Earned", "Total from O.T. Only boxes");
-    m_txtPercent = addBox("txtPercent", "You are at", "Present percent rate", false);
-    m_lbMax = addLabel("lbMax", "Max. allowable amount at approved percentage ", "Your limit at the approved % rate");
-    m_lbAvail = addLabel("lbAvail", "Available overtime left", "The difference");
-    connect(m_txtAnnual, &QLineEdit::textEdited, this, [this](const QString& t) { m_screen.txtAnnual = toStd(t); });
-    connect(m_txtApPercent, &QLineEdit::textEdited, this,
-            [this](const QString& t) { m_screen.txtApPercent = toStd(t); });
-    connect(m_txtPercent, &QLineEdit::textEdited, this, [this](const QString& t) { m_screen.txtPercent = toStd(t); });
+    addBox("txtAnnual", "Annual Salary", "Look on your pay stub for SALARY", true, m_screen.txtAnnual);
+    addBox("txtApPercent", "Enter Your Approved Percentage", nullptr, true, m_screen.txtApPercent);
+    addLabel("lbEarned", "OverTime Earned", "Total from O.T. Only boxes", m_screen.lbEarned);
+    addBox("txtPercent", "You are at", "Present percent rate", false, m_screen.txtPercent);
+    addLabel("lbMax", "Max. allowable amount at approved percentage ", "Your limit at the approved % rate",
+             m_screen.lbMax);
+    addLabel("lbAvail", "Available overtime left", "The difference", m_screen.lbAvail);
 
     auto button = [this, side](const char* name, const char* caption, const char* tip, void (Form2::*slot)()) {
         auto* b = new QPushButton(QString::fromLatin1(caption), this);
@@ -132,8 +125,7 @@ QWidget* Form2::buildBlock(int block)
         date->setFixedWidth(date->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 12);
         selectAllOnFocus(date);
         date->installEventFilter(this); // a click opens the date picker; the keys move between rows
-        connect(date, &QLineEdit::textEdited, this,
-                [this, row](const QString& t) { m_screen.Text1[static_cast<size_t>(row)] = toStd(t); });
+        m_binding.text(date, m_screen.Text1[static_cast<size_t>(row)]);
         m_Text1[static_cast<size_t>(row)] = date;
 
         auto* amount = new QLineEdit(panel);
@@ -142,8 +134,7 @@ QWidget* Form2::buildBlock(int block)
         amount->setFixedWidth(amount->fontMetrics().horizontalAdvance(QStringLiteral("000000.00")) + 12);
         makeNumericBox(amount);
         amount->installEventFilter(this);
-        connect(amount, &QLineEdit::textEdited, this,
-                [this, row](const QString& t) { m_screen.txtOT[static_cast<size_t>(row)] = toStd(t); });
+        m_binding.text(amount, m_screen.txtOT[static_cast<size_t>(row)]);
         m_txtOT[static_cast<size_t>(row)] = amount;
 
         grid->addWidget(number, i + 1, 0);
@@ -155,18 +146,8 @@ QWidget* Form2::buildBlock(int block)
 
 void Form2::showScreen()
 {
-    for (size_t row = 0; row < 52; ++row) {
-        setIfChanged(m_Text1[row], m_screen.Text1[row]);
-        setIfChanged(m_txtOT[row], m_screen.txtOT[row]);
-    }
-    setIfChanged(m_txtAnnual, m_screen.txtAnnual);
-    setIfChanged(m_txtApPercent, m_screen.txtApPercent);
-    setIfChanged(m_txtPercent, m_screen.txtPercent);
-    m_lbEarned->setText(toQt(m_screen.lbEarned));
-    m_lbMax->setText(toQt(m_screen.lbMax));
-    m_lbAvail->setText(toQt(m_screen.lbAvail));
-    m_lb_OT->setText(toQt(m_screen.lb_OT));
-    m_lbWk->setText(toQt(m_screen.lbWk));
+    m_binding.show();
+    // The window fits itself again when the second block comes or goes.
     const bool weekly = m_screen.weekly();
     if (m_secondBlock->isVisibleTo(this) != weekly) {
         m_secondBlock->setVisible(weekly);

@@ -4,13 +4,13 @@
 #pragma once
 
 #include "app/Clock.h"
+#include "platform/FormBinding.h"
 
 #include <QDialog>
 
 #include <array>
 #include <functional>
 
-class QLabel;
 class QLineEdit;
 class QPrinter;
 class QWidget;
@@ -55,14 +55,7 @@ private:
     std::array<QLineEdit*, 52> m_Text1{};
     std::array<QLineEdit*, 52> m_txtOT{};
     QWidget* m_secondBlock = nullptr;
-    QLineEdit* m_txtAnnual = nullptr;
-    QLineEdit* m_txtApPercent = nullptr;
-    QLineEdit* m_txtPercent = nullptr;
-    QLabel* m_lbEarned = nullptr;
-    QLabel* m_lbMax = nullptr;
-    QLabel* m_lbAvail = nullptr;
-    QLabel* m_lb_OT = nullptr;
-    QLabel* m_lbWk = nullptr;
+    FormBinding m_binding;
 };
 
 } // namespace tallyrin

@@ -1,7 +1,6 @@
 #include "forms/dlgPrintSet.h"
 
 #include "app/Workspace.h"
-#include "platform/QtText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,7 +16,6 @@ QComboBox* offsetBox(const char* name, QWidget* parent)
 {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     for (const char* item : dlgPrintSetScreen::kOffsets)
         box->addItem(QString::fromLatin1(item));
@@ -44,18 +42,18 @@ dlgPrintSet::dlgPrintSet(Workspace& ws, std::function<PrintDevice*()> device, st
     heading->setFont(bold);
     heading->setAlignment(Qt::AlignCenter);
     outer->addWidget(heading);
-    m_lbWeek = new QLabel(this);
-    m_lbWeek->setObjectName(QStringLiteral("lbWeek"));
-    m_lbWeek->setAlignment(Qt::AlignCenter);
-    outer->addWidget(m_lbWeek);
+    auto* lbWeek = new QLabel(this);
+    lbWeek->setObjectName(QStringLiteral("lbWeek"));
+    lbWeek->setAlignment(Qt::AlignCenter);
+    outer->addWidget(lbWeek);
 
     auto* grid = new QGridLayout;
-    m_cboHorz = offsetBox("cboHorz", this);
-    m_cboVert = offsetBox("cboVert", this);
+    QComboBox* cboHorz = offsetBox("cboHorz", this);
+    QComboBox* cboVert = offsetBox("cboVert", this);
     grid->addWidget(new QLabel(QStringLiteral("Horizontal"), this), 0, 0);
-    grid->addWidget(m_cboHorz, 0, 1);
+    grid->addWidget(cboHorz, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Vertical"), this), 1, 0);
-    grid->addWidget(m_cboVert, 1, 1);
+    grid->addWidget(cboVert, 1, 1);
     outer->addLayout(grid);
 
     auto* instruction = new QLabel(QString::fromLatin1(dlgPrintSetScreen::kInstruction), this);
@@ -76,6 +74,11 @@ dlgPrintSet::dlgPrintSet(Workspace& ws, std::function<PrintDevice*()> device, st
     connect(ok, &QPushButton::clicked, this, &dlgPrintSet::OKButton_Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     setMinimumWidth(380);
+
+    dlgPrintSetScreen& screen = m_ws.printSet;
+    m_binding.editable(cboHorz, screen.cboHorz);
+    m_binding.editable(cboVert, screen.cboVert);
+    m_binding.caption(lbWeek, screen.lbWeek);
 }
 
 void dlgPrintSet::load()
@@ -84,28 +87,15 @@ void dlgPrintSet::load()
     showScreen();
 }
 
-void dlgPrintSet::showScreen()
-{
-    m_cboHorz->setEditText(toQt(m_ws.printSet.cboHorz));
-    m_cboVert->setEditText(toQt(m_ws.printSet.cboVert));
-    m_lbWeek->setText(toQt(m_ws.printSet.lbWeek));
-}
-
-void dlgPrintSet::readBoxes()
-{
-    m_ws.printSet.cboHorz = toStd(m_cboHorz->currentText());
-    m_ws.printSet.cboVert = toStd(m_cboVert->currentText());
-}
+void dlgPrintSet::showScreen() { m_binding.show(); }
 
 void dlgPrintSet::cmdApply_Click()
 {
-    readBoxes();
     m_ws.dlgPrintSet_cmdApply();
 }
 
 void dlgPrintSet::OKButton_Click()
 {
-    readBoxes();
     if (m_beforePrint)
         m_beforePrint();
     if (PrintDevice* device = m_device ? m_device() : nullptr)

@@ -2,12 +2,11 @@
 // "&Cancel", bound to the workspace's dlgPrintSetScreen.
 #pragma once
 
+#include "platform/FormBinding.h"
+
 #include <QDialog>
 
 #include <functional>
-
-class QComboBox;
-class QLabel;
 
 namespace tallyrin {
 
@@ -32,14 +31,10 @@ public slots:
     void OKButton_Click();
 
 private:
-    void readBoxes();
-
     Workspace& m_ws;
     std::function<PrintDevice*()> m_device;
     std::function<void()> m_beforePrint;
-    QComboBox* m_cboHorz = nullptr;
-    QComboBox* m_cboVert = nullptr;
-    QLabel* m_lbWeek = nullptr;
+    FormBinding m_binding;
 };
 
 } // namespace tallyrin

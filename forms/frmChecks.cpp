@@ -1,7 +1,6 @@
 #include "forms/frmChecks.h"
 
 #include "app/Workspace.h"
-#include "platform/QtText.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -51,6 +50,8 @@ frmChecks::frmChecks(Workspace& ws, QWidget* parent)
     grid->addWidget(field("txtMemo", c.txtMemo), 6, 1);
     grid->setColumnStretch(1, 1);
     outer->addLayout(grid);
+    // The check's lines stay together under the menu; spare height goes below the memo.
+    outer->addStretch(1);
     resize(760, 300);
 }
 
@@ -59,22 +60,11 @@ QLineEdit* frmChecks::field(const char* name, std::string& text)
     auto* box = new QLineEdit(this);
     box->setObjectName(QString::fromLatin1(name));
     box->setMinimumWidth(140);
-    m_fields.emplace_back(box, &text);
-    connect(box, &QLineEdit::textChanged, this, [this, box, &text] {
-        if (!m_showing)
-            text = toStd(box->text());
-    });
+    m_binding.text(box, text);
     return box;
 }
 
-void frmChecks::showScreen()
-{
-    m_showing = true;
-    for (auto& [box, text] : m_fields)
-        if (box->text() != toQt(*text))
-            box->setText(toQt(*text));
-    m_showing = false;
-}
+void frmChecks::showScreen() { m_binding.show(); }
 
 void frmChecks::load()
 {

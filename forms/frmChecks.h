@@ -2,11 +2,11 @@
 // a click on the form and whenever it gains the focus; its menu "Print" opens the printer offsets.
 #pragma once
 
+#include "platform/FormBinding.h"
+
 #include <QDialog>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 class QLineEdit;
 
@@ -38,8 +38,7 @@ private:
     QLineEdit* field(const char* name, std::string& text);
 
     Workspace& m_ws;
-    std::vector<std::pair<QLineEdit*, std::string*>> m_fields;
-    bool m_showing = false;
+    FormBinding m_binding;
 };
 
 } // namespace tallyrin

@@ -6,15 +6,12 @@
 #include <QDate>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace tallyrin {
 
 frmDate::frmDate(std::string& rowDate, CalendarDate today, std::function<void()> refresh, QWidget* parent)
     : QDialog(parent)
-    , m_rowDate(rowDate)
-    , m_refresh(std::move(refresh))
     , m_picker(new QCalendarWidget(this))
     , m_ok(new QPushButton(QStringLiteral("&OK"), this))
 {
@@ -28,12 +25,18 @@ frmDate::frmDate(std::string& rowDate, CalendarDate today, std::function<void()>
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setDefault(true);
 
-    const CalendarDate start = parseWeekDate(m_rowDate).value_or(today);
-    {
-        // Placing the picker is not a pick: the row keeps its text until the operator picks.
-        const QSignalBlocker quiet(m_picker);
-        m_picker->setSelectedDate(QDate(start.year, start.month, start.day));
-    }
+    // The picker opens at the row's date; placing it is not a pick, so the row keeps its text
+    // until the operator picks.
+    m_binding.date(
+        m_picker, rowDate,
+        [](const QDate& picked) { return weekDateText({picked.year(), picked.month(), picked.day()}); },
+        [today](const std::string& text) {
+            const CalendarDate start = parseWeekDate(text).value_or(today);
+            return QDate(start.year, start.month, start.day);
+        });
+    if (refresh)
+        connect(&m_binding, &FormBinding::edited, this, std::move(refresh));
+    m_binding.show();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_picker);
@@ -43,19 +46,11 @@ frmDate::frmDate(std::string& rowDate, CalendarDate today, std::function<void()>
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_picker, &QCalendarWidget::selectionChanged, this, &frmDate::DTPicker1_Change);
-    connect(m_picker, &QCalendarWidget::clicked, this, &frmDate::DTPicker1_Change);
     connect(m_picker, &QCalendarWidget::activated, this, &frmDate::cmdOK_Click);
     connect(m_ok, &QPushButton::clicked, this, &frmDate::cmdOK_Click);
 }
 
-void frmDate::DTPicker1_Change()
-{
-    const QDate picked = m_picker->selectedDate();
-    m_rowDate = weekDateText({picked.year(), picked.month(), picked.day()});
-    if (m_refresh)
-        m_refresh();
-}
+void frmDate::DTPicker1_Change() { m_binding.commit(m_picker); }
 
 void frmDate::cmdOK_Click()
 {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Clock.h"
+#include "platform/FormBinding.h"
 
 #include <QDialog>
 
@@ -27,10 +28,9 @@ public slots:
     void cmdOK_Click();
 
 private:
-    std::string& m_rowDate;
-    std::function<void()> m_refresh;
     QCalendarWidget* m_picker;
     QPushButton* m_ok;
+    FormBinding m_binding;
 };
 
 } // namespace tallyrin

@@ -14,9 +14,12 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tallyrin {
 
@@ -84,6 +87,9 @@ frmYear::frmYear(MDIForm1Screen& screen, QWidget* parent)
     scroll->setWidgetResizable(true);
     auto* halves = new QWidget(scroll);
     auto* halvesLayout = new QVBoxLayout(halves);
+    // No side margins: the width goes to the columns.
+    const QMargins margins = halvesLayout->contentsMargins();
+    halvesLayout->setContentsMargins(0, margins.top(), 0, margins.bottom());
     for (int half = 0; half < 2; ++half)
         halvesLayout->addWidget(m_grid[static_cast<size_t>(half)] = buildHalf(half));
     halvesLayout->addStretch();
@@ -166,10 +172,18 @@ LedgerGrid* frmYear::buildHalf(int half)
         }
     }
     grid->resizeRowsToContents();
+    // Columns as wide as their widest text, so that on a 1280-pixel screen all of them stay in
+    // view beside the scroll bar: a week's amount up to 99,999.99 and the longest heading.
+    const QFontMetrics metrics = grid->fontMetrics();
+    // The item views keep a focus-frame margin plus one pixel on each side of a cell's text.
+    const int padding = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1) + 1;
     grid->setColumnWidth(kWeekColumn, 40);
-    grid->setColumnWidth(kDateColumn, 90);
+    grid->setColumnWidth(kDateColumn, metrics.horizontalAdvance(QStringLiteral("00/00/0000")) + padding);
+    const int amountWidth = std::max(metrics.horizontalAdvance(QStringLiteral("99,999.99")),
+                                     grid->horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("CrUnion"))) +
+                            padding;
     for (int c = 0; c < kYtdColumns; ++c)
-        grid->setColumnWidth(kFirstAmountColumn + c, 72);
+        grid->setColumnWidth(kFirstAmountColumn + c, amountWidth);
     // Every row of the half stays in view; the scroll area around both halves scrolls.
     int height = grid->horizontalHeader()->sizeHint().height() + 2 * grid->frameWidth();
     for (int r = 0; r < grid->rowCount(); ++r)

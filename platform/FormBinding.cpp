@@ -3,7 +3,9 @@
 #include "platform/QtText.h"
 
 #include <QAbstractButton>
+#include <QCalendarWidget>
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -32,6 +34,15 @@ void FormBinding::text(QLineEdit* box, std::string& field)
     });
 }
 
+void FormBinding::text(QLineEdit* box, std::string& field, std::function<void()> afterEdit)
+{
+    text(box, field);
+    connect(box, &QLineEdit::textChanged, this, [this, afterEdit = std::move(afterEdit)] {
+        if (!m_showing)
+            afterEdit();
+    });
+}
+
 void FormBinding::check(QAbstractButton* box, bool& field)
 {
     connect(box, &QAbstractButton::toggled, this, [this, &field](bool checked) {
@@ -52,6 +63,11 @@ void FormBinding::check(QAbstractButton* box, int16_t& field)
         emit edited();
     });
     m_shows.push_back([box, &field] { box->setChecked(field == 1); });
+}
+
+void FormBinding::checked(QAbstractButton* box, const bool& field)
+{
+    m_shows.push_back([box, &field] { box->setChecked(field); });
 }
 
 void FormBinding::option(QAbstractButton* yes, QAbstractButton* no, bool& field)
@@ -85,6 +101,37 @@ void FormBinding::choice(QComboBox* box, std::string& field)
     });
 }
 
+void FormBinding::editable(QComboBox* box, std::string& field)
+{
+    box->setEditable(true);
+    connect(box, &QComboBox::currentTextChanged, this, [this, &field](const QString& typed) {
+        if (m_showing)
+            return;
+        field = toStd(typed);
+        emit edited();
+    });
+    m_shows.push_back([box, &field] {
+        const QString shown = toQt(field);
+        if (box->currentText() != shown)
+            box->setEditText(shown);
+    });
+}
+
+void FormBinding::date(QCalendarWidget* picker, std::string& field, std::function<std::string(const QDate&)> toText,
+                       std::function<QDate(const std::string&)> fromText)
+{
+    const auto pick = [this, picker, &field, toText] {
+        if (m_showing)
+            return;
+        field = toText(picker->selectedDate());
+        emit edited();
+    };
+    connect(picker, &QCalendarWidget::selectionChanged, this, pick);
+    connect(picker, &QCalendarWidget::clicked, this, pick);
+    m_commits.emplace_back(picker, pick);
+    m_shows.push_back([picker, &field, fromText = std::move(fromText)] { picker->setSelectedDate(fromText(field)); });
+}
+
 void FormBinding::caption(QLabel* label, const std::string& field)
 {
     m_shows.push_back([label, &field] { label->setText(toQt(field)); });
@@ -108,6 +155,11 @@ void FormBinding::enabled(QWidget* widget, const bool& field)
 void FormBinding::visible(QWidget* widget, const bool& field)
 {
     m_shows.push_back([widget, &field] { widget->setVisible(field); });
+}
+
+void FormBinding::enabled(QWidget* widget, std::function<bool()> field)
+{
+    m_shows.push_back([widget, field = std::move(field)] { widget->setEnabled(field()); });
 }
 
 void FormBinding::cells(QTableWidget* table, std::function<std::string*(int row, int column)> field)
@@ -141,6 +193,13 @@ void FormBinding::show()
     for (const auto& showOne : m_shows)
         showOne();
     m_showing = false;
+}
+
+void FormBinding::commit(QWidget* widget)
+{
+    for (const auto& [bound, take] : m_commits)
+        if (bound == widget)
+            take();
 }
 
 } // namespace tallyrin

@@ -8,9 +8,12 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QAbstractButton;
+class QCalendarWidget;
+class QDate;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -27,15 +30,27 @@ public:
 
     // A text box: the operator's edits write `field`.
     void text(QLineEdit* box, std::string& field);
+    // A text box whose edits the screen model follows up at once (a balance worked out again):
+    // `afterEdit` runs after each of the operator's edits has reached the field.
+    void text(QLineEdit* box, std::string& field, std::function<void()> afterEdit);
     // A check box or option button; the 16-bit form holds 1 for checked and 0 for not.
     void check(QAbstractButton* box, bool& field);
     void check(QAbstractButton* box, int16_t& field);
+    // A check box whose press the screen model handles itself (it checks and unchecks the field):
+    // the box only shows the field.
+    void checked(QAbstractButton* box, const bool& field);
     // Two option buttons of one group that stand for one field: `yes` checked is true, `no`
     // checked is false.
     void option(QAbstractButton* yes, QAbstractButton* no, bool& field);
     // A drop-down that chooses from its list only. A field holding a value outside the list is
     // left as it is and shown greyed in the closed box.
     void choice(QComboBox* box, std::string& field);
+    // A drop-down the operator may also type into: the text typed or the item chosen.
+    void editable(QComboBox* box, std::string& field);
+    // A calendar: show() places it at `fromText(field)`, which is not a pick; each date the
+    // operator picks (a new one, or a click on the one selected) is written as `toText` makes it.
+    void date(QCalendarWidget* picker, std::string& field, std::function<std::string(const QDate&)> toText,
+              std::function<QDate(const std::string&)> fromText);
     // Shown only: a label's caption, and whether a widget is enabled or visible.
     void caption(QLabel* label, const std::string& field);
     // A caption the screen model works out each time it is shown.
@@ -44,12 +59,17 @@ public:
     void title(QWidget* window, const std::string& field);
     void enabled(QWidget* widget, const bool& field);
     void visible(QWidget* widget, const bool& field);
+    // Enabled as the screen model works it out each time it is shown.
+    void enabled(QWidget* widget, std::function<bool()> field);
     // The cells of a table: `field(row, column)` names the field a cell shows and the operator's
     // edits of it write, or is nullptr for a cell the table keeps for itself (headings, labels).
     void cells(QTableWidget* table, std::function<std::string*(int row, int column)> field);
 
     // Copies every bound field into its widget.
     void show();
+    // Takes what a bound widget shows into its field as though the operator had just chosen it
+    // (a date picker's OK takes the date it opened at).
+    void commit(QWidget* widget);
     // True while show() runs: a change seen then is the program's, not the operator's.
     bool showing() const { return m_showing; }
 
@@ -59,6 +79,7 @@ signals:
 
 private:
     std::vector<std::function<void()>> m_shows;
+    std::vector<std::pair<QWidget*, std::function<void()>>> m_commits;
     bool m_showing = false;
 };
 

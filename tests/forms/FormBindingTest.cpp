@@ -6,6 +6,7 @@
 #include "forms/FormsTestRegistry.h"
 
 #include <QButtonGroup>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -146,6 +147,62 @@ private slots:
         f.binding.show();
         QCOMPARE(m.status, std::string("Married"));
         QCOMPARE(f.status->placeholderText(), QString());
+    }
+
+    // The kinds the newer screens need: a drop-down typed into, a follow-up after an edit, a box
+    // the screen model checks itself, a worked-out enabled state and a date picker.
+    void typedDropDownFollowUpShownCheckAndDatePicker()
+    {
+        struct
+        {
+            std::string offset = "0";
+            std::string days;
+            std::string balance;
+            bool pressed = true;
+            bool frame = false;
+            std::string date;
+        } m;
+        QWidget window;
+        auto* offset = new QComboBox(&window);
+        offset->addItems({QStringLiteral("+1"), QStringLiteral("0")});
+        auto* days = new QLineEdit(&window);
+        auto* state = new QCheckBox(&window);
+        auto* picker = new QCalendarWidget(&window);
+        FormBinding binding;
+        binding.editable(offset, m.offset);
+        binding.text(days, m.days, [&m] { m.balance = "10 less " + m.days; });
+        binding.checked(state, m.pressed);
+        binding.enabled(days, [&m] { return m.frame; });
+        binding.date(
+            picker, m.date, [](const QDate& d) { return d.toString(QStringLiteral("MM/dd/yyyy")).toStdString(); },
+            [](const std::string& text) {
+                return text.empty() ? QDate(2009, 3, 7)
+                                    : QDate::fromString(QString::fromStdString(text), QStringLiteral("MM/dd/yyyy"));
+            });
+        QSignalSpy edits(&binding, &FormBinding::edited);
+        binding.show();
+        QCOMPARE(edits.count(), 0);
+        QCOMPARE(offset->currentText(), QStringLiteral("0"));
+        QVERIFY(state->isChecked());
+        QVERIFY(!days->isEnabled());
+        QCOMPARE(picker->selectedDate(), QDate(2009, 3, 7));
+        QCOMPARE(m.date, std::string()); // placing the picker is not a pick
+        QCOMPARE(m.balance, std::string());
+
+        offset->setEditText(QStringLiteral("2.6"));
+        QCOMPARE(m.offset, std::string("2.6"));
+        offset->setCurrentIndex(0);
+        QCOMPARE(m.offset, std::string("+1"));
+        days->setText(QStringLiteral("1.5"));
+        QCOMPARE(m.balance, std::string("10 less 1.5")); // the field was written before the follow-up
+        state->click();
+        QCOMPARE(m.pressed, true); // the screen model decides
+        picker->setSelectedDate(QDate(2009, 12, 31));
+        QCOMPARE(m.date, std::string("12/31/2009"));
+        m.date = "";
+        binding.commit(picker); // OK takes the date shown
+        QCOMPARE(m.date, std::string("12/31/2009"));
+        QCOMPARE(edits.count(), 5);
     }
 };
 
