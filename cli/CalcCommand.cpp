@@ -1,7 +1,10 @@
 #include "cli/CalcCommand.h"
 
 #include "app/Operator.h"
+#include "app/PaydayRun.h"
 #include "app/Workspace.h"
+#include "cli/CliOutput.h"
+#include "cli/PayrollCommand.h"
 #include "platform/xlsx/XlsxWorkbook.h"
 #include "ytd/LedgerWorkbook.h"
 #include "ytd/MDIForm1Screen.h"
@@ -135,82 +138,6 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::string
     return a;
 }
 
-std::string jsonString(const std::string& text)
-{
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (c < 0x20) {
-                static const char* hex = "0123456789abcdef";
-                out += "\\u00";
-                out += hex[c >> 4];
-                out += hex[c & 15];
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    return out + "\"";
-}
-
-std::vector<std::pair<std::string, std::string>> labels(const Form1Screen& f)
-{
-    std::vector<std::pair<std::string, std::string>> rows{{"Label13", f.Label13},   {"lbTaxes", f.lbTaxes},
-                                                          {"lbDeduct", f.lbDeduct}, {"lbNet", f.lbNet},
-                                                          {"lbOverT", f.lbOverT},   {"lbTips", f.lbTips}};
-    for (size_t i = 0; i < f.lbTaxDed.size(); ++i)
-        rows.emplace_back("lbTaxDed_" + std::to_string(i), f.lbTaxDed[i]);
-    rows.emplace_back("lbSDI", f.lbSDI);
-    rows.emplace_back("lbSUI", f.lbSUI);
-    rows.emplace_back("lbCafe", f.lbCafe);
-    rows.emplace_back("lbTaxVer", f.lbTaxVer);
-    return rows;
-}
-
-bool endsWithPdf(const std::string& name)
-{
-    if (name.size() < 4)
-        return false;
-    std::string ext = name.substr(name.size() - 4);
-    for (char& c : ext)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == ".pdf";
-}
-
-// Writes one print; false after telling standard error why it could not.
-bool writePrint(const PrintDocument& document, const std::string& path, const PdfWriter& pdf, std::ostream& err)
-{
-    std::string error;
-    bool written = false;
-    if (endsWithPdf(path)) {
-        if (!pdf)
-            error = "this build has no PDF output";
-        else
-            written = pdf(document, path, error);
-    } else {
-        written = replaceFile(path, textRendering(document), &error);
-    }
-    if (!written)
-        err << "tallyrin-calc: " << path << " could not be written" << (error.empty() ? "" : ": " + error) << '\n';
-    return written;
-}
-
 // The prints asked for, after the calculation, as the application prints them.
 bool writePrints(const Arguments& a, Workspace& ws, const PdfWriter& pdf, std::ostream& err)
 {
@@ -252,6 +179,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const PdfWriter& pdf)
 {
+    if (std::find(args.begin(), args.end(), "--payroll") != args.end())
+        return runPayroll(args, out, err, pdf);
     std::string problem;
     const auto a = parse(args, problem);
     if (!a) {
@@ -286,7 +215,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (!a->ledgerXlsx.empty())
         written = writeLedgerWorkbook(ws, op, a->ledgerXlsx);
 
-    const auto rows = labels(ws.form1);
+    const auto rows = payFormLabels(ws.form1);
     if (a->json) {
         out << '{';
         for (size_t i = 0; i < rows.size(); ++i)

@@ -1,6 +1,7 @@
 #include "forms/Form1.h"
 
 #include "app/Workspace.h"
+#include "app/frmPaydayScreen.h"
 #include "forms/DialogCity.h"
 #include "forms/DialogNonCity.h"
 #include "forms/DialogState.h"
@@ -13,6 +14,7 @@
 #include "forms/frmChecks.h"
 #include "forms/frmAboutSpcl.h"
 #include "forms/frmDateMain.h"
+#include "forms/frmPayday.h"
 #include "forms/frmSaveUser.h"
 #include "forms/frmTaxInfo.h"
 #include "platform/FormBinding.h"
@@ -388,6 +390,7 @@ void Form1::buildMenus()
     item(file, "mnuChecks", QStringLiteral("C&hecks"), &Form1::mnuChecks_Click);
     item(file, "mnuPrintSheetItem", QStringLiteral("Print Sheet"), &Form1::mnuPrintSheetItem_Click);
     item(file, "mnuPrintItem", QStringLiteral("&Print Image"), &Form1::mnuPrintItem_Click);
+    item(file, "mnuPayday", QStringLiteral("Payday Run..."), &Form1::mnuPayday_Click);
     file->addSeparator();
     item(file, "mnuClearIitem", QStringLiteral("&Clear"), &Form1::cmdClear_Click);
     file->addSeparator();
@@ -506,6 +509,14 @@ void Form1::mnuPrintItem_Click()
     QPrinter* printer = m_printer ? m_printer() : nullptr;
     if (!printer || !printWindowImage(*this, *printer))
         m_ws.op().message("The window could not be printed.", Icon::Exclamation);
+}
+
+void Form1::mnuPayday_Click()
+{
+    // Pays the employees of the working folder; the open employee stays as it is on this form.
+    frmPaydayScreen screen(m_ws.op(), m_ws.workingFolder());
+    frmPayday dialog(screen, m_device, this);
+    dialog.exec();
 }
 
 void Form1::mnuYear_Click()

@@ -81,6 +81,7 @@ public slots:
     void mnuSave_Click();
     void mnuPrintItem_Click();
     void mnuYear_Click();
+    void mnuPayday_Click();
     void mnuState_Click();
     void mnuCity_Click();
     void mnuNonCity_Click();

@@ -67,6 +67,7 @@ public:
     {
         if (text.empty())
             return;
+        beginPendingPage();
         const QString q = toQt(text);
         if (m_y + m_metrics.height() > m_pageHeight && m_y > 0) {
             m_printer.newPage();
@@ -77,6 +78,7 @@ public:
     }
     void moveToColumn(int column) override
     {
+        beginPendingPage();
         const qreal target = (std::max(column, 1) - 1) * m_column;
         // A hair of tolerance: text ending exactly at the column counts as before it.
         if (m_x > target + 0.01)
@@ -85,13 +87,25 @@ public:
     }
     void endLine() override
     {
+        beginPendingPage();
         m_x = 0;
         m_y += m_metrics.lineSpacing();
     }
-    void endDocument() override {}
+    // A document of several pages (a payday's statements) ends each page with an end document:
+    // what follows starts at the top of a new sheet. The last one adds no empty page.
+    void endDocument() override { m_pageEnded = true; }
     void setLandscape() override {}
 
 private:
+    void beginPendingPage()
+    {
+        if (!m_pageEnded)
+            return;
+        m_pageEnded = false;
+        m_printer.newPage();
+        m_x = 0;
+        m_y = 0;
+    }
     void applyFont()
     {
         m_painter.setFont(m_font);
@@ -107,6 +121,7 @@ private:
     qreal m_column = 0;
     qreal m_x = 0;
     qreal m_y = 0;
+    bool m_pageEnded = false;
 };
 
 } // namespace

@@ -1,0 +1,172 @@
+#include "app/HoursSheet.h"
+
+#include <algorithm>
+#include <iterator>
+#include <map>
+
+namespace tallyrin {
+namespace {
+
+struct Record
+{
+    int line = 0;
+    std::vector<std::string> fields;
+};
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Splits the text into records; false with `problem` set when a quote is left open.
+bool splitRecords(const std::string& text, std::vector<Record>& records, std::string& problem)
+{
+    int line = 1;
+    size_t at = 0;
+    while (at < text.size()) {
+        Record record;
+        record.line = line;
+        std::string field;
+        bool quotedField = false;
+        bool endOfRecord = false;
+        while (!endOfRecord) {
+            if (at >= text.size()) {
+                endOfRecord = true;
+            } else if (const char c = text[at]; c == '"' && trimmed(field).empty() && !quotedField) {
+                // A quoted field: up to the closing quote, "" standing for one quote.
+                field.clear();
+                quotedField = true;
+                const int opened = line;
+                for (++at;; ++at) {
+                    if (at >= text.size()) {
+                        problem = "line " + std::to_string(opened) + ": a quote is opened and never closed";
+                        return false;
+                    }
+                    if (text[at] == '"') {
+                        if (at + 1 < text.size() && text[at + 1] == '"') {
+                            field += '"';
+                            ++at;
+                            continue;
+                        }
+                        ++at;
+                        break;
+                    }
+                    if (text[at] == '\n')
+                        ++line;
+                    field += text[at];
+                }
+                // Only spaces may follow the closing quote before the next separator.
+                while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+                    ++at;
+                if (at < text.size() && text[at] != ',' && text[at] != '\r' && text[at] != '\n') {
+                    problem = "line " + std::to_string(line) + ": text follows a closing quote";
+                    return false;
+                }
+            } else if (c == ',') {
+                record.fields.push_back(quotedField ? field : trimmed(field));
+                field.clear();
+                quotedField = false;
+                ++at;
+            } else if (c == '\r' || c == '\n') {
+                if (c == '\r' && at + 1 < text.size() && text[at + 1] == '\n')
+                    ++at;
+                ++at;
+                ++line;
+                endOfRecord = true;
+            } else {
+                field += c;
+                ++at;
+            }
+        }
+        record.fields.push_back(quotedField ? field : trimmed(field));
+        const bool blank = record.fields.size() == 1 && record.fields[0].empty() && !quotedField;
+        if (!blank)
+            records.push_back(std::move(record));
+    }
+    return true;
+}
+
+bool knownColumn(const std::string& name)
+{
+    auto is = [&](const char* c) { return name == c; };
+    return std::any_of(kHoursColumns.begin(), kHoursColumns.end(), is) ||
+           std::any_of(kOptionalHoursColumns.begin(), kOptionalHoursColumns.end(), is);
+}
+
+} // namespace
+
+HoursSheetReading readHoursSheet(std::istream& in)
+{
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<Record> records;
+    HoursSheetReading reading;
+    if (!splitRecords(text, records, reading.problem))
+        return reading;
+    if (records.empty()) {
+        reading.problem = "line 1: the sheet is empty; it needs a header row naming its columns";
+        return reading;
+    }
+
+    const Record& header = records.front();
+    std::map<std::string, size_t> column;
+    for (size_t i = 0; i < header.fields.size(); ++i) {
+        const std::string& name = header.fields[i];
+        std::string problem;
+        if (name.empty())
+            problem = "column " + std::to_string(i + 1) + " of the header has no name";
+        else if (!knownColumn(name))
+            problem = "the header names an unknown column \"" + name + "\"";
+        else if (column.count(name))
+            problem = "the header names the column \"" + name + "\" twice";
+        if (!problem.empty()) {
+            reading.problem = "line " + std::to_string(header.line) + ": " + problem;
+            return reading;
+        }
+        column[name] = i;
+    }
+    std::vector<std::string> missing;
+    for (const char* name : kHoursColumns)
+        if (!column.count(name))
+            missing.push_back(name);
+    if (!missing.empty()) {
+        std::string list;
+        for (const auto& name : missing)
+            list += (list.empty() ? "\"" : ", \"") + name + "\"";
+        reading.problem = "line " + std::to_string(header.line) + ": the header lacks the column" +
+                          (missing.size() > 1 ? "s " : " ") + list;
+        return reading;
+    }
+
+    HoursSheet sheet;
+    sheet.hasWeek = column.count("week") > 0;
+    sheet.hasDate = column.count("date") > 0;
+    for (auto record = records.begin() + 1; record != records.end(); ++record) {
+        HoursRow row;
+        row.line = record->line;
+        if (record->fields.size() != header.fields.size()) {
+            row.fault = "The row has " + std::to_string(record->fields.size()) + " fields where the header has " +
+                        std::to_string(header.fields.size()) + ".";
+            if (!record->fields.empty() && column["user"] < record->fields.size())
+                row.user = record->fields[column["user"]];
+            sheet.rows.push_back(std::move(row));
+            continue;
+        }
+        auto field = [&](const char* name) { return record->fields[column.at(name)]; };
+        row.user = field("user");
+        for (size_t i = 0; i < row.entries.size(); ++i)
+            row.entries[i] = field(kHoursColumns[1 + i]);
+        row.ot2x = field("ot2x");
+        if (sheet.hasWeek)
+            row.week = field("week");
+        if (sheet.hasDate)
+            row.date = field("date");
+        sheet.rows.push_back(std::move(row));
+    }
+    reading.sheet = std::move(sheet);
+    return reading;
+}
+
+} // namespace tallyrin

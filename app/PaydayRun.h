@@ -1,0 +1,106 @@
+// Payday for the whole staff: each row of an hours sheet paid as the operator pays one employee
+// (Open, the entries, ADD with its closing save, the ledger paste saved as a close with Yes), the
+// statements and checks of everyone paid gathered into two documents, and a summary of the run.
+#pragma once
+
+#include "app/Clock.h"
+#include "app/Form1Screen.h"
+#include "app/HoursSheet.h"
+#include "print/PrintSurface.h"
+#include "text/Currency.h"
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tallyrin {
+
+struct PaydayOptions
+{
+    std::string date;      // the period date of rows without one of their own, "MM/DD/YYYY"
+    bool fedJan = false;   // "Fed Tax Prior to April"
+    bool paste = false;    // paste each period into its row's ledger week and save the ledger
+    bool overwrite = false; // allow pasting into a week that already holds a period
+    bool prints = true;    // lay out each employee's statement and check
+};
+
+// One row of the sheet after the run.
+struct PaydayLine
+{
+    int line = 0; // the sheet line
+    std::string user;
+    bool paid = false; // calculated and saved
+    int week = 0;      // the ledger week pasted into, 0 when none
+    std::string date;  // the period date used
+    // GrossPay, TaxDeduct, TotDeduct and NetPay in "$#,###.00"; empty when not paid.
+    std::string gross, taxes, deductions, net;
+    std::vector<std::pair<std::string, std::string>> labels; // the pay form's result labels
+    // What the row's employee had to be told (what went wrong), lines joined by "\n"; empty when
+    // nothing.
+    std::string message;
+};
+
+struct PaydayTotals
+{
+    int paid = 0;
+    int notPaid = 0;
+    // Sums of the amounts as the lines show them.
+    Currency gross, taxes, deductions, net;
+};
+
+// The pay form's result labels by name, in the command line's order: Label13, lbTaxes, lbDeduct,
+// lbNet, lbOverT, lbTips, lbTaxDed_0 .. lbTaxDed_10, lbSDI, lbSUI, lbCafe, lbTaxVer.
+std::vector<std::pair<std::string, std::string>> payFormLabels(const Form1Screen& form1);
+
+class PaydayRun
+{
+public:
+    // `folder` is the working folder holding the employees' files and the federal tables.
+    PaydayRun(std::filesystem::path folder, HoursSheet sheet, PaydayOptions options, Clock clock = systemToday);
+
+    size_t size() const { return m_sheet.rows.size(); }
+    size_t done() const { return m_lines.size(); }
+    bool finished() const { return done() == size(); }
+    const HoursSheet& sheet() const { return m_sheet; }
+    const PaydayOptions& options() const { return m_options; }
+
+    // What the run will do with row `index`, from the sheet and the folder alone (nothing is
+    // opened): "pay", "pay, paste into week 12", or "not paid: " and the reason.
+    std::string planned(size_t index) const;
+
+    // Pays the next row; nothing when the run is finished.
+    void runNext();
+    void runAll();
+
+    const std::vector<PaydayLine>& lines() const { return m_lines; }
+    const PaydayTotals& totals() const { return m_totals; }
+    // True when some row was not paid or met a fault.
+    bool faults() const;
+    // One statement page and one check page per employee paid, in the order of the sheet.
+    const PrintDocument& statements() const { return m_statements; }
+    const PrintDocument& checks() const { return m_checks; }
+
+private:
+    struct RowPlan
+    {
+        std::string problem; // why the row cannot be paid; empty when it can
+        std::array<std::string, 8> entries;
+        bool ot2x = false;
+        int week = 0;
+        std::string date;
+    };
+    RowPlan plan(const HoursRow& row) const;
+    PaydayLine pay(const HoursRow& row);
+
+    std::filesystem::path m_folder;
+    HoursSheet m_sheet;
+    PaydayOptions m_options;
+    Clock m_clock;
+    std::vector<PaydayLine> m_lines;
+    PaydayTotals m_totals;
+    PrintDocument m_statements;
+    PrintDocument m_checks;
+};
+
+} // namespace tallyrin

@@ -1,0 +1,125 @@
+#include "app/frmPaydayScreen.h"
+
+#include "app/WeekDate.h"
+#include "text/Numbers.h"
+
+#include <fstream>
+#include <utility>
+
+namespace tallyrin {
+
+frmPaydayScreen::frmPaydayScreen(Operator& op, std::filesystem::path folder, Clock clock)
+    : lbFolder(folder.string())
+    , m_op(op)
+    , m_folder(std::move(folder))
+    , m_clock(std::move(clock))
+{
+    txtDate = weekDateText(m_clock());
+}
+
+PaydayOptions frmPaydayScreen::options() const
+{
+    PaydayOptions o;
+    o.date = txtDate;
+    o.fedJan = ckFedJan;
+    o.paste = ckPaste;
+    o.overwrite = ckPaste && ckOverwrite;
+    return o;
+}
+
+void frmPaydayScreen::cmdChoose_Click()
+{
+    const auto chosen = m_op.chooseOpenFile(kFilter);
+    if (!chosen)
+        return;
+    std::ifstream in(*chosen, std::ios::binary);
+    HoursSheetReading reading;
+    if (!in)
+        reading.problem = "it cannot be opened";
+    else
+        reading = readHoursSheet(in);
+    if (!reading.sheet) {
+        m_op.message("The hours sheet\r\n" + *chosen + "\r\ncannot be used: " + reading.problem + ".\r\nNothing was paid.",
+                     Icon::Exclamation);
+        return;
+    }
+    lbSheet = *chosen;
+    m_sheet = std::move(*reading.sheet);
+    m_run.reset();
+    summary.clear();
+    lbTotals.clear();
+    canPrint = false;
+    optionsChanged();
+}
+
+void frmPaydayScreen::optionsChanged()
+{
+    if (lbSheet.empty() || m_run)
+        return;
+    rows.clear();
+    if (!txtDate.empty() && !parseWeekDate(txtDate)) {
+        canRun = false;
+        for (const HoursRow& row : m_sheet.rows)
+            rows.push_back({std::to_string(row.line), row.user, "the date box does not hold a date MM/DD/YYYY"});
+        return;
+    }
+    const PaydayRun plan(m_folder, m_sheet, options(), m_clock);
+    for (size_t i = 0; i < plan.size(); ++i)
+        rows.push_back({std::to_string(m_sheet.rows[i].line), m_sheet.rows[i].user, plan.planned(i)});
+    canRun = plan.size() > 0;
+}
+
+void frmPaydayScreen::cmdRun_Click(const std::function<void(int, int)>& progress)
+{
+    if (!canRun)
+        return;
+    canRun = false;
+    PaydayOptions o = options();
+    if (!o.date.empty())
+        o.date = weekDateText(*parseWeekDate(o.date));
+    m_run = std::make_unique<PaydayRun>(m_folder, m_sheet, o, m_clock);
+    const int total = static_cast<int>(m_run->size());
+    while (!m_run->finished()) {
+        m_run->runNext();
+        if (progress)
+            progress(static_cast<int>(m_run->done()), total);
+    }
+    summary.clear();
+    for (const PaydayLine& line : m_run->lines()) {
+        std::string message = line.message;
+        for (char& c : message)
+            if (c == '\n')
+                c = ' ';
+        summary.push_back({line.user, line.gross, line.taxes, line.deductions, line.net, message});
+    }
+    const PaydayTotals& t = m_run->totals();
+    lbTotals = "Totals: gross " + format(t.gross, "$#,###.00") + ", taxes " + format(t.taxes, "$#,###.00") +
+               ", deductions " + format(t.deductions, "$#,###.00") + ", net pay " + format(t.net, "$#,###.00") + "; " +
+               std::to_string(t.paid) + " paid, " + std::to_string(t.notPaid) + " not paid";
+    canPrint = t.paid > 0;
+}
+
+void frmPaydayScreen::print(PrintDevice& device, const PrintDocument& document, const std::string& kind)
+{
+    if (!canPrint || document.empty())
+        return;
+    const std::string name = printDocumentName("Payday", m_run->options().date, kind);
+    if (!device.choosePrinter(name))
+        return; // Cancel prints nothing
+    if (!device.print(document, name))
+        m_op.message("The " + kind + " could not be printed.", Icon::Exclamation);
+}
+
+void frmPaydayScreen::cmdPrintStatements_Click(PrintDevice& device)
+{
+    if (m_run)
+        print(device, m_run->statements(), "statements");
+}
+
+void frmPaydayScreen::cmdPrintChecks_Click(PrintDevice& device)
+{
+    if (m_run)
+        print(device, m_run->checks(), "checks");
+}
+
+} // namespace tallyrin

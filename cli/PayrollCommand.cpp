@@ -1,0 +1,179 @@
+#include "cli/PayrollCommand.h"
+
+#include "app/HoursSheet.h"
+#include "app/PaydayRun.h"
+#include "app/WeekDate.h"
+#include "cli/CliOutput.h"
+#include "text/Numbers.h"
+
+#include <fstream>
+#include <optional>
+#include <ostream>
+
+namespace tallyrin {
+namespace {
+
+constexpr const char* kUsage = "usage: tallyrin-calc --folder DIR --payroll HOURS.csv [--date MM/DD/YYYY] [--fed-jan] "
+                               "[--paste] [--overwrite] [--statements FILE] [--checks FILE] [--json]\n";
+
+struct PayrollArguments
+{
+    std::string folder, sheet, date, statements, checks;
+    bool fedJan = false, paste = false, overwrite = false, json = false;
+};
+
+std::optional<PayrollArguments> parse(const std::vector<std::string>& args, std::string& problem)
+{
+    PayrollArguments a;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= args.size()) {
+                problem = arg + " needs a value";
+                return false;
+            }
+            into = args[++i];
+            return true;
+        };
+        bool ok = true;
+        if (arg == "--folder")
+            ok = value(a.folder);
+        else if (arg == "--payroll")
+            ok = value(a.sheet);
+        else if (arg == "--date")
+            ok = value(a.date);
+        else if (arg == "--statements")
+            ok = value(a.statements);
+        else if (arg == "--checks")
+            ok = value(a.checks);
+        else if (arg == "--fed-jan")
+            a.fedJan = true;
+        else if (arg == "--paste")
+            a.paste = true;
+        else if (arg == "--overwrite")
+            a.overwrite = true;
+        else if (arg == "--json")
+            a.json = true;
+        else if (arg == "--user" || arg == "--entries" || arg == "--ot2x" || arg == "--save" || arg == "--statement" ||
+                 arg == "--check" || arg == "--ledger-print" || arg == "--ledger-xlsx") {
+            problem = arg + " is not used with --payroll: the sheet names the employees and their entries";
+            return std::nullopt;
+        } else {
+            problem = "unknown argument " + arg;
+            return std::nullopt;
+        }
+        if (!ok)
+            return std::nullopt;
+    }
+    if (a.folder.empty()) {
+        problem = "--folder is required";
+        return std::nullopt;
+    }
+    if (!a.date.empty() && !parseWeekDate(a.date)) {
+        problem = "--date \"" + a.date + "\" is not a date of the form MM/DD/YYYY";
+        return std::nullopt;
+    }
+    if (a.overwrite && !a.paste) {
+        problem = "--overwrite is used with --paste only";
+        return std::nullopt;
+    }
+    return a;
+}
+
+std::string oneLine(std::string text)
+{
+    for (char& c : text)
+        if (c == '\n')
+            c = ' ';
+    return text;
+}
+
+void printSummary(const PaydayRun& run, std::ostream& out)
+{
+    out << "user\tgross\ttaxes\tdeductions\tnet\tmessage\n";
+    for (const PaydayLine& line : run.lines())
+        out << line.user << '\t' << line.gross << '\t' << line.taxes << '\t' << line.deductions << '\t' << line.net
+            << '\t' << oneLine(line.message) << '\n';
+    const PaydayTotals& t = run.totals();
+    out << "TOTALS\t" << format(t.gross, "$#,###.00") << '\t' << format(t.taxes, "$#,###.00") << '\t'
+        << format(t.deductions, "$#,###.00") << '\t' << format(t.net, "$#,###.00") << '\t' << t.paid << " paid, "
+        << t.notPaid << " not paid\n";
+}
+
+void printJson(const PaydayRun& run, std::ostream& out)
+{
+    out << "{\"employees\":[";
+    bool first = true;
+    for (const PaydayLine& line : run.lines()) {
+        out << (first ? "" : ",") << "{\"line\":" << line.line << ",\"user\":" << jsonString(line.user)
+            << ",\"paid\":" << (line.paid ? "true" : "false") << ",\"date\":" << jsonString(line.date)
+            << ",\"week\":" << line.week << ",\"gross\":" << jsonString(line.gross)
+            << ",\"taxes\":" << jsonString(line.taxes) << ",\"deductions\":" << jsonString(line.deductions)
+            << ",\"net\":" << jsonString(line.net) << ",\"message\":" << jsonString(line.message) << '}';
+        first = false;
+    }
+    const PaydayTotals& t = run.totals();
+    out << "],\"totals\":{\"paid\":" << t.paid << ",\"notPaid\":" << t.notPaid
+        << ",\"gross\":" << jsonString(format(t.gross, "$#,###.00"))
+        << ",\"taxes\":" << jsonString(format(t.taxes, "$#,###.00"))
+        << ",\"deductions\":" << jsonString(format(t.deductions, "$#,###.00"))
+        << ",\"net\":" << jsonString(format(t.net, "$#,###.00")) << "}}\n";
+}
+
+// One combined print; with nobody paid there is no page to write.
+bool writeCombined(const PrintDocument& document, const std::string& path, const PdfWriter& pdf, std::ostream& err)
+{
+    if (path.empty())
+        return true;
+    if (document.empty()) {
+        err << "tallyrin-calc: nobody was paid, so " << path << " was not written\n";
+        return false;
+    }
+    return writePrint(document, path, pdf, err);
+}
+
+} // namespace
+
+int runPayroll(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const PdfWriter& pdf)
+{
+    std::string problem;
+    const auto a = parse(args, problem);
+    if (!a) {
+        err << "tallyrin-calc: " << problem << '\n' << kUsage;
+        return 2;
+    }
+    std::ifstream in(a->sheet, std::ios::binary);
+    if (!in) {
+        err << "tallyrin-calc: the hours sheet " << a->sheet << " cannot be opened\n";
+        return 2;
+    }
+    HoursSheetReading reading = readHoursSheet(in);
+    if (!reading.sheet) {
+        err << "tallyrin-calc: " << a->sheet << ", " << reading.problem << "; nothing was paid\n";
+        return 2;
+    }
+
+    PaydayOptions options;
+    if (!a->date.empty())
+        options.date = weekDateText(*parseWeekDate(a->date));
+    options.fedJan = a->fedJan;
+    options.paste = a->paste;
+    options.overwrite = a->overwrite;
+    options.prints = !a->statements.empty() || !a->checks.empty();
+    PaydayRun run(a->folder, std::move(*reading.sheet), options);
+    run.runAll();
+
+    for (const PaydayLine& line : run.lines())
+        if (!line.message.empty())
+            err << "tallyrin-calc: line " << line.line << (line.user.empty() ? "" : ", " + line.user) << ":\n"
+                << line.message << '\n';
+    if (a->json)
+        printJson(run, out);
+    else
+        printSummary(run, out);
+    bool printed = writeCombined(run.statements(), a->statements, pdf, err);
+    printed = writeCombined(run.checks(), a->checks, pdf, err) && printed;
+    return run.faults() || !printed ? 1 : 0;
+}
+
+} // namespace tallyrin

@@ -1,0 +1,169 @@
+#include "forms/frmPayday.h"
+
+#include "app/frmPaydayScreen.h"
+#include "platform/FormBinding.h"
+#include "platform/QtText.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace tallyrin {
+namespace {
+
+template <size_t N>
+QTableWidget* table(const char* name, const std::array<const char*, N>& headings, QWidget* parent)
+{
+    auto* t = new QTableWidget(0, static_cast<int>(N), parent);
+    t->setObjectName(QString::fromLatin1(name));
+    QStringList labels;
+    for (const char* h : headings)
+        labels << QString::fromLatin1(h);
+    t->setHorizontalHeaderLabels(labels);
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->verticalHeader()->setVisible(false);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return t;
+}
+
+} // namespace
+
+frmPayday::frmPayday(frmPaydayScreen& screen, PrintDevice* device, QWidget* parent)
+    : QDialog(parent)
+    , m_screen(screen)
+    , m_device(device)
+    , m_binding(new FormBinding(this))
+{
+    setObjectName(QStringLiteral("frmPayday"));
+    setWindowTitle(QString::fromLatin1(frmPaydayScreen::kCaption));
+    resize(900, 640);
+
+    auto* outer = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    outer->addLayout(form);
+    auto* folder = new QLabel(this);
+    folder->setObjectName(QStringLiteral("lbFolder"));
+    m_binding->caption(folder, m_screen.lbFolder);
+    form->addRow(QStringLiteral("Employees' folder:"), folder);
+
+    auto* sheetRow = new QHBoxLayout;
+    auto* sheet = new QLabel(this);
+    sheet->setObjectName(QStringLiteral("lbSheet"));
+    m_binding->caption(sheet, m_screen.lbSheet);
+    sheetRow->addWidget(sheet, 1);
+    auto* choose = new QPushButton(QStringLiteral("&Choose Sheet..."), this);
+    choose->setObjectName(QStringLiteral("cmdChoose"));
+    sheetRow->addWidget(choose);
+    form->addRow(QStringLiteral("Hours sheet:"), sheetRow);
+
+    auto* date = new QLineEdit(this);
+    date->setObjectName(QStringLiteral("txtDate"));
+    date->setMaxLength(10);
+    date->setToolTip(QStringLiteral("The period date of rows without a date of their own (MM/DD/YYYY)"));
+    m_binding->text(date, m_screen.txtDate);
+    form->addRow(QStringLiteral("Period date:"), date);
+
+    auto* options = new QHBoxLayout;
+    auto check = [this, options](const char* name, const char* caption, bool& field) {
+        auto* box = new QCheckBox(QString::fromLatin1(caption), this);
+        box->setObjectName(QString::fromLatin1(name));
+        m_binding->check(box, field);
+        options->addWidget(box);
+    };
+    check("ckPaste", "Paste into the ledger week", m_screen.ckPaste);
+    check("ckOverwrite", "Replace a week already pasted", m_screen.ckOverwrite);
+    check("ckFedJan", "Fed Tax Prior to April", m_screen.ckFedJan);
+    options->addStretch(1);
+    form->addRow(QStringLiteral("Options:"), options);
+    connect(m_binding, &FormBinding::edited, this, [this] {
+        m_screen.optionsChanged();
+        showScreen();
+    });
+
+    m_rows = table("grdRows", frmPaydayScreen::kRowHeadings, this);
+    outer->addWidget(m_rows, 1);
+
+    auto* runRow = new QHBoxLayout;
+    auto* run = new QPushButton(QStringLiteral("&Run"), this);
+    run->setObjectName(QStringLiteral("cmdRun"));
+    m_binding->enabled(run, m_screen.canRun);
+    runRow->addWidget(run);
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("prgRun"));
+    m_progress->setValue(0);
+    runRow->addWidget(m_progress, 1);
+    outer->addLayout(runRow);
+
+    m_summary = table("grdSummary", frmPaydayScreen::kSummaryHeadings, this);
+    outer->addWidget(m_summary, 1);
+    auto* totals = new QLabel(this);
+    totals->setObjectName(QStringLiteral("lbTotals"));
+    m_binding->caption(totals, m_screen.lbTotals);
+    outer->addWidget(totals);
+
+    auto* buttons = new QHBoxLayout;
+    outer->addLayout(buttons);
+    auto button = [this, buttons](const char* name, const char* caption) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        buttons->addWidget(b);
+        return b;
+    };
+    QPushButton* statements = button("cmdPrintStatements", "Print &Statements...");
+    QPushButton* checks = button("cmdPrintChecks", "Print C&hecks...");
+    m_binding->enabled(statements, m_screen.canPrint);
+    m_binding->enabled(checks, m_screen.canPrint);
+    buttons->addStretch(1);
+    QPushButton* close = button("cmdClose", "&Close");
+
+    connect(choose, &QPushButton::clicked, this, [this] {
+        m_screen.cmdChoose_Click();
+        showScreen();
+    });
+    connect(run, &QPushButton::clicked, this, [this] {
+        m_screen.cmdRun_Click([this](int done, int total) {
+            m_progress->setMaximum(total);
+            m_progress->setValue(done);
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+        showScreen();
+    });
+    connect(statements, &QPushButton::clicked, this, [this] {
+        if (m_device)
+            m_screen.cmdPrintStatements_Click(*m_device);
+    });
+    connect(checks, &QPushButton::clicked, this, [this] {
+        if (m_device)
+            m_screen.cmdPrintChecks_Click(*m_device);
+    });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    showScreen();
+}
+
+void frmPayday::fillTables()
+{
+    auto fill = [](QTableWidget* table, const auto& rows) {
+        table->setRowCount(static_cast<int>(rows.size()));
+        for (int r = 0; r < table->rowCount(); ++r)
+            for (int c = 0; c < table->columnCount(); ++c)
+                table->setItem(r, c, new QTableWidgetItem(toQt(rows[static_cast<size_t>(r)][static_cast<size_t>(c)])));
+    };
+    fill(m_rows, m_screen.rows);
+    fill(m_summary, m_screen.summary);
+}
+
+void frmPayday::showScreen()
+{
+    m_binding->show();
+    fillTables();
+}
+
+} // namespace tallyrin

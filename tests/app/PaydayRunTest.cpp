@@ -1,0 +1,258 @@
+// The payday run against the one-employee path: the same labels, files, ledger row and statement
+// for a weekly, a bi-weekly and a Kentucky employee; rows that cannot be paid stop only
+// themselves; the hours sheet's reading and its refusals.
+#include "app/PaydayRun.h"
+
+#include "app/Workspace.h"
+#include "support/FileBytes.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+#include "text/Numbers.h"
+#include "ytd/MDIForm1Screen.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+namespace tallyrin {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kStaff = fs::path(GOLDEN_DIR) / "cli" / "payroll-normal" / "files" / "work";
+const fs::path kDamaged = fs::path(GOLDEN_DIR) / "cli" / "damaged-use" / "files" / "work";
+CalendarDate payday() { return {2009, 1, 9}; }
+
+void fillFolder(const fs::path& folder)
+{
+    fs::copy(kStaff, folder, fs::copy_options::recursive);
+    for (const char* table : {"Federal09.dtt", "Federal09_jan.dtt"})
+        fs::copy_file(fs::path(SHIPPED_DATA_DIR) / table, folder / table);
+}
+
+HoursSheet sheetOf(const std::string& text)
+{
+    std::istringstream in(text);
+    HoursSheetReading reading = readHoursSheet(in);
+    EXPECT_TRUE(reading.sheet) << reading.problem;
+    return reading.sheet.value_or(HoursSheet{});
+}
+
+std::map<std::string, std::string> folderBytes(const fs::path& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        files[entry.path().filename().string()] = fileBytes(entry.path());
+    return files;
+}
+
+// The pages of a combined document's text rendering, one per end document.
+std::vector<std::string> pages(const PrintDocument& document)
+{
+    std::vector<std::string> out;
+    const std::string text = textRendering(document);
+    for (size_t start = 0, end; (end = text.find("\f\n", start)) != std::string::npos; start = end + 2)
+        out.push_back(text.substr(start, end - start));
+    return out;
+}
+
+struct Payee
+{
+    const char* user;
+    std::array<std::string, 8> entries;
+    bool ot2x;
+    int week;
+    const char* date;
+};
+
+const Payee kPayees[] = {
+    {"Smith", {"40", "", "2", "", "", "", "", ""}, false, 3, "01/09/2009"},           // weekly
+    {"Bailey", {"80", "", "", "4", "", "", "1,000.00", ""}, false, 2, "01/16/2009"}, // bi-weekly
+    {"Lee", {"40", "", "2", "", "", "", "", ""}, true, 3, "01/09/2009"},              // Kentucky
+};
+
+TEST(PaydayRunTest, PaysEachEmployeeAsTheOneEmployeePathDoes)
+{
+    TempFolder single, batch;
+    fillFolder(single.path());
+    fillFolder(batch.path());
+
+    std::string csv = "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week,date\n";
+    for (const Payee& p : kPayees) {
+        csv += p.user;
+        for (const auto& e : p.entries)
+            csv += ",\"" + e + "\"";
+        csv += std::string(",") + (p.ot2x ? "1" : "0") + "," + std::to_string(p.week) + "," + p.date + "\n";
+    }
+    PaydayRun run(batch.path(), sheetOf(csv), PaydayOptions{"01/09/2009", false, true}, payday);
+    run.runAll();
+    ASSERT_EQ(run.lines().size(), 3u);
+    EXPECT_FALSE(run.faults());
+    const std::vector<std::string> statements = pages(run.statements());
+    ASSERT_EQ(statements.size(), 3u);
+    EXPECT_EQ(pages(run.checks()).size(), 3u);
+
+    for (size_t i = 0; i < std::size(kPayees); ++i) {
+        const Payee& p = kPayees[i];
+        SCOPED_TRACE(p.user);
+        // The operator: Open, the entries, the date, ADD, the ledger's week number, Close with Yes.
+        ScriptedDialogs op;
+        op.yesNoAnswers = {true};
+        Workspace ws(op, single.path(), payday);
+        ws.startUp();
+        ws.openEmployee(single / (std::string(p.user) + ".use"));
+        ws.form1.txtAmount = p.entries;
+        ws.form1.opt1x = !p.ot2x;
+        ws.form1.setWeek(p.date);
+        ws.cmdCal_Click();
+        const auto labels = payFormLabels(ws.form1);
+        MDIForm1Screen frame(ws.ledger, op,
+                             YtdContext{ws.files(), ws.profile, [&] { return ws.shownPeriod(); },
+                                        [&] { return ws.form1.txtWeek; }});
+        frame.open();
+        frame.weekClicked(p.week - 1);
+        ASSERT_TRUE(frame.mnuClose_Click());
+        const std::string statement = pages(ws.statementDocument()).at(0);
+        EXPECT_TRUE(op.messages().empty());
+
+        const PaydayLine& line = run.lines()[i];
+        EXPECT_TRUE(line.paid);
+        EXPECT_EQ(line.message, "");
+        EXPECT_EQ(line.week, p.week);
+        EXPECT_EQ(line.labels, labels);
+        EXPECT_EQ(line.net, ws.form1.lbNet);
+        EXPECT_EQ(statements[i], statement);
+
+        YtdLedger pasted;
+        pasted.setBiWeekly(ws.ledger.biWeekly());
+        ASSERT_FALSE(pasted.readLedger(batch.path(), p.user).failed());
+        const YtdRow& a = ws.ledger.row(p.week - 1);
+        const YtdRow& b = pasted.row(p.week - 1);
+        EXPECT_EQ(b.Date, p.date);
+        EXPECT_EQ(std::tie(a.Date, a.Federal, a.State, a.Gross, a.Net, a.Sdi, a.Tips),
+                  std::tie(b.Date, b.Federal, b.State, b.Gross, b.Net, b.Sdi, b.Tips));
+    }
+    EXPECT_EQ(folderBytes(batch.path()), folderBytes(single.path()));
+    EXPECT_EQ(run.totals().paid, 3);
+    EXPECT_EQ(format(run.totals().gross, "$#,###.00"), "$2,720.00");
+}
+
+TEST(PaydayRunTest, ARowThatCannotBePaidStopsOnlyItself)
+{
+    TempFolder folder;
+    fillFolder(folder.path());
+    for (const char* ext : {".use", ".and", ".sta", ".yrw"})
+        fs::copy_file(kDamaged / (std::string("Smith") + ext), folder / (std::string("Broken") + ext));
+    const auto before = folderBytes(folder.path());
+
+    PaydayRun run(folder.path(),
+                  sheetOf("user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\n"
+                          "Nobody,40,,,,,,,,0,1\n"
+                          "Broken,40,,,,,,,,0,1\n"
+                          "Smith,40,,1..5,,,,,,0,1\n"
+                          "Smith,40,,,,,,,,0,53\n"
+                          "Smith,40,,,,,,,,0,\n"
+                          "Bailey,40,,,,,,,,0,27\n"
+                          "Lee,40,,,,,,,,0,1,extra\n"
+                          "Lee,40,,,,,,,,0,1\n"),
+                  PaydayOptions{"", false, true}, payday);
+    run.runAll();
+    const char* expected[] = {
+        "the employee file Nobody.use is not in the folder.",
+        "could not be read completely.",
+        "the entry \"ot\" is not a number: \"1..5\".",
+        "the week \"53\" is not a week of the ledger (1 to 52).",
+        "no week to paste into.",
+        "Week 27 is past the last week of Bailey's ledger (26).",
+        "The row has 12 fields where the header has 11.",
+    };
+    ASSERT_EQ(run.lines().size(), 8u);
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(expected[i]);
+        EXPECT_FALSE(run.lines()[i].paid);
+        EXPECT_NE(run.lines()[i].message.find(expected[i]), std::string::npos) << run.lines()[i].message;
+    }
+    EXPECT_TRUE(run.lines()[7].paid);
+    EXPECT_TRUE(run.faults());
+    EXPECT_EQ(run.totals().notPaid, 7);
+    EXPECT_EQ(pages(run.statements()).size(), 1u);
+    // Only Lee's files changed (and were joined by those the save writes).
+    auto after = folderBytes(folder.path());
+    for (const auto& [name, bytes] : before)
+        if (name.rfind("Lee.", 0) != 0)
+            EXPECT_EQ(after[name], bytes) << name;
+    EXPECT_FALSE(fs::exists(folder / "Broken.hol"));
+}
+
+TEST(PaydayRunTest, AWeekAlreadyPastedIsRefusedUnlessOverwriteIsAsked)
+{
+    TempFolder folder;
+    fillFolder(folder.path());
+    const std::string sheet = "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\n"
+                              "Smith,40,,,,,,,,0,5\n";
+    PaydayRun first(folder.path(), sheetOf(sheet), PaydayOptions{"01/30/2009", false, true}, payday);
+    first.runAll();
+    ASSERT_TRUE(first.lines()[0].paid);
+    const std::string ledger = fileBytes(folder / "Smith.yrw");
+
+    PaydayRun again(folder.path(), sheetOf(sheet), PaydayOptions{"01/30/2009", false, true}, payday);
+    again.runAll();
+    EXPECT_FALSE(again.lines()[0].paid);
+    EXPECT_EQ(again.lines()[0].message,
+              "Week 5 of the ledger already holds the period 01/30/2009. Nothing was written for this employee.");
+    EXPECT_EQ(fileBytes(folder / "Smith.yrw"), ledger);
+
+    PaydayRun replaced(folder.path(), sheetOf(sheet), PaydayOptions{"02/06/2009", false, true, true}, payday);
+    replaced.runAll();
+    EXPECT_TRUE(replaced.lines()[0].paid);
+    EXPECT_NE(fileBytes(folder / "Smith.yrw").find("\"02/06/2009\""), std::string::npos);
+}
+
+TEST(HoursSheetTest, ReadsQuotedFieldsInAnyColumnOrder)
+{
+    const HoursSheet sheet = sheetOf("ot2x, tips,amount,vacation,holiday,ot15,ot,regular2,regular,user,date\r\n"
+                                     "\r\n"
+                                     "1,,\"1,234.50\",8,,,,,40, \"O'Neil, \"\"Jr\"\"\" ,1/2/2009\r\n"
+                                     "0,2,,,,,,,\"3\n\",Kim,\r\n");
+    ASSERT_EQ(sheet.rows.size(), 2u);
+    EXPECT_FALSE(sheet.hasWeek);
+    EXPECT_TRUE(sheet.hasDate);
+    const HoursRow& r = sheet.rows[0];
+    EXPECT_EQ(r.line, 3);
+    EXPECT_EQ(r.user, "O'Neil, \"Jr\"");
+    EXPECT_EQ(r.entries, (std::array<std::string, 8>{"40", "", "", "", "", "8", "1,234.50", ""}));
+    EXPECT_EQ(r.ot2x, "1");
+    EXPECT_EQ(r.date, "1/2/2009");
+    EXPECT_EQ(sheet.rows[1].line, 4);
+    EXPECT_EQ(sheet.rows[1].entries[0], "3\n");
+}
+
+TEST(HoursSheetTest, RefusesASheetItCannotTrust)
+{
+    const std::string columns = "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips";
+    const struct
+    {
+        std::string text;
+        std::string problem;
+    } cases[] = {
+        {"", "line 1: the sheet is empty; it needs a header row naming its columns"},
+        {columns + "\nSmith,40,,,,,,,\n", "line 1: the header lacks the column \"ot2x\""},
+        {"user,regular\n", "line 1: the header lacks the columns \"regular2\", \"ot\", \"ot15\", \"holiday\", "
+                           "\"vacation\", \"amount\", \"tips\", \"ot2x\""},
+        {columns + ",ot2x,hours\n", "line 1: the header names an unknown column \"hours\""},
+        {columns + ",ot2x,user\n", "line 1: the header names the column \"user\" twice"},
+        {columns + ",,ot2x\n", "line 1: column 10 of the header has no name"},
+        {columns + ",ot2x\nSmith,\"40,,,,,,,,0\n", "line 2: a quote is opened and never closed"},
+        {columns + ",ot2x\nSmith,\"40\"0,,,,,,,,0\n", "line 2: text follows a closing quote"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::istringstream in(c.text);
+        const HoursSheetReading reading = readHoursSheet(in);
+        EXPECT_FALSE(reading.sheet);
+        EXPECT_EQ(reading.problem, c.problem);
+    }
+}
+
+} // namespace
+} // namespace tallyrin
