@@ -64,10 +64,10 @@ QVariant ChmBrowser::loadResource(int /*type*/, const QUrl& name)
     // Nothing outside the help file is read: a page cannot reach the operator's own files.
     if (!m_archive || url.scheme() != chmScheme)
         return {};
-    const auto data = m_archive->read(toStd(url.path()));
-    if (!data)
+    const auto bytes = m_archive->read(toStd(url.path()));
+    if (!bytes)
         return {};
-    return QByteArray(data->data(), static_cast<qsizetype>(data->size()));
+    return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
 }
 
 HelpWindow::HelpWindow(QWidget* parent)

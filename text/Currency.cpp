@@ -9,6 +9,9 @@ namespace {
 
 // value x 10000 as an exact integer product of the value's 53-bit significand, then shifted by its
 // binary exponent; the bits shifted out decide the rounding, an exact half going to the even count.
+// The 128-bit integer is a compiler extension of g++ and clang, named once here.
+__extension__ using uint128 = unsigned __int128;
+
 std::optional<int64_t> tenThousandths(double value)
 {
     if (!std::isfinite(value))
@@ -17,19 +20,19 @@ std::optional<int64_t> tenThousandths(double value)
         return 0;
     int exponent = 0;
     const double fraction = std::frexp(std::fabs(value), &exponent); // |value| = fraction * 2^exponent
-    const auto significand = static_cast<unsigned __int128>(std::ldexp(fraction, 53));
+    const auto significand = static_cast<uint128>(std::ldexp(fraction, 53));
     exponent -= 53;
-    unsigned __int128 product = significand * 10000u; // below 2^67
-    constexpr unsigned __int128 limit = static_cast<unsigned __int128>(std::numeric_limits<int64_t>::max()) + 1;
+    uint128 product = significand * 10000u; // below 2^67
+    constexpr uint128 limit = static_cast<uint128>(std::numeric_limits<int64_t>::max()) + 1;
     if (exponent >= 0)
         return std::nullopt; // |value| >= 2^52: far beyond the 64-bit count
     const int shift = -exponent;
     if (shift > 100) {
         product = 0; // far below half a ten-thousandth
     } else {
-        const unsigned __int128 one = 1;
-        const unsigned __int128 remainder = product & ((one << shift) - 1);
-        const unsigned __int128 half = one << (shift - 1);
+        const uint128 one = 1;
+        const uint128 remainder = product & ((one << shift) - 1);
+        const uint128 half = one << (shift - 1);
         product >>= shift;
         if (remainder > half || (remainder == half && (product & 1) != 0))
             ++product;

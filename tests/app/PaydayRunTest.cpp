@@ -178,9 +178,11 @@ TEST(PaydayRunTest, ARowThatCannotBePaidStopsOnlyItself)
     EXPECT_EQ(pages(run.statements()).size(), 1u);
     // Only Lee's files changed (and were joined by those the save writes).
     auto after = folderBytes(folder.path());
-    for (const auto& [name, bytes] : before)
-        if (name.rfind("Lee.", 0) != 0)
+    for (const auto& [name, bytes] : before) {
+        if (name.rfind("Lee.", 0) != 0) {
             EXPECT_EQ(after[name], bytes) << name;
+        }
+    }
     EXPECT_FALSE(fs::exists(folder / "Broken.hol"));
 }
 

@@ -104,8 +104,9 @@ TEST_P(CliGoldenTest, Plays)
     EXPECT_EQ(stdoutText, slurp(dir / "stdout"));
     EXPECT_EQ(stderrText, slurp(dir / "stderr"));
     EXPECT_EQ(std::to_string(status) + "\n", slurp(dir / "status"));
-    if (fs::exists(dir / "after"))
+    if (fs::exists(dir / "after")) {
         EXPECT_EQ(listing(root.path()), slurp(dir / "after"));
+    }
     for (const auto& kept : lines(slurp(dir / "keeps")))
         EXPECT_EQ(slurp(root / kept), slurp(dir / "files" / kept)) << kept;
 }
@@ -121,8 +122,8 @@ std::vector<std::string> caseNames()
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliGoldenTest, ::testing::ValuesIn(caseNames()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             std::string name = info.param;
+                         [](const ::testing::TestParamInfo<std::string>& param) {
+                             std::string name = param.param;
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;
                          });

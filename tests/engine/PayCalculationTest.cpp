@@ -240,8 +240,8 @@ TEST_F(PayCalculationTest, FederalWithholdingFromShipped2009Tables)
 TEST_F(PayCalculationTest, FederalAllowanceByStatusAndCountText)
 {
     for (size_t k = 0; k < 10; ++k) {
-        federal.SingleAllowance[k] = 10.0f * k;
-        federal.MarriedAllowance[k] = 100.0f * k;
+        federal.SingleAllowance[k] = 10.0f * static_cast<float>(k);
+        federal.MarriedAllowance[k] = 100.0f * static_cast<float>(k);
     }
     struct Case
     {
@@ -265,10 +265,11 @@ TEST_F(PayCalculationTest, FederalAllowanceByStatusAndCountText)
 TEST_F(PayCalculationTest, StateAndCityAllowancesNeverCarryOver)
 {
     for (size_t k = 0; k < 10; ++k) {
-        state.StateSgExp[k] = 100.0f + k;
-        state.StateMarExp[k] = 200.0f + k;
-        city.CitySgExp[k] = 10.0f + k;
-        city.CityMarExp[k] = 20.0f + k;
+        const auto n = static_cast<float>(k);
+        state.StateSgExp[k] = 100.0f + n;
+        state.StateMarExp[k] = 200.0f + n;
+        city.CitySgExp[k] = 10.0f + n;
+        city.CityMarExp[k] = 20.0f + n;
     }
     struct Case
     {

@@ -60,8 +60,9 @@ void run(const Case& c)
 
     const double tax = stateWithholding(settings, in);
     EXPECT_NEAR(tax, c.expected, 0.00005);
-    if (c.finished)
+    if (c.finished) {
         EXPECT_DOUBLE_EQ(finishStateTax(tax, settings), *c.finished);
+    }
 }
 
 TEST(BuiltInStateMethodsTest, ArizonaLouisianaMassachusettsUtahOregon)
