@@ -28,11 +28,13 @@ for t in "${targets[@]}"; do
     log="$build/fuzz-logs/$t.log"
     mkdir -p "$corpus" "$findings" "$(dirname "$log")"
     mkdir -p "$seeds/$t"
+    kept=()
+    [ -d "$root/tests/fuzz/regressions/$t" ] && kept=("$root/tests/fuzz/regressions/$t")
     before=$(find "$findings" -type f | wc -l)
     # A target stops at its first finding; the input that found it is kept under $findings.
     "$build/tests/fuzz/fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
         -max_len=65536 -len_control=200 -artifact_prefix="$findings/" "$corpus" "$seeds/$t" \
-        "$root/tests/fuzz/regressions/$t" >"$log" 2>&1
+        "${kept[@]}" >"$log" 2>&1
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1)
     runs=${runs:-$(grep -o '^#[0-9]*' "$log" | tail -1 | tr -d '#')}
     runs=${runs:-0}

@@ -207,8 +207,6 @@ void headerFile(const uint8_t* data, size_t size)
     CompanyHeader again;
     expectDone(kHeaderFileName, LoadHeader(folder, again), first);
     expectSameText("Header.sav: write, read, write", first, writeHeaderFile(again));
-    if (!(again == header))
-        finding("Header.sav reads back as another header", first);
 }
 
 void savedPeriod(const uint8_t* data, size_t size)

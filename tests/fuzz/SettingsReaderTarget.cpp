@@ -44,12 +44,13 @@ std::vector<ItemKind> schedule(uint8_t seed)
     return kinds;
 }
 
-// Reads items of `kinds` until the first fault; returns those read whole.
-std::vector<Item> readItems(SettingsReader& r, const std::vector<ItemKind>& kinds)
+// Reads items of `kinds` until the first fault (or, with `stopAtEnd`, until only blank lines are
+// left); returns those read whole.
+std::vector<Item> readItems(SettingsReader& r, const std::vector<ItemKind>& kinds, bool stopAtEnd)
 {
     std::vector<Item> items;
     for (ItemKind kind : kinds) {
-        if (r.atEnd())
+        if (stopAtEnd && r.atEnd())
             break;
         bool ok = false;
         switch (kind) {
@@ -146,7 +147,7 @@ void settingsReader(const uint8_t* data, size_t size)
         return;
     const std::vector<ItemKind> kinds = schedule(data[0]);
     SettingsReader first(inputText(data + 1, size - 1));
-    std::vector<Item> items = readItems(first, kinds);
+    std::vector<Item> items = readItems(first, kinds, true);
     (void)first.atEnd();
     (void)first.fault();
 
@@ -156,7 +157,7 @@ void settingsReader(const uint8_t* data, size_t size)
     const std::string text = writeItems(items);
     std::vector<ItemKind> readBack(kinds.begin(), kinds.begin() + static_cast<std::ptrdiff_t>(items.size()));
     SettingsReader second(text);
-    std::vector<Item> again = readItems(second, readBack);
+    std::vector<Item> again = readItems(second, readBack, false);
     if (!second.ok())
         finding("the written items do not read again: " + second.fault()->what, text);
     if (again.size() != items.size())
