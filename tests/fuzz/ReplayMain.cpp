@@ -1,5 +1,5 @@
-// Replays the regression corpus: every input kept under <corpus>/<target>/ goes through that
-// target's entry function again. A target that finds a fault aborts with its message, which fails
+// Replays the regression corpus (and the seeds): every input kept under <corpus>/<target>/ goes
+// through that target's entry function again. A target that finds a fault aborts with its message, which fails
 // the test; an unknown folder fails it too, so no kept input is silently left out.
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
@@ -14,16 +14,17 @@ int main(int argc, char** argv)
 {
     namespace fs = std::filesystem;
     using namespace tallyrin::fuzz;
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s CORPUS_FOLDER\n", argv[0]);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s CORPUS_FOLDER...\n", argv[0]);
         return 2;
     }
     int replayed = 0;
     int unknown = 0;
     std::vector<fs::path> folders;
-    for (const auto& entry : fs::directory_iterator(argv[1]))
-        if (entry.is_directory())
-            folders.push_back(entry.path());
+    for (int i = 1; i < argc; ++i)
+        for (const auto& entry : fs::directory_iterator(argv[i]))
+            if (entry.is_directory())
+                folders.push_back(entry.path());
     std::sort(folders.begin(), folders.end());
     for (const fs::path& folder : folders) {
         const std::string name = folder.filename().string();
@@ -46,7 +47,7 @@ int main(int argc, char** argv)
             target->entry(bytes.data(), bytes.size());
             ++replayed;
         }
-        std::printf("%-16s %zu inputs\n", name.c_str(), inputs.size());
+        std::printf("%-40s %zu inputs\n", folder.string().c_str(), inputs.size());
     }
     std::printf("%d inputs replayed\n", replayed);
     return unknown == 0 ? 0 : 1;
