@@ -27,7 +27,7 @@ Workspace::Workspace(Operator& op, fs::path workingFolder, Clock clock)
     : m_op(op)
     , m_files(std::move(workingFolder))
     , m_clock(std::move(clock))
-    , stateScreen(state, profile, op)
+    , stateScreen(state, profile, op, m_files)
     , cityScreen(city, op, m_files)
     , nonCityScreen(nonCity, op, m_files)
 {
@@ -44,6 +44,11 @@ bool Workspace::note(const FileOutcome& outcome)
 {
     if (!outcome.lines.empty())
         report(outcome.message());
+    // A file that could not be read whole is never replaced without being kept first.
+    if (outcome.kind == FileOutcome::Kind::Corrupt && !outcome.file.empty())
+        m_damaged.insert(outcome.file);
+    if (outcome.failed())
+        m_fileFault = true;
     return !outcome.failed();
 }
 
@@ -87,15 +92,33 @@ void Workspace::Calcu_late(bool closingSave)
     if (!cityWasLoaded)
         cityScreen.Form_Load();
     if (!stateWasOpen) {
-        stateScreen.open(workingFolder(), userName());
-        if (stateScreen.loadFailed())
+        stateScreen.open();
+        if (stateScreen.loadFailed()) {
             m_fileFault = true;
+            m_damaged.insert(fileFor(".sta"));
+        }
     }
+    // Release the settings loaded for this calculation.
+    const auto release = [&] {
+        if (!cityWasLoaded)
+            cityScreen.Unload();
+        if (!stateWasOpen && stateScreen.isOpen())
+            stateScreen.close();
+    };
 
     const PayPeriodEntry entry = readPayPeriodEntry(form1.txtAmount);
     result = computePayPeriod(entry, form1.opt1x,
                               PayPeriodRecords{profile, federal, state, city, nonCity, ytdGross(),
                                                ledger.totals().SocSec, ledger.totals().Medicare});
+    if (const auto refused = periodOutOfRange(form1.txtAmount, result)) {
+        // One message, no results, nothing saved.
+        m_periodRefused = true;
+        m_op.message(*refused, Icon::Exclamation);
+        result = PayPeriodResult{};
+        clearFederalTables();
+        release();
+        return;
+    }
     stateScreen.calculationRan();
 
     const PayPeriodLabels labels = payPeriodLabels(result);
@@ -114,16 +137,13 @@ void Workspace::Calcu_late(bool closingSave)
     clearFederalTables();
     // With no employee open (before New or Open) the results are shown and nothing is written:
     // the files of the empty name are the defaults that only "Make Default" writes.
-    if (closingSave && employeeOpen()) {
+    // Where a file could not be read, the command line saves nothing (savesAfterFault off).
+    if (closingSave && employeeOpen() && (savesAfterFault || !m_fileFault)) {
         // The save screen's save, under the name it shows: the open employee's.
         txtSaveUser = userName();
         saveUnderTypedName(false);
     }
-    // Release the settings loaded for this calculation.
-    if (!cityWasLoaded)
-        cityScreen.Unload();
-    if (!stateWasOpen && stateScreen.isOpen())
-        stateScreen.close();
+    release();
 }
 
 void Workspace::cmdCal_Click() { Calcu_late(true); }
@@ -231,6 +251,28 @@ void Workspace::readFiles(bool profileFamilyOnly)
             note((this->*kind.open)());
 }
 
+std::string Workspace::savedFileName(const FileKind& kind, const std::string& user) const
+{
+    const std::string extension = kind.name == std::string_view(".ovw/.ovb") ? overtimeExtension(profile.Weekly) : kind.name;
+    return user + extension;
+}
+
+bool Workspace::keepDamaged(const std::filesystem::path& file)
+{
+    if (!m_damaged.count(file))
+        return true;
+    std::string error;
+    const auto kept = keepAside(file, &error);
+    if (!kept) {
+        report(messages::joined(messages::notKeptAside(file.filename().string(), error)));
+        return false;
+    }
+    m_op.message(messages::joined(messages::keptAside(file.filename().string(), kept->filename().string())),
+                 Icon::Exclamation);
+    m_damaged.erase(file);
+    return true;
+}
+
 bool Workspace::writeFiles(const std::string& user, bool profileFamilyOnly)
 {
     // The profile family is saved through the overtime form: rows typed there are kept, and its
@@ -243,10 +285,30 @@ bool Workspace::writeFiles(const std::string& user, bool profileFamilyOnly)
         if (kind.save && (kind.profileFamily || !profileFamilyOnly))
             saves.push_back(&kind);
     std::sort(saves.begin(), saves.end(), [](const FileKind* a, const FileKind* b) { return a->saveOrder < b->saveOrder; });
+    std::vector<std::string> written;
     bool saved = true;
-    for (const FileKind* kind : saves)
-        if (!(saved = note((this->*kind->save)(user))))
+    for (size_t i = 0; i < saves.size() && saved; ++i) {
+        const std::string name = savedFileName(*saves[i], user);
+        if (!(saved = keepDamaged(workingFolder() / name)))
             break;
+        FileOutcome outcome = (this->*saves[i]->save)(user);
+        if (outcome.failed() && saves.size() > 1) {
+            // A save that stops part-way says what it did and did not write.
+            std::vector<std::string> left;
+            for (size_t k = i; k < saves.size(); ++k)
+                left.push_back(savedFileName(*saves[k], user));
+            const auto list = [](const std::vector<std::string>& names) {
+                std::string text;
+                for (const auto& n : names)
+                    text += (text.empty() ? "" : ", ") + n;
+                return text;
+            };
+            outcome.lines.push_back(written.empty() ? "No file was saved." : "Saved: " + list(written) + ".");
+            outcome.lines.push_back("Not saved: " + list(left) + ".");
+        }
+        saved = note(outcome);
+        written.push_back(name);
+    }
     // The profile screen's K plan boxes follow the stored choice.
     taxInfo.ckKpPer = profile.KPlanPercent == 1;
     taxInfo.ckKpFix = profile.KPlanFixed == 1;
@@ -278,7 +340,7 @@ FileOutcome Workspace::openState()
     // The state screen loads the file and tells the operator of a damaged one itself.
     stateScreen.close();
     FileOutcome read = FileOutcome::done(fileFor(".sta"));
-    if (!stateScreen.loadStateSettings(workingFolder(), userName())) {
+    if (!stateScreen.loadStateSettings(userName())) {
         m_fileFault = true;
         read.kind = FileOutcome::Kind::Corrupt;
     }
@@ -387,13 +449,17 @@ void Workspace::showTitle(const std::string& title)
 
 std::optional<std::string> Workspace::refusedUserName(const std::string& name)
 {
+    // The longest file of an employee is a saved pay period's temporary twin,
+    // ".MM_DD_YYYY  <name>.prv.tmp": 21 characters more than the name, within the 255 a folder
+    // entry holds.
     const bool bad = name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos ||
-                     name.find('\0') != std::string::npos;
+                     name.find('\0') != std::string::npos || name.size() > kLongestUserName;
     if (!bad)
         return std::nullopt;
     return "The name \"" + name +
            "\" cannot be used for an employee.\r\n"
-           "A name may not be empty, may not hold \"/\" and may not be \".\" or \"..\".";
+           "A name may not be empty, may not hold \"/\", may not be \".\" or \"..\" and may not be longer than " +
+           std::to_string(kLongestUserName) + " characters.";
 }
 
 void Workspace::showSaveUser()

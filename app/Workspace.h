@@ -29,6 +29,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,7 @@ public:
     // A typed user name must name a file in the working folder, nowhere else. The message to show
     // when it cannot; nullopt when it can.
     static std::optional<std::string> refusedUserName(const std::string& name);
+    static constexpr size_t kLongestUserName = 200;
 
     // "<working folder>/<user name><extension>"
     std::filesystem::path fileFor(const std::string& extension) const { return m_files.path(extension); }
@@ -132,6 +134,13 @@ public:
     Currency ytdGross() const { return ledger.ytdGross(); }
     // True once a file could not be read or written (the operator has been told).
     bool fileFault() const { return m_fileFault; }
+    // True once a period was refused for figures beyond the limits (the operator has been told).
+    bool periodRefused() const { return m_periodRefused; }
+    // Whether the calculation's closing save runs after a file fault. The program saves (a damaged
+    // file is kept aside first); the command line, which cannot ask, saves nothing.
+    bool savesAfterFault = true;
+    // Files that could not be read whole, kept aside before a save replaces them.
+    const std::set<std::filesystem::path>& damagedFiles() const { return m_damaged; }
     // Shows what a file operation has to say, counting it among the file faults; false when it
     // failed.
     bool note(const FileOutcome& outcome);
@@ -228,12 +237,19 @@ private:
     bool saveProfileStep(const std::string& user);
     Form2Links overtimeLinks();
     void saveUnderTypedName(bool titleShowsName);
+    // "<user><extension>" of the file a kind writes.
+    std::string savedFileName(const FileKind& kind, const std::string& user) const;
+    // Before a save replaces a damaged file, it is copied beside itself and the operator told;
+    // false (the operator told why) when that could not be done, and the save must stop.
+    bool keepDamaged(const std::filesystem::path& file);
     void reloadProfileForPrint();
     void prepareStatement();
     PrintDocument statementPage();
     void fillEmptyAmounts();
 
     bool m_fileFault = false;
+    bool m_periodRefused = false;
+    std::set<std::filesystem::path> m_damaged;
     bool m_quit = false;
     ShellWindows m_noWindows;
     ShellWindows* m_windows = &m_noWindows;

@@ -275,6 +275,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     StderrOperator op(err);
     Workspace ws(op, folder);
+    ws.savesAfterFault = false; // a run that met a damaged file saves nothing
     ws.form1.ckFedJan = a->fedJan;
     ws.startUp();
     ws.openEmployee(useFile);
@@ -296,7 +297,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             out << name << '\t' << text << '\n';
     }
     const bool printed = writePrints(*a, ws, pdf, err);
-    return ws.fileFault() || !printed || !written ? 1 : 0;
+    return ws.fileFault() || ws.periodRefused() || !printed || !written ? 1 : 0;
 }
 
 } // namespace tallyrin

@@ -41,6 +41,11 @@ FederalRead readFederalTables(std::string content)
     in.text(tables.Version);
 
     FederalRead result;
+    if (in.ok() && !in.atEnd()) {
+        // Items after the version mean the file is not the table file it claims to be.
+        result.fault = "the items after the version (the file holds more than its tables)";
+        return result;
+    }
     if (in.ok()) {
         result.tables = std::move(tables);
     } else {
@@ -57,13 +62,18 @@ FileOutcome loadFederalTables(const std::filesystem::path& folder, bool januaryF
 {
     const std::string_view name = januaryFile ? kFederalJanuaryFile : kFederalFile;
     const std::filesystem::path file = folder / name;
-    std::optional<std::string> content = readWholeFile(file);
-    if (!content) {
+    FileRead onDisk = readFile(file);
+    if (onDisk.status == FileRead::Status::Missing) {
         FileOutcome missing = FileOutcome::missing(file);
         missing.lines = messages::federalTablesMissing(folderText);
         return missing;
     }
-    FederalRead read = readFederalTables(std::move(*content));
+    if (onDisk.status != FileRead::Status::Read) {
+        // Not read at all (a folder, a pipe, an oversized file): no tables this time.
+        tables = FederalTables{};
+        return FileOutcome::corrupt(file, messages::federalTablesUnreadable(name, onDisk.problem));
+    }
+    FederalRead read = readFederalTables(std::move(onDisk.content));
     tables = std::move(read.tables);
     if (read.fault)
         return FileOutcome::corrupt(file, messages::federalTablesDamaged(name, *read.fault));

@@ -6,6 +6,7 @@
 #include "state/StateWithholding.h"
 #include "text/Numbers.h"
 
+#include <cmath>
 #include <optional>
 
 namespace tallyrin {
@@ -209,6 +210,25 @@ PayPeriodEntry readPayPeriodEntry(std::array<std::string, 8>& txtAmount)
     e.Addit = entryCurrency(txtAmount[6]);
     e.TipsHrs = entryNumber(txtAmount[7]);
     return e;
+}
+
+std::optional<std::string> periodOutOfRange(const std::array<std::string, 8>& txtAmount, const PayPeriodResult& r)
+{
+    bool tooLarge = false;
+    for (const std::string& text : txtAmount) {
+        const double value = fullNumber(text).value_or(0);
+        tooLarge = tooLarge || !std::isfinite(value) || std::fabs(value) > kLargestEntry;
+    }
+    for (const double amount : {double(r.GrossPay), double(r.TaxableWages), double(r.FedTax), r.StateTax, r.CityTax,
+                                r.TaxDeduct, double(r.TotDeduct), double(r.NetPay), double(r.TotalOt),
+                                double(r.TotalTips)})
+        tooLarge = tooLarge || !std::isfinite(amount) || std::fabs(amount) > kLargestGross;
+    if (!tooLarge)
+        return std::nullopt;
+    return "The figures of this pay period are too large to be calculated.\r\n"
+           "An entry may hold at most 999,999.99, and the pay, taxes and deductions of one period may come "
+           "to at most 9,999,999.99.\r\n"
+           "No results are shown and nothing was saved.";
 }
 
 void CleartxtBox(std::array<std::string, 8>& txtAmount)

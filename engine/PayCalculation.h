@@ -25,6 +25,7 @@
 #include "text/Currency.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,6 +54,15 @@ void resetPayPeriod(PayPeriodResult& result, const EmployeeProfile& profile);
 // or "Married", or a count outside 0-9, gives 0 rather than whatever the last calculation (maybe
 // of another employee) left behind.
 PayPeriodResult computePayPeriod(const PayPeriodEntry& entry, bool opt1x, const PayPeriodRecords& records);
+
+// The largest amount an entry may hold and the largest gross pay one period may come to. A period
+// beyond them is not calculated: its sums would leave the range amounts are kept in, and no
+// payroll of this program's employers comes near them.
+inline constexpr double kLargestEntry = 999999.99;
+inline constexpr double kLargestGross = 9999999.99;
+// The message for a period whose entry texts or computed result leave those limits (an entry, a
+// rate of the profile, the gross, taxes, deductions or net); nullopt when the period is in range.
+std::optional<std::string> periodOutOfRange(const std::array<std::string, 8>& txtAmount, const PayPeriodResult& result);
 
 // The weekly federal allowance amount for the status and the allowance count text (full
 // conversion, compared with 0..9); 0 for any other status or count.

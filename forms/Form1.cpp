@@ -534,7 +534,7 @@ void Form1::mnuState_Click()
         m_state->setModal(false);
     }
     if (!m_ws.stateScreen.isOpen())
-        m_ws.stateScreen.open(m_ws.workingFolder(), m_ws.userName());
+        m_ws.stateScreen.open();
     m_state->showScreen();
     m_state->show();
     m_state->raise();

@@ -64,10 +64,12 @@ int16_t flag(bool checked) { return checked ? 1 : 0; }
 
 } // namespace
 
-DialogStateScreen::DialogStateScreen(StateSettings& settings, EmployeeProfile& profile, Operator& op)
+DialogStateScreen::DialogStateScreen(StateSettings& settings, EmployeeProfile& profile, Operator& op,
+                                     const EmployeeFiles& files)
     : m_settings(settings)
     , m_profile(profile)
     , m_op(op)
+    , m_files(files)
 {
 }
 
@@ -81,12 +83,10 @@ bool DialogStateScreen::anyStateBoxChecked() const
     return false;
 }
 
-void DialogStateScreen::open(const std::filesystem::path& folder, const std::string& userName)
+void DialogStateScreen::open()
 {
-    m_folder = folder;
-    m_userName = userName;
     m_open = true;
-    loadStateSettings(folder, userName);
+    loadStateSettings(m_files.userName());
     m_links->reloadProfile();
     bool keepBlanks = false;
     for (const BuiltInState& st : builtInStates())
@@ -105,9 +105,9 @@ void DialogStateScreen::close()
     m_open = false;
 }
 
-bool DialogStateScreen::loadStateSettings(const std::filesystem::path& folder, const std::string& userName)
+bool DialogStateScreen::loadStateSettings(const std::string& userName)
 {
-    const FileOutcome load = loadStateFile(folder, userName, m_settings, m_profile);
+    const FileOutcome load = loadStateFile(m_files.folder(), userName, m_settings, m_profile);
     m_loadFailed = load.failed();
     if (m_loadFailed)
         m_op.message(load.message());
@@ -295,7 +295,7 @@ void DialogStateScreen::reportNonNumber() { m_op.message(kNonNumber); }
 
 bool DialogStateScreen::saveState(const std::string& userName)
 {
-    if (const FileOutcome saved = saveStateFile(m_folder, userName, m_settings, m_profile); saved.failed()) {
+    if (const FileOutcome saved = saveStateFile(m_files.folder(), userName, m_settings, m_profile); saved.failed()) {
         m_op.message(saved.message());
         return false;
     }
@@ -311,7 +311,7 @@ bool DialogStateScreen::OKButton_Click()
         return false;
     }
     // A failed write keeps the screen open with its contents, so the operator can try again.
-    if (!saveState(m_userName) || !m_links->saveCompanionFiles(m_userName))
+    if (!saveState(m_files.userName()) || !m_links->saveCompanionFiles(m_files.userName()))
         return false;
     close();
     return true;
@@ -360,7 +360,7 @@ bool DialogStateScreen::cmdMkDefault_Click()
         return false;
     }
     // The employee's own files first, then the same settings as the defaults (the empty name).
-    if (!saveState(m_userName) || !m_links->saveCompanionFiles(m_userName))
+    if (!saveState(m_files.userName()) || !m_links->saveCompanionFiles(m_files.userName()))
         return false;
     const std::string defaults;
     if (!m_links->saveCompanionFiles(defaults) || !m_links->saveLeaveBalances(defaults) || !saveState(defaults) ||
@@ -373,9 +373,9 @@ bool DialogStateScreen::cmdMkDefault_Click()
 
 void DialogStateScreen::cmdGetDefault_Click()
 {
-    if (!stateFileExists(m_folder, ""))
+    if (!stateFileExists(m_files.folder(), ""))
         return;
-    loadStateSettings(m_folder, "");
+    loadStateSettings("");
 }
 
 void DialogStateScreen::ckNoStateTax_Click()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/Operator.h"
+#include "employee/EmployeeFiles.h"
 #include "employee/EmployeeProfile.h"
 #include "state/StateSettings.h"
 
@@ -96,15 +97,16 @@ public:
         NC,
     };
 
-    DialogStateScreen(StateSettings& settings, EmployeeProfile& profile, Operator& op);
+    // `files` names the open employee's files (and, with the empty name, the default ones).
+    DialogStateScreen(StateSettings& settings, EmployeeProfile& profile, Operator& op, const EmployeeFiles& files);
     DialogStateScreen(const DialogStateScreen&) = delete;
     DialogStateScreen& operator=(const DialogStateScreen&) = delete;
     void setLinks(DialogStateLinks& links) { m_links = &links; }
 
-    // Open: load the state file of `userName` in `folder`, reload the profile, fill blanks when no
-    // built-in box (Alabama aside) is checked, run the checked boxes' presets, read the screen back,
-    // and set the "Flat Rate" / "Wage Base" labels. The screen remembers the employee for its saves.
-    void open(const std::filesystem::path& folder, const std::string& userName);
+    // Open: load the open employee's state file, reload the profile, fill blanks when no built-in
+    // box (Alabama aside) is checked, run the checked boxes' presets, read the screen back, and set
+    // the "Flat Rate" / "Wage Base" labels.
+    void open();
     bool isOpen() const { return m_open; }
     // CANCEL, and every close by the program: the screen goes back to its fresh state.
     void close();
@@ -113,7 +115,7 @@ public:
     // and shown; a corrupt one is reported. Either way the state boxes, "Spouse Works" and
     // "Round State" then show the values in memory.
     // False when the file was there but damaged (the operator has been told).
-    bool loadStateSettings(const std::filesystem::path& folder, const std::string& userName);
+    bool loadStateSettings(const std::string& userName);
     // True when the last load met a damaged file: the workspace counts it among the file faults.
     bool loadFailed() const { return m_loadFailed; }
 
@@ -177,8 +179,7 @@ private:
     Operator& m_op;
     DialogStateLinks m_noLinks;
     DialogStateLinks* m_links = &m_noLinks;
-    std::filesystem::path m_folder;
-    std::string m_userName;
+    const EmployeeFiles& m_files; // the employee open now: Open's load and every save use it
     bool m_open = false;
     bool m_loadFailed = false;
 };

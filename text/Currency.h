@@ -31,17 +31,24 @@ public:
     std::string screenText() const;
     std::string fileText() const;
 
-    friend constexpr Currency operator+(Currency a, Currency b) { return Currency(a.m_count + b.m_count); }
-    friend constexpr Currency operator-(Currency a, Currency b) { return Currency(a.m_count - b.m_count); }
-    Currency& operator+=(Currency o)
+    // Sums and differences are exact within the range and stop at its ends beyond it (never
+    // wrapping round); callers keep amounts far inside the range (see the period limits).
+    friend constexpr Currency operator+(Currency a, Currency b) { return Currency(saturated(a.m_count, b.m_count)); }
+    friend constexpr Currency operator-(Currency a, Currency b)
     {
-        m_count += o.m_count;
-        return *this;
+        if (b.m_count == INT64_MIN)
+            return Currency(a.m_count >= 0 ? INT64_MAX : saturated(a.m_count + 1, INT64_MAX));
+        return Currency(saturated(a.m_count, -b.m_count));
     }
-    Currency& operator-=(Currency o)
+    Currency& operator+=(Currency o) { return *this = *this + o; }
+    Currency& operator-=(Currency o) { return *this = *this - o; }
+    // The exact sum, or nullopt when it leaves the range.
+    static std::optional<Currency> add(Currency a, Currency b)
     {
-        m_count -= o.m_count;
-        return *this;
+        int64_t sum = 0;
+        if (__builtin_add_overflow(a.m_count, b.m_count, &sum))
+            return std::nullopt;
+        return Currency(sum);
     }
     friend constexpr bool operator==(Currency a, Currency b) = default;
     friend constexpr auto operator<=>(Currency a, Currency b) = default;
@@ -50,6 +57,13 @@ private:
     constexpr explicit Currency(int64_t count)
         : m_count(count)
     {
+    }
+    static constexpr int64_t saturated(int64_t a, int64_t b)
+    {
+        int64_t sum = 0;
+        if (__builtin_add_overflow(a, b, &sum))
+            return b > 0 ? INT64_MAX : INT64_MIN;
+        return sum;
     }
     int64_t m_count = 0;
 };

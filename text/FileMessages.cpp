@@ -55,6 +55,29 @@ std::vector<std::string> federalTablesDamaged(std::string_view fileName, std::st
             "Federal withholding is only the additional amount until the file is replaced."};
 }
 
+std::vector<std::string> federalTablesUnreadable(std::string_view fileName, std::string_view why)
+{
+    return {"The federal tax table file could not be read:", std::string(fileName), std::string(why),
+            "Federal withholding is only the additional amount until the file is replaced."};
+}
+
+std::vector<std::string> notReadable(std::string_view fileName, std::string_view why)
+{
+    return {"The file", std::string(fileName), "could not be read.", std::string(why)};
+}
+
+std::vector<std::string> keptAside(std::string_view fileName, std::string_view keptName)
+{
+    return {"The file", std::string(fileName), "could not be read whole when it was opened.",
+            "It has been kept as " + std::string(keptName) + " before this save replaced it."};
+}
+
+std::vector<std::string> notKeptAside(std::string_view fileName, std::string_view why)
+{
+    return {"The file", std::string(fileName), "could not be read whole when it was opened, and it could not be kept",
+            "aside before saving (" + std::string(why) + ").", "Nothing more was saved."};
+}
+
 std::string joined(const std::vector<std::string>& lines)
 {
     std::string text;

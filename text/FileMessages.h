@@ -25,6 +25,12 @@ std::vector<std::string> ledgerNotSaved(std::string_view fileName, std::string_v
 // The federal table file: missing (naming the working folder), or damaged at `where`.
 std::vector<std::string> federalTablesMissing(std::string_view folderText);
 std::vector<std::string> federalTablesDamaged(std::string_view fileName, std::string_view where);
+std::vector<std::string> federalTablesUnreadable(std::string_view fileName, std::string_view why);
+// A file that is there but could not be read at all (a folder, a pipe, too large, refused).
+std::vector<std::string> notReadable(std::string_view fileName, std::string_view why);
+// A damaged file kept aside before a save replaced it.
+std::vector<std::string> keptAside(std::string_view fileName, std::string_view keptName);
+std::vector<std::string> notKeptAside(std::string_view fileName, std::string_view why);
 
 // Lines joined by CR LF.
 std::string joined(const std::vector<std::string>& lines);

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -117,34 +116,78 @@ bool writeAll(int fd, std::string_view content)
 
 } // namespace
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& path)
+FileRead readFile(const std::filesystem::path& path)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad())
-        return std::nullopt;
-    std::string content = std::move(bytes).str();
+    FileRead read;
+    // Open without blocking, so a pipe in the file's place cannot hold the program; then read
+    // only what is a regular file of a sensible size.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR) {
+            read.status = FileRead::Status::Missing;
+        } else {
+            std::error_code ec;
+            const bool regular = std::filesystem::is_regular_file(path, ec);
+            read.status = regular ? FileRead::Status::Unreadable : FileRead::Status::NotAFile;
+            read.problem = regular ? std::string("It cannot be read: ") + std::strerror(error)
+                                   : "It is not a file (a folder, a device or a pipe).";
+        }
+        return read;
+    }
+    struct stat info
+    {
+    };
+    const auto finish = [&](FileRead::Status status, std::string problem) {
+        ::close(fd);
+        read.status = status;
+        read.problem = std::move(problem);
+        return read;
+    };
+    if (::fstat(fd, &info) != 0)
+        return finish(FileRead::Status::Unreadable, std::string("It cannot be read: ") + std::strerror(errno));
+    if (!S_ISREG(info.st_mode))
+        return finish(FileRead::Status::NotAFile, "It is not a file (a folder, a device or a pipe).");
+    if (static_cast<std::uintmax_t>(info.st_size) > kLargestFile)
+        return finish(FileRead::Status::TooLarge, "It is larger than any file of the program can be (" +
+                                                      std::to_string(info.st_size) + " bytes).");
+    std::string content;
+    // Read to the end, but never past the limit: the file may grow while it is read.
+    std::array<char, 8192> buffer{};
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return finish(FileRead::Status::Unreadable, std::string("It cannot be read: ") + std::strerror(errno));
+        }
+        if (got == 0)
+            break;
+        content.append(buffer.data(), static_cast<size_t>(got));
+        if (content.size() > kLargestFile)
+            return finish(FileRead::Status::TooLarge, "It is larger than any file of the program can be.");
+    }
+    ::close(fd);
     // The program writes no byte-order mark, but a file saved by a text editor may carry one.
     if (content.rfind("\xEF\xBB\xBF", 0) == 0)
         content.erase(0, 3);
-    if (isValidUtf8(content))
-        return content;
-    return windows1252ToUtf8(content);
+    read.status = FileRead::Status::Read;
+    read.content = isValidUtf8(content) ? std::move(content) : windows1252ToUtf8(content);
+    return read;
+}
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& path)
+{
+    FileRead read = readFile(path);
+    if (read.status != FileRead::Status::Read)
+        return std::nullopt;
+    return std::move(read.content);
 }
 
 bool fileExists(const std::filesystem::path& path)
 {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    return in.is_open();
+    return std::filesystem::is_regular_file(path, ec);
 }
 
 namespace {
@@ -167,6 +210,58 @@ bool holdsExactly(const std::filesystem::path& path, std::string_view content)
 
 } // namespace
 
+std::optional<std::filesystem::path> keepAside(const std::filesystem::path& path, std::string* error)
+{
+    std::error_code ec;
+    for (int n = 0; n < 1000; ++n) {
+        std::filesystem::path kept = path;
+        kept += n == 0 ? std::string(".damaged") : ".damaged." + std::to_string(n);
+        if (std::filesystem::exists(std::filesystem::symlink_status(kept, ec)))
+            continue;
+        // Only a regular file's bytes are copied; a folder or pipe in the file's place is moved
+        // aside whole, for there is nothing to copy from it.
+        if (std::filesystem::is_regular_file(path, ec))
+            std::filesystem::copy_file(path, kept, ec);
+        else
+            std::filesystem::rename(path, kept, ec);
+        if (ec) {
+            if (error)
+                *error = ec.message();
+            return std::nullopt;
+        }
+        return kept;
+    }
+    if (error)
+        *error = "too many kept copies";
+    return std::nullopt;
+}
+
+std::filesystem::path temporaryTwin(const std::filesystem::path& path)
+{
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    return folder / ("." + path.filename().string() + ".tmp");
+}
+
+namespace {
+
+// Earlier versions named the twin ".<name>.tmp<digits>", a new name every time; those a killed
+// save left behind are removed when the file is next saved.
+void removeStaleTwins(const std::filesystem::path& folder, const std::string& name)
+{
+    const std::string prefix = "." + name + ".tmp";
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        if (entry.size() > prefix.size() && entry.compare(0, prefix.size(), prefix) == 0 &&
+            entry.find_first_not_of("0123456789", prefix.size()) == std::string::npos) {
+            std::error_code ignored;
+            std::filesystem::remove(it->path(), ignored);
+        }
+    }
+}
+
+} // namespace
+
 bool replaceFile(const std::filesystem::path& path, std::string_view content, std::string* error)
 {
     // A file that already holds exactly these bytes is left as it is: most saves (every
@@ -182,15 +277,9 @@ bool replaceFile(const std::filesystem::path& path, std::string_view content, st
     };
 
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::random_device randomDevice;
-    std::filesystem::path temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
-        temporary = folder / ("." + path.filename().string() + ".tmp" + std::to_string(randomDevice() % 1000000));
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
+    removeStaleTwins(folder, path.filename().string());
+    const std::filesystem::path temporary = temporaryTwin(path);
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0)
         return report(systemError("cannot create a temporary file for", path, errno));
 

@@ -1,6 +1,7 @@
 // Whole-file reading and atomic replacement of files in the working folder.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -8,15 +9,47 @@
 
 namespace tallyrin {
 
-// The file's bytes as UTF-8: taken as they are when they are valid UTF-8, else read as
-// Windows-1252 and converted. nullopt when the file cannot be opened for reading.
+// No file of the program comes near this size (an employee file holds a few kilobytes); a larger
+// one is not read.
+inline constexpr std::uintmax_t kLargestFile = 1024 * 1024;
+
+// What reading a whole file came to.
+struct FileRead
+{
+    enum class Status
+    {
+        Read,
+        Missing,    // nothing of that name
+        NotAFile,   // a folder, a pipe, a device: not read, never waited on
+        TooLarge,   // over kLargestFile
+        Unreadable, // there, but the system refused to read it
+    };
+    Status status = Status::Missing;
+    std::string content; // as UTF-8 when read
+    std::string problem; // for the operator: why it was not read (empty when read or missing)
+};
+
+// Reads a regular file whole without blocking: its bytes as UTF-8, taken as they are when they
+// are valid UTF-8, else read as Windows-1252 and converted (a byte-order mark is dropped).
+FileRead readFile(const std::filesystem::path& path);
+// The same, nullopt unless the file was read.
 std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 
+// True when `path` names a regular file (following links), without opening it.
 bool fileExists(const std::filesystem::path& path);
 
-// Writes a temporary file in the same folder, flushes it to disk, then renames it over `path`.
-// On failure the old file is untouched, the temporary file is removed, and `error` (when given)
-// says what failed.
+// Writes the file's temporary twin in the same folder, flushes it to disk, then renames it over
+// `path`. On failure the old file is untouched, the temporary file is removed, and `error` (when
+// given) says what failed. The twin has one name per target, so a save killed half-way leaves at
+// most one behind, which the next save of that file reuses; a save also removes the randomly
+// named twins older versions left.
 bool replaceFile(const std::filesystem::path& path, std::string_view content, std::string* error = nullptr);
+// Copies a damaged `path` beside itself before a save replaces it: "<name>.damaged", or, when an
+// earlier copy holds that name, "<name>.damaged.1", ".2" ... The copy kept, or nullopt (with
+// `error`) when it could not be made.
+std::optional<std::filesystem::path> keepAside(const std::filesystem::path& path, std::string* error = nullptr);
+
+// The name of the temporary twin of `path`: ".<name>.tmp" in the same folder.
+std::filesystem::path temporaryTwin(const std::filesystem::path& path);
 
 } // namespace tallyrin

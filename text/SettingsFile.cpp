@@ -147,6 +147,16 @@ SettingsReader::SettingsReader(std::string content)
 
 bool SettingsReader::fail(std::string what)
 {
+    // A bad item is quoted in the fault as a short prefix only: a damaged file may hold one item
+    // of megabytes, and the operator needs to know where, not to read it all.
+    constexpr size_t kLongest = 60;
+    if (what.size() > kLongest) {
+        size_t cut = kLongest;
+        while (cut > 0 && (static_cast<unsigned char>(what[cut]) & 0xC0) == 0x80)
+            --cut; // not inside a UTF-8 sequence
+        what.resize(cut);
+        what += "...";
+    }
     if (!m_fault)
         m_fault = ReadFault{m_item, m_itemLine, std::move(what)};
     return false;

@@ -9,20 +9,20 @@ FileOutcome loadSettingsFile(const std::filesystem::path& file, FileMessageStyle
                              const std::function<void(SettingsReader&)>& items)
 {
     const std::string name = file.filename().string();
-    // A profile file counts as there when the folder lists it; a settings file when it opens.
-    std::error_code ec;
-    const bool there = style == FileMessageStyle::Profile
-                           ? std::filesystem::exists(file, ec) && !std::filesystem::is_directory(file, ec)
-                           : fileExists(file);
-    if (!there)
+    FileRead read = readFile(file);
+    if (read.status == FileRead::Status::Missing)
         return FileOutcome::missing(file);
-    std::optional<std::string> content = readWholeFile(file);
-    if (!content) {
+    if (read.status != FileRead::Status::Read) {
+        // There, but not a file that can be read: a damaged file, never taken for a missing one
+        // (a save would otherwise replace it without a word).
+        auto lines = style == FileMessageStyle::Settings ? messages::corruptFile(name) : messages::notReadable(name, "");
         if (style == FileMessageStyle::Settings)
-            return FileOutcome::missing(file);
-        return FileOutcome::corrupt(file, messages::profileNotOpened(name));
+            lines.push_back(read.problem);
+        else
+            lines.back() = read.problem;
+        return FileOutcome::corrupt(file, std::move(lines));
     }
-    SettingsReader r(std::move(*content));
+    SettingsReader r(std::move(read.content));
     items(r);
     if (const auto& fault = r.fault()) {
         auto lines = style == FileMessageStyle::Settings ? messages::corruptFile(name)
@@ -45,8 +45,12 @@ FileOutcome saveSettingsFile(const std::filesystem::path& file, FileMessageStyle
     std::string error;
     if (replaceFile(file, settingsText(items), &error))
         return FileOutcome::done(file);
-    auto lines = style == FileMessageStyle::Settings ? messages::checkYourNumbers()
-                                                     : messages::notSaved(file.filename().string(), error);
+    // The settings files keep the system's three lines, followed by which file and why.
+    auto lines = messages::notSaved(file.filename().string(), error);
+    if (style == FileMessageStyle::Settings) {
+        auto check = messages::checkYourNumbers();
+        lines.insert(lines.begin(), check.begin(), check.end());
+    }
     return FileOutcome::writeFailed(file, std::move(lines));
 }
 

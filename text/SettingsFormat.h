@@ -20,14 +20,15 @@ namespace tallyrin {
 // How a file kind words its faults.
 enum class FileMessageStyle
 {
-    Settings, // "You have corupted a file." / "Check your numbers"; a file that cannot be opened
-              // counts as missing
+    Settings, // "You have corupted a file." / "Check your numbers", then the file and the reason
     Profile,  // "could not be read completely" naming the line / "could not be saved" with the
-              // reason; a file that is there but cannot be opened is a fault
+              // reason
 };
 
-// Reads `file` through `items`. Missing: nothing read. Corrupt: reading stopped at the first fault;
-// the items read before it keep their new values, the rest are left as they were.
+// Reads `file` through `items`. Missing: nothing read. Corrupt: reading stopped at the first fault
+// (the items read before it keep their new values, the rest are left as they were), or items were
+// left over after the layout's last, or the file is there but is no regular file of a sensible
+// size (nothing read).
 FileOutcome loadSettingsFile(const std::filesystem::path& file, FileMessageStyle style,
                              const std::function<void(SettingsReader&)>& items);
 

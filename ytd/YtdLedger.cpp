@@ -361,6 +361,7 @@ FileOutcome YtdLedger::readLedger(const std::filesystem::path& folder, const std
     YtdTotals totals = m_totals;
     FileOutcome read = loadSettingsFile(filePath(folder, user), FileMessageStyle::Settings,
                                         [&](SettingsReader& in) { ledgerItems(in, rows, totals, usedRows()); });
+    m_damagedOnRead = read.kind == FileOutcome::Kind::Corrupt;
     if (read.kind == FileOutcome::Kind::Done) {
         m_rows = rows;
         m_totals = totals;
@@ -400,6 +401,21 @@ FileOutcome YtdLedger::fillBoxes(const std::filesystem::path& folder, const std:
 std::string YtdLedger::fileContent(const std::array<YtdRow, kLedgerSlots>& rows) const
 {
     return settingsText([&](SettingsWriter& out) { ledgerItems(out, rows, m_totals, usedRows()); });
+}
+
+std::string YtdLedger::keepDamagedFile(const std::filesystem::path& folder, const std::string& user, bool& ok)
+{
+    ok = true;
+    if (!m_damagedOnRead)
+        return {};
+    const auto path = filePath(folder, user);
+    std::string error;
+    const auto kept = keepAside(path, &error);
+    ok = kept.has_value();
+    if (!ok)
+        return messages::joined(messages::notKeptAside(path.filename().string(), error));
+    m_damagedOnRead = false;
+    return messages::joined(messages::keptAside(path.filename().string(), kept->filename().string()));
 }
 
 std::string YtdLedger::SaveAnnual(const std::filesystem::path& folder, const std::string& user)

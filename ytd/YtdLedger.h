@@ -165,6 +165,10 @@ public:
     // Recomputes the totals, then writes the file. Returns the message to show (empty when the
     // file was written); a failed write leaves the old file whole.
     std::string SaveAnnual(const std::filesystem::path& folder, const std::string& user);
+    // Before a save replaces a ledger file that could not be read whole when it was last read, the
+    // file is kept beside itself ("<file>.damaged"). The message to show (empty when there was
+    // nothing to keep); `ok` false when it could not be kept, and the save must not run.
+    std::string keepDamagedFile(const std::filesystem::path& folder, const std::string& user, bool& ok);
     // Sets every used row to "0", zeroes the SDI, SUI, cafeteria and tips sums, then Update and
     // AddAnnual. Nothing is written.
     std::string ClearAll();
@@ -200,6 +204,7 @@ private:
     bool validSlot(int slot) const { return slot >= 0 && slot < usedRows(); }
 
     bool m_biWeekly = false;
+    bool m_damagedOnRead = false;
     std::array<YtdRow, kLedgerSlots> m_rows{};
     YtdTotals m_totals;
 };

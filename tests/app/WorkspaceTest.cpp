@@ -427,5 +427,91 @@ TEST_F(WorkspaceTest, NonCityResidentPaysTheNonCityTaxInTheCityTaxLabel)
     EXPECT_EQ(ws.result.CityTax, 1.9);
 }
 
+// A file that could not be read whole is never replaced silently: the save after it keeps the
+// damaged file beside itself and says so, once.
+TEST_F(WorkspaceTest, TheSaveAfterADamagedFileKeepsItAside)
+{
+    ws.startUp();
+    makeSmith(); // bi-weekly
+    const std::string whole = fileBytes(tmp / "Smith.use");
+    std::string cut;
+    for (size_t at = 0, lines = 0; lines < 6; ++lines)
+        cut = whole.substr(0, at = whole.find("\r\n", at) + 2);
+    std::ofstream(tmp / "Smith.use", std::ios::binary) << cut;
+    pressNo();
+    dialogs.fileAnswers.push_back((tmp / "Smith.use").string());
+    ws.mnuOpen_Click();
+    EXPECT_TRUE(ws.fileFault());
+    EXPECT_EQ(ws.damagedFiles().count(tmp / "Smith.use"), 1u);
+
+    ws.form1.txtAmount = {"40", "", "", "", "", "", "", ""};
+    dialogs.log.clear();
+    ws.cmdCal_Click();
+    EXPECT_EQ(fileBytes(tmp / "Smith.use.damaged"), cut);
+    bool told = false;
+    for (const auto& m : dialogs.messages())
+        told |= m.find("It has been kept as Smith.use.damaged before this save replaced it.") != std::string::npos;
+    EXPECT_TRUE(told);
+    // Kept once: the next save finds nothing damaged.
+    ws.cmdCal_Click();
+    EXPECT_FALSE(fs::exists(tmp / "Smith.use.damaged.1"));
+    EXPECT_TRUE(ws.damagedFiles().empty());
+}
+
+TEST_F(WorkspaceTest, WithSavesAfterFaultOffADamagedFileStopsTheClosingSave)
+{
+    ws.startUp();
+    makeSmith();
+    std::ofstream(tmp / "Smith.cti", std::ios::binary) << "0," << fileBytes(tmp / "Smith.cti"); // shifted
+    const auto before = snapshot(tmp.path());
+    ws.savesAfterFault = false;
+    ws.openEmployee(tmp / "Smith.use");
+    ws.form1.txtAmount = {"40", "", "", "", "", "", "", ""};
+    ws.cmdCal_Click();
+    EXPECT_EQ(snapshot(tmp.path()), before);
+}
+
+TEST_F(WorkspaceTest, APeriodBeyondTheLimitsShowsNoResultsAndSavesNothing)
+{
+    ws.startUp();
+    makeSmith();
+    const auto before = snapshot(tmp.path());
+    for (const auto& entries : {std::array<std::string, 8>{"1e30", "", "", "", "", "", "10", ""},
+                                std::array<std::string, 8>{"", "", "", "", "", "", "1000000", ""}}) {
+        dialogs.log.clear();
+        ws.form1.txtAmount = entries;
+        ws.cmdCal_Click();
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_NE(dialogs.messages()[0].find("An entry may hold at most 999,999.99"), std::string::npos);
+        EXPECT_EQ(ws.form1.Label13, "");
+        EXPECT_EQ(ws.form1.lbNet, "");
+        EXPECT_EQ(snapshot(tmp.path()), before);
+    }
+    EXPECT_TRUE(ws.periodRefused());
+    // The largest entry is still calculated (the gross is a single: 999999.99 shows as 1,000,000.00).
+    dialogs.log.clear();
+    ws.form1.txtAmount = {"", "", "", "", "", "", "999999.99", ""};
+    ws.cmdCal_Click();
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(ws.form1.Label13, "$1,000,000.00");
+}
+
+TEST_F(WorkspaceTest, ASaveThatStopsPartWaySaysWhatItWroteAndWhatNot)
+{
+    ws.startUp();
+    makeSmith();
+    fs::remove(tmp / "Smith.sta");
+    fs::create_directory(tmp / "Smith.sta");
+    fs::create_directory(tmp / "Smith.sta" / "inside"); // a folder that cannot be replaced
+    dialogs.log.clear();
+    ws.txtSaveUser = "Smith";
+    ws.cmdSaveUser_Click();
+    std::string shown;
+    for (const auto& m : dialogs.messages())
+        shown += m + "\n";
+    EXPECT_NE(shown.find("Saved: Smith.use, Smith.and, Smith.cfe, Smith.ovb, Smith.hol."), std::string::npos) << shown;
+    EXPECT_NE(shown.find("Not saved: Smith.sta, Smith.cti, Smith.nci."), std::string::npos) << shown;
+}
+
 } // namespace
 } // namespace tallyrin

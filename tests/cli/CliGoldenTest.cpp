@@ -6,6 +6,7 @@
 //   omit      optional: file names removed from {work} before the run
 //   stdout, stderr, status   what the run must print and return (with "{work}" and "{root}")
 //   after     optional: every file under {root} after the run, one relative path a line
+//   keeps     optional: files under {root} whose bytes the run must leave as files/ gave them
 // TALLYRIN_UPDATE_GOLDEN=1 rewrites stdout, stderr, status and after from the run.
 #include "cli/CalcCommand.h"
 
@@ -105,6 +106,8 @@ TEST_P(CliGoldenTest, Plays)
     EXPECT_EQ(std::to_string(status) + "\n", slurp(dir / "status"));
     if (fs::exists(dir / "after"))
         EXPECT_EQ(listing(root.path()), slurp(dir / "after"));
+    for (const auto& kept : lines(slurp(dir / "keeps")))
+        EXPECT_EQ(slurp(root / kept), slurp(dir / "files" / kept)) << kept;
 }
 
 std::vector<std::string> caseNames()

@@ -27,6 +27,7 @@ class DialogStateTest : public QObject
 
 private:
     std::unique_ptr<TempFolder> m_folder;
+    std::unique_ptr<EmployeeFiles> m_files;
     StateSettings m_settings;
     EmployeeProfile m_profile;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
@@ -100,8 +101,9 @@ private slots:
         m_settings = {};
         m_profile = {};
         m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_screen = std::make_unique<DialogStateScreen>(m_settings, m_profile, *m_dialogs);
-        m_screen->open(m_folder->path(), "Smith");
+        m_files = std::make_unique<EmployeeFiles>(m_folder->path(), "Smith");
+        m_screen = std::make_unique<DialogStateScreen>(m_settings, m_profile, *m_dialogs, *m_files);
+        m_screen->open();
         m_form = std::make_unique<DialogState>(*m_screen);
         m_form->show();
         m_form->activateWindow();
@@ -197,7 +199,7 @@ private slots:
     {
         for (const BuiltInState& st : builtInStates()) {
             m_screen->close();
-            m_screen->open(m_folder->path(), "Smith");
+            m_screen->open();
             m_form->showScreen();
             tick(st.checkBoxName);
             compareGolden(QString::fromLatin1(st.checkBoxName), dump());

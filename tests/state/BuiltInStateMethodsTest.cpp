@@ -50,7 +50,8 @@ void run(const Case& c)
     if (c.before)
         c.before(settings, in);
     ScriptedDialogs dialogs;
-    DialogStateScreen screen(settings, profile, dialogs);
+    EmployeeFiles files;
+    DialogStateScreen screen(settings, profile, dialogs, files);
     screen.showSettings();
     screen.stateBox_MouseDown(c.state);
     ASSERT_TRUE(screen.readScreen());

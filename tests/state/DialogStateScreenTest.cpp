@@ -56,12 +56,19 @@ protected:
     EmployeeProfile profile;
     ScriptedDialogs dialogs;
     RecordingLinks links;
-    DialogStateScreen screen{settings, profile, dialogs};
+    EmployeeFiles files;
+    DialogStateScreen screen{settings, profile, dialogs, files};
+    // Open for the employee `user` of `where`.
+    void open(const std::filesystem::path& where, const std::string& user)
+    {
+        files = EmployeeFiles(where, user);
+        screen.open();
+    }
 };
 
 TEST_F(DialogStateScreenTest, OpenWithoutFileFillsNewYork)
 {
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     EXPECT_TRUE(screen.isOpen());
     EXPECT_TRUE(dialogs.log.empty());
     EXPECT_EQ(links.calls, std::vector<std::string>{"reloadProfile"});
@@ -90,7 +97,7 @@ TEST_F(DialogStateScreenTest, OpenWithoutFileFillsNewYork)
 TEST_F(DialogStateScreenTest, OpenShowsTheStoredSettings)
 {
     putFixture("Smith");
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     EXPECT_TRUE(dialogs.log.empty());
     EXPECT_EQ(screen.txtStatePerBS[1], "0.045");
     EXPECT_EQ(screen.txtStateSgExp[0], "268.3");
@@ -112,7 +119,7 @@ TEST_F(DialogStateScreenTest, OpenWithoutFileShowsTheFlagsInMemory)
     settings.SpouseWorks = 1;
     settings.RoundState = 1;
     settings.StateAdj = 3;
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     EXPECT_TRUE(screen.ckMissouri);
     EXPECT_TRUE(screen.ckSpouse);
     EXPECT_TRUE(screen.ckRoundOff);
@@ -127,7 +134,7 @@ TEST_F(DialogStateScreenTest, CorruptFileIsReportedAndWhatWasReadIsShown)
     text.replace(text.find("423"), 3, "4x3"); // line 3
     ASSERT_TRUE(replaceFile(folder / "Smith.sta", text));
     settings.StateAmtBS[2] = 99;
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     ASSERT_EQ(dialogs.messages(),
               std::vector<std::string>{"You have corupted a file.\r\nFind file,\r\nSmith.sta\r\nand delete it."});
     EXPECT_EQ(screen.txtStateAmtBM[1], "12.31"); // read before the fault
@@ -137,7 +144,7 @@ TEST_F(DialogStateScreenTest, CorruptFileIsReportedAndWhatWasReadIsShown)
 TEST_F(DialogStateScreenTest, SaveWritesTheFileAndCloses)
 {
     profile.StateExemptions = 2;
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     screen.txtStatePerBS[0] = "0.05";
     screen.txtStateAdj = "";
     screen.ckRoundOff = true;
@@ -159,7 +166,7 @@ TEST_F(DialogStateScreenTest, NonNumberStopsTheSave)
     for (const char* typed : {"1-2", "-", ".", "1 2", "abc", "1.2.3"}) {
         SCOPED_TRACE(typed);
         dialogs.log.clear();
-        screen.open(folder.path(), "Smith");
+        open(folder.path(), "Smith");
         const StateSettings before = settings;
         screen.txtStatePerBS[3] = typed;
         screen.txtSDIwageBase = "12";
@@ -174,7 +181,7 @@ TEST_F(DialogStateScreenTest, NonNumberStopsTheSave)
 
 TEST_F(DialogStateScreenTest, SaveWithAStateCheckedStillFillsBlanksWhenReading)
 {
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     screen.ckAriz = true;
     screen.txtStatePerBS[0] = "";
     screen.txtSUIpercent = "";
@@ -186,17 +193,18 @@ TEST_F(DialogStateScreenTest, SaveWithAStateCheckedStillFillsBlanksWhenReading)
 
 TEST_F(DialogStateScreenTest, FailedWriteKeepsTheScreenOpen)
 {
-    screen.open(folder / "gone", "Smith");
+    open(folder / "gone", "Smith");
     screen.txtStateAdj = "4";
     EXPECT_FALSE(screen.OKButton_Click());
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Check your numbers\r\nNo blanks\r\nOnly numbers"});
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].rfind("Check your numbers\r\nNo blanks\r\nOnly numbers\r\nThe file\r\nSmith.sta", 0), 0u);
     EXPECT_TRUE(screen.isOpen());
     EXPECT_EQ(screen.txtStateAdj, "4");
 }
 
 TEST_F(DialogStateScreenTest, CancelReadsNothing)
 {
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     const StateSettings before = settings;
     screen.txtStateMinBS[1] = "400";
     screen.ckUtah = true;
@@ -209,7 +217,7 @@ TEST_F(DialogStateScreenTest, CancelReadsNothing)
 
 TEST_F(DialogStateScreenTest, NewYorkRestoresTheScreen)
 {
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     screen.ckMissouri = screen.ckSpouse = screen.ckSpouseVisible = true;
     screen.txtStateMinBS[4] = "1";
     screen.txtStateMarExp[4] = "1";
@@ -232,7 +240,7 @@ TEST_F(DialogStateScreenTest, NewYorkRestoresTheScreen)
 
 TEST_F(DialogStateScreenTest, ClearAllLeavesNoRowInUse)
 {
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     screen.ckRoundOff = screen.ckSpouse = screen.ckSpouseVisible = true;
     screen.txtSDIpercent = "1.1";
     screen.cmdClearAll_Click();
@@ -247,7 +255,7 @@ TEST_F(DialogStateScreenTest, ClearAllLeavesNoRowInUse)
 TEST_F(DialogStateScreenTest, NoStateTaxThenBackShowsTheStoredTable)
 {
     putFixture("Smith");
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     screen.txtStateMinBS[1] = "300"; // typed, never stored
     screen.txtSDIpercent = "7";
     screen.ckOregon = true;
@@ -269,7 +277,7 @@ TEST_F(DialogStateScreenTest, NoStateTaxThenBackShowsTheStoredTable)
 
 TEST_F(DialogStateScreenTest, UseBaseSwitchesTheLabel)
 {
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     screen.txtSDIpercent = "1.1";
     screen.ckSDI = true;
     screen.ckSDI_Click();
@@ -288,7 +296,7 @@ TEST_F(DialogStateScreenTest, UseBaseSwitchesTheLabel)
 
 TEST_F(DialogStateScreenTest, MakeDefaultWritesTheEmployeeThenTheDefaults)
 {
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     screen.txtStateAdj = "1.5";
     links.calls.clear();
     ASSERT_TRUE(screen.cmdMkDefault_Click());
@@ -302,7 +310,7 @@ TEST_F(DialogStateScreenTest, MakeDefaultWritesTheEmployeeThenTheDefaults)
 
 TEST_F(DialogStateScreenTest, MakeDefaultWithANonNumberWritesNothing)
 {
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     screen.txtCalAllow = "-";
     links.calls.clear();
     EXPECT_FALSE(screen.cmdMkDefault_Click());
@@ -313,7 +321,7 @@ TEST_F(DialogStateScreenTest, MakeDefaultWithANonNumberWritesNothing)
 
 TEST_F(DialogStateScreenTest, GetDefaultLoadsTheDefaultFile)
 {
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     screen.txtStateAdj = "9";
     screen.cmdGetDefault_Click(); // no default file: nothing happens
     EXPECT_EQ(screen.txtStateAdj, "9");
@@ -330,7 +338,7 @@ using Box = DialogStateScreen::StateBox;
 
 TEST_F(DialogStateScreenTest, PressingAStateUnchecksTheOthersAndSetsRoundState)
 {
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     screen.ckNoStateTax = true;
     screen.ckRoundOff = true;
     screen.stateBox_MouseDown(Box::Kentucky);
@@ -363,7 +371,7 @@ TEST_F(DialogStateScreenTest, SpouseWorksWithMissouri)
     profile.StateStatus = "Married";
     profile.Weekly = false;
     profile.BiWeekly = true;
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     screen.stateBox_MouseDown(Box::Missouri);
     EXPECT_TRUE(screen.ckSpouseVisible);
     EXPECT_EQ(screen.txtStateSgExp[0], "438.46");
@@ -388,7 +396,7 @@ TEST_F(DialogStateScreenTest, SpouseWorksWithMissouri)
 TEST_F(DialogStateScreenTest, OpenRunsThePresetForTheProfileAsItIsNow)
 {
     settings.Kentucky = 1;
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     EXPECT_FLOAT_EQ(settings.StateMinBS[0], 57.69f);
     EXPECT_FLOAT_EQ(settings.StateSgExp[3], 1.153f);
     EXPECT_EQ(settings.Kentucky, 1);
@@ -396,7 +404,7 @@ TEST_F(DialogStateScreenTest, OpenRunsThePresetForTheProfileAsItIsNow)
 
     profile.Weekly = false;
     profile.BiWeekly = true;
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     EXPECT_FLOAT_EQ(settings.StateMinBS[0], 115.38f);
     EXPECT_FLOAT_EQ(settings.StateAmtBM[5], 84.23f);
     EXPECT_FLOAT_EQ(settings.StateSgExp[3], 2.31f);
@@ -405,7 +413,7 @@ TEST_F(DialogStateScreenTest, OpenRunsThePresetForTheProfileAsItIsNow)
     // Oregon clears Utah, whose preset then does not run; Louisiana's preset runs before Arizona's.
     settings = StateSettings{};
     settings.Oregon = settings.Utah = 1;
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     EXPECT_EQ(settings.Utah, 0);
     EXPECT_FLOAT_EQ(settings.StateMinBS[2], 275);
     EXPECT_EQ(screen.Label19, "BIWEEKLY");
@@ -413,13 +421,13 @@ TEST_F(DialogStateScreenTest, OpenRunsThePresetForTheProfileAsItIsNow)
 
     settings = StateSettings{};
     settings.Louis = settings.Ariz = 1;
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     EXPECT_EQ(screen.Label14, "Single"); // Arizona's preset ran last
 }
 
 TEST_F(DialogStateScreenTest, MissouriChecksRoundStateAfterTheCalculation)
 {
-    screen.open(folder.path(), "Smith");
+    open(folder.path(), "Smith");
     screen.calculationRan();
     EXPECT_EQ(settings.RoundState, 0);
     screen.stateBox_MouseDown(Box::Missouri);

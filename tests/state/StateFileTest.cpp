@@ -164,7 +164,11 @@ TEST(StateFileTest, FailedSaveGivesTheMessage)
     EmployeeProfile p;
     const auto failed = saveStateFile(folder / "no such folder", "Smith", s, p);
     ASSERT_TRUE(failed.failed());
-    EXPECT_EQ(failed.message(), "Check your numbers\r\nNo blanks\r\nOnly numbers");
+    EXPECT_EQ(failed.message().rfind("Check your numbers\r\nNo blanks\r\nOnly numbers\r\nThe file\r\nSmith.sta\r\n"
+                                     "could not be saved.\r\n",
+                                     0),
+              0u)
+        << failed.message();
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace tallyrin {
@@ -133,6 +134,61 @@ TEST(FileStoreTest, DiskFullDuringTheWriteKeepsTheOldBytes)
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(readWholeFile(target), old);
     EXPECT_EQ(folderNames(folder.path()), std::vector<std::string>{"Smith.yrw"});
+}
+
+// Whatever stands where a file should be, reading answers at once and never reads without end.
+TEST(FileStoreTest, OnlyRegularFilesOfASensibleSizeAreRead)
+{
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "pipe.use").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder / "zero.use");
+    std::filesystem::create_directory(folder / "dir.use");
+    writeBytes(folder / "big.use", std::string(kLargestFile + 1, '1'));
+    writeBytes(folder / "fine.use", std::string(kLargestFile, '1'));
+    const std::pair<const char*, FileRead::Status> cases[] = {
+        {"pipe.use", FileRead::Status::NotAFile}, {"zero.use", FileRead::Status::NotAFile},
+        {"dir.use", FileRead::Status::NotAFile},  {"big.use", FileRead::Status::TooLarge},
+        {"fine.use", FileRead::Status::Read},     {"none.use", FileRead::Status::Missing},
+    };
+    const auto start = std::chrono::steady_clock::now();
+    for (const auto& [name, status] : cases) {
+        const FileRead read = readFile(folder / name);
+        EXPECT_EQ(read.status, status) << name;
+        EXPECT_EQ(read.problem.empty(), status == FileRead::Status::Read || status == FileRead::Status::Missing)
+            << name;
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_FALSE(fileExists(folder / "pipe.use"));
+}
+
+TEST(FileStoreTest, OneTemporaryTwinPerFileReusedAndStaleOnesRemoved)
+{
+    TempFolder folder;
+    const auto target = folder / "Smith.use";
+    // What a save killed half-way leaves: this version's twin, and an older version's random one.
+    writeBytes(temporaryTwin(target), "half");
+    writeBytes(folder / ".Smith.use.tmp123456", "half");
+    writeBytes(folder / ".Smith.and.tmp99", "another file's");
+    ASSERT_TRUE(replaceFile(target, "1,2\r\n"));
+    EXPECT_EQ(folderNames(folder.path()), (std::vector<std::string>{".Smith.and.tmp99", "Smith.use"}));
+    EXPECT_EQ(temporaryTwin(target).filename(), ".Smith.use.tmp");
+}
+
+TEST(FileStoreTest, ADamagedFileIsKeptAsideUnderAFreeName)
+{
+    TempFolder folder;
+    const auto file = folder / "Smith.use";
+    writeBytes(file, "damaged once");
+    EXPECT_EQ(keepAside(file), folder / "Smith.use.damaged");
+    writeBytes(file, "damaged again");
+    EXPECT_EQ(keepAside(file), folder / "Smith.use.damaged.1");
+    EXPECT_EQ(readWholeFile(folder / "Smith.use.damaged"), "damaged once");
+    EXPECT_EQ(readWholeFile(folder / "Smith.use.damaged.1"), "damaged again");
+    EXPECT_EQ(readWholeFile(file), "damaged again"); // a copy: the file stays until it is replaced
+    // A folder in the file's place is moved aside, so the save can put the file there.
+    std::filesystem::create_directory(folder / "Smith.sta");
+    EXPECT_EQ(keepAside(folder / "Smith.sta"), folder / "Smith.sta.damaged");
+    EXPECT_FALSE(std::filesystem::exists(folder / "Smith.sta"));
 }
 
 } // namespace
