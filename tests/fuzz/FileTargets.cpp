@@ -19,19 +19,14 @@ namespace tallyrin::fuzz {
 
 namespace {
 
-// A second read of written text must not fail.
-void expectWhole(std::string_view what, const std::optional<ReadFault>& fault, const std::string& text)
+std::string faultText(const std::optional<ReadFault>& fault)
 {
-    if (fault)
-        finding(std::string(what) + " does not read again: " + fault->what + " (line " + std::to_string(fault->line) +
-                    ")",
-                text);
+    return fault ? fault->what + " (line " + std::to_string(fault->line) + ")" : std::string();
 }
 
-void expectDone(std::string_view what, const FileOutcome& outcome, const std::string& text)
+std::string outcomeText(const FileOutcome& outcome)
 {
-    if (outcome.kind != FileOutcome::Kind::Done)
-        finding(std::string(what) + " does not read again: " + outcome.message(), text);
+    return outcome.kind == FileOutcome::Kind::Done ? std::string() : "not read whole: " + outcome.message();
 }
 
 // The table file in the reader's order (the program only reads it; this writes it for the check).
@@ -70,11 +65,10 @@ void federalTables(const uint8_t* data, size_t size)
     FederalRead read = readFederalTables(inputText(data, size));
     if (read.fault)
         return;
-    const std::string first = writeFederalTables(read.tables);
-    FederalRead again = readFederalTables(first);
-    if (again.fault)
-        finding("the table file does not read again: " + *again.fault, first);
-    expectSameText("table file: write, read, write", first, writeFederalTables(again.tables));
+    expectSameText("table file", writeFederalTables(read.tables), [](const std::string& text) {
+        FederalRead again = readFederalTables(text);
+        return Rewritten{writeFederalTables(again.tables), again.fault.value_or("")};
+    });
 }
 
 void profileFiles(const uint8_t* data, size_t size)
@@ -87,43 +81,44 @@ void profileFiles(const uint8_t* data, size_t size)
     OvertimeTracker tracker;
     StateSettings state;
     switch (kind) {
-    case 0: {
+    case 0:
         if (readUseFile(content, profile, tracker))
             return;
-        const std::string first = writeUseFile(profile, tracker);
-        EmployeeProfile p2;
-        OvertimeTracker t2;
-        expectWhole(".use", readUseFile(first, p2, t2), first);
-        expectSameText(".use: write, read, write", first, writeUseFile(p2, t2));
+        expectSameText(".use", writeUseFile(profile, tracker), [](const std::string& text) {
+            EmployeeProfile p;
+            OvertimeTracker t;
+            const auto fault = readUseFile(text, p, t);
+            return Rewritten{writeUseFile(p, t), faultText(fault)};
+        });
         break;
-    }
-    case 1: {
+    case 1:
         if (readAndFile(content, profile, state))
             return;
-        const std::string first = writeAndFile(profile, state);
-        EmployeeProfile p2;
-        StateSettings s2;
-        expectWhole(".and", readAndFile(first, p2, s2), first);
-        expectSameText(".and: write, read, write", first, writeAndFile(p2, s2));
+        expectSameText(".and", writeAndFile(profile, state), [](const std::string& text) {
+            EmployeeProfile p;
+            StateSettings s;
+            const auto fault = readAndFile(text, p, s);
+            return Rewritten{writeAndFile(p, s), faultText(fault)};
+        });
         break;
-    }
-    case 2: {
+    case 2:
         if (readCfeFile(content, profile))
             return;
-        const std::string first = writeCfeFile(profile);
-        EmployeeProfile p2;
-        expectWhole(".cfe", readCfeFile(first, p2), first);
-        expectSameText(".cfe: write, read, write", first, writeCfeFile(p2));
+        expectSameText(".cfe", writeCfeFile(profile), [](const std::string& text) {
+            EmployeeProfile p;
+            const auto fault = readCfeFile(text, p);
+            return Rewritten{writeCfeFile(p), faultText(fault)};
+        });
         break;
-    }
     default: {
         const bool weekly = kind == 3;
         if (readOvertimeRows(content, tracker, weekly))
             return;
-        const std::string first = writeOvertimeRows(tracker, weekly);
-        OvertimeTracker t2;
-        expectWhole(overtimeExtension(weekly), readOvertimeRows(first, t2, weekly), first);
-        expectSameText(overtimeExtension(weekly) + ": write, read, write", first, writeOvertimeRows(t2, weekly));
+        expectSameText(overtimeExtension(weekly), writeOvertimeRows(tracker, weekly), [weekly](const std::string& text) {
+            OvertimeTracker t;
+            const auto fault = readOvertimeRows(text, t, weekly);
+            return Rewritten{writeOvertimeRows(t, weekly), faultText(fault)};
+        });
         break;
     }
     }
@@ -135,11 +130,12 @@ void stateFile(const uint8_t* data, size_t size)
     EmployeeProfile profile;
     if (readStateSettings(inputText(data, size), state, profile))
         return;
-    const std::string first = writeStateSettings(state, profile);
-    StateSettings s2;
-    EmployeeProfile p2;
-    expectWhole(".sta", readStateSettings(first, s2, p2), first);
-    expectSameText(".sta: write, read, write", first, writeStateSettings(s2, p2));
+    expectSameText(".sta", writeStateSettings(state, profile), [](const std::string& text) {
+        StateSettings s;
+        EmployeeProfile p;
+        const auto fault = readStateSettings(text, s, p);
+        return Rewritten{writeStateSettings(s, p), faultText(fault)};
+    });
 }
 
 void cityFile(const uint8_t* data, size_t size)
@@ -147,10 +143,11 @@ void cityFile(const uint8_t* data, size_t size)
     CitySettings city;
     if (readCityFileText(inputText(data, size), city))
         return;
-    const std::string first = cityFileText(city);
-    CitySettings again;
-    expectWhole(".cti", readCityFileText(first, again), first);
-    expectSameText(".cti: write, read, write", first, cityFileText(again));
+    expectSameText(".cti", cityFileText(city), [](const std::string& text) {
+        CitySettings c;
+        const auto fault = readCityFileText(text, c);
+        return Rewritten{cityFileText(c), faultText(fault)};
+    });
 }
 
 void nonCityFile(const uint8_t* data, size_t size)
@@ -158,10 +155,11 @@ void nonCityFile(const uint8_t* data, size_t size)
     NonCitySettings nonCity;
     if (readNonCityFileText(inputText(data, size), nonCity))
         return;
-    const std::string first = nonCityFileText(nonCity);
-    NonCitySettings again;
-    expectWhole(".nci", readNonCityFileText(first, again), first);
-    expectSameText(".nci: write, read, write", first, nonCityFileText(again));
+    expectSameText(".nci", nonCityFileText(nonCity), [](const std::string& text) {
+        NonCitySettings n;
+        const auto fault = readNonCityFileText(text, n);
+        return Rewritten{nonCityFileText(n), faultText(fault)};
+    });
 }
 
 void ledgerFile(const uint8_t* data, size_t size)
@@ -170,18 +168,20 @@ void ledgerFile(const uint8_t* data, size_t size)
         return;
     const bool biWeekly = data[0] & 1;
     const std::filesystem::path& folder = scratchFolder();
+    const auto read = [&](std::string_view bytes, YtdLedger& ledger) {
+        ledger.setBiWeekly(biWeekly);
+        writeScratchFile(ledger.filePath(folder, "Fuzz"), bytes);
+        return ledger.readLedger(folder, "Fuzz");
+    };
     YtdLedger ledger;
-    ledger.setBiWeekly(biWeekly);
-    const std::filesystem::path file = ledger.filePath(folder, "Fuzz");
-    writeScratchFile(file, std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
-    if (ledger.readLedger(folder, "Fuzz").kind != FileOutcome::Kind::Done)
+    if (read(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1), ledger).kind !=
+        FileOutcome::Kind::Done)
         return;
-    const std::string first = ledger.fileContent();
-    writeScratchFile(file, first);
-    YtdLedger again;
-    again.setBiWeekly(biWeekly);
-    expectDone(YtdLedger::extension(biWeekly), again.readLedger(folder, "Fuzz"), first);
-    expectSameText(YtdLedger::extension(biWeekly) + ": write, read, write", first, again.fileContent());
+    expectSameText(YtdLedger::extension(biWeekly), ledger.fileContent(), [&](const std::string& text) {
+        YtdLedger again;
+        const FileOutcome outcome = read(text, again);
+        return Rewritten{again.fileContent(), outcomeText(outcome)};
+    });
 }
 
 void leaveFile(const uint8_t* data, size_t size)
@@ -189,38 +189,45 @@ void leaveFile(const uint8_t* data, size_t size)
     LeaveBalances leave;
     if (readLeaveFile(inputText(data, size), leave))
         return;
-    const std::string first = writeLeaveFile(leave);
-    LeaveBalances again;
-    expectWhole(".hol", readLeaveFile(first, again), first);
-    expectSameText(".hol: write, read, write", first, writeLeaveFile(again));
+    expectSameText(".hol", writeLeaveFile(leave), [](const std::string& text) {
+        LeaveBalances l;
+        const auto fault = readLeaveFile(text, l);
+        return Rewritten{writeLeaveFile(l), faultText(fault)};
+    });
 }
 
 void headerFile(const uint8_t* data, size_t size)
 {
     const std::filesystem::path& folder = scratchFolder();
-    writeScratchFile(headerFilePath(folder), inputText(data, size));
+    const auto read = [&](std::string_view bytes, CompanyHeader& header) {
+        writeScratchFile(headerFilePath(folder), bytes);
+        return LoadHeader(folder, header);
+    };
     CompanyHeader header;
-    if (LoadHeader(folder, header).kind != FileOutcome::Kind::Done)
+    if (read(inputText(data, size), header).kind != FileOutcome::Kind::Done)
         return;
-    const std::string first = writeHeaderFile(header);
-    writeScratchFile(headerFilePath(folder), first);
-    CompanyHeader again;
-    expectDone(kHeaderFileName, LoadHeader(folder, again), first);
-    expectSameText("Header.sav: write, read, write", first, writeHeaderFile(again));
+    expectSameText(kHeaderFileName, writeHeaderFile(header), [&](const std::string& text) {
+        CompanyHeader again;
+        const FileOutcome outcome = read(text, again);
+        return Rewritten{writeHeaderFile(again), outcomeText(outcome)};
+    });
 }
 
 void savedPeriod(const uint8_t* data, size_t size)
 {
     const std::filesystem::path file = scratchFolder() / "01_08_2009  Fuzz.prv";
-    writeScratchFile(file, inputText(data, size));
+    const auto read = [&](std::string_view bytes, SavedPayPeriod& amounts) {
+        writeScratchFile(file, bytes);
+        return loadSavedPeriod(file, amounts);
+    };
     SavedPayPeriod amounts{};
-    if (loadSavedPeriod(file, amounts).kind != FileOutcome::Kind::Done)
+    if (read(inputText(data, size), amounts).kind != FileOutcome::Kind::Done)
         return;
-    const std::string first = writeSavedPeriod(amounts);
-    writeScratchFile(file, first);
-    SavedPayPeriod again{};
-    expectDone(".prv", loadSavedPeriod(file, again), first);
-    expectSameText(".prv: write, read, write", first, writeSavedPeriod(again));
+    expectSameText(".prv", writeSavedPeriod(amounts), [&](const std::string& text) {
+        SavedPayPeriod again{};
+        const FileOutcome outcome = read(text, again);
+        return Rewritten{writeSavedPeriod(again), outcomeText(outcome)};
+    });
 }
 
 } // namespace tallyrin::fuzz

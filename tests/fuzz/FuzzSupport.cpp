@@ -1,9 +1,11 @@
 #include "FuzzSupport.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <unistd.h>
+#include <vector>
 
 namespace tallyrin::fuzz {
 
@@ -37,6 +39,49 @@ std::string shown(std::string_view text)
     return out;
 }
 
+std::vector<std::string_view> items(std::string_view text)
+{
+    std::vector<std::string_view> out;
+    size_t start = 0;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == ',' || text[i] == '\r' || text[i] == '\n') {
+            out.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return out;
+}
+
+// Both items are numbers at most two singles apart.
+bool singleStep(std::string_view a, std::string_view b)
+{
+    const std::string x(a), y(b);
+    char* endX = nullptr;
+    char* endY = nullptr;
+    const double dx = std::strtod(x.c_str(), &endX);
+    const double dy = std::strtod(y.c_str(), &endY);
+    if (x.empty() || y.empty() || *endX != '\0' || *endY != '\0')
+        return false;
+    float f = static_cast<float>(dx);
+    const float target = static_cast<float>(dy);
+    for (int step = 0; step < 2 && f != target; ++step)
+        f = std::nextafter(f, target);
+    return f == target || std::fabs(dx - dy) <= std::fabs(dx) * 1e-15;
+}
+
+// The texts differ only in number items that moved by a step of a single.
+bool onlySingleSteps(std::string_view first, std::string_view second)
+{
+    const auto a = items(first);
+    const auto b = items(second);
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && !singleStep(a[i], b[i]))
+            return false;
+    return true;
+}
+
 void removeScratch()
 {
     std::error_code ec;
@@ -56,6 +101,21 @@ void finding(std::string_view what, std::string_view first, std::string_view sec
     }
     std::fflush(stderr);
     std::abort();
+}
+
+void expectSameText(std::string_view what, const std::string& first,
+                    const std::function<Rewritten(const std::string&)>& rewrite)
+{
+    const Rewritten second = rewrite(first);
+    if (!second.fault.empty())
+        finding(std::string(what) + ": the written text does not read again: " + second.fault, first);
+    if (second.text == first)
+        return;
+    if (!onlySingleSteps(first, second.text))
+        finding(std::string(what) + ": write, read, write gives another text", first, second.text);
+    const Rewritten third = rewrite(second.text);
+    if (!third.fault.empty() || third.text != second.text)
+        finding(std::string(what) + ": write, read, write does not settle", second.text, third.text);
 }
 
 const std::filesystem::path& scratchFolder()

@@ -154,17 +154,19 @@ void settingsReader(const uint8_t* data, size_t size)
     if (items.size() == 1 && std::holds_alternative<ReservedItem>(items[0]) &&
         std::get<ReservedItem>(items[0]).kind == ReservedItem::Kind::NoValue)
         return;
-    const std::string text = writeItems(items);
-    std::vector<ItemKind> readBack(kinds.begin(), kinds.begin() + static_cast<std::ptrdiff_t>(items.size()));
-    SettingsReader second(text);
-    std::vector<Item> again = readItems(second, readBack, false);
-    if (!second.ok())
-        finding("the written items do not read again: " + second.fault()->what, text);
-    if (again.size() != items.size())
-        finding("the written items read back as fewer items", text);
-    if (!second.atEnd())
-        finding("the written items leave items over", text);
-    expectSameText("write, read, write gives another text", text, writeItems(again));
+    expectSameText("settings items", writeItems(items), [&kinds, &items](const std::string& text) {
+        std::vector<ItemKind> readBack(kinds.begin(), kinds.begin() + static_cast<std::ptrdiff_t>(items.size()));
+        SettingsReader second(text);
+        std::vector<Item> again = readItems(second, readBack, false);
+        std::string fault;
+        if (!second.ok())
+            fault = second.fault()->what;
+        else if (again.size() != items.size())
+            fault = "fewer items";
+        else if (!second.atEnd())
+            fault = "items left over";
+        return Rewritten{writeItems(again), fault};
+    });
 }
 
 } // namespace tallyrin::fuzz
