@@ -86,9 +86,17 @@ template <class IO, class Profile> void cfeItems(IO& io, Profile& p)
 void overtimeAmount(SettingsWriter& w, const std::string& text) { w.dbl(leadingNumber(text)); }
 void overtimeAmount(SettingsReader& r, std::string& text)
 {
+    // An overtime amount far beyond any payroll's cannot be one an operator kept: the file is
+    // damaged (the boxes take digits only, so nothing typed comes near this).
+    constexpr double kLargestAmount = 1e15;
     double amount = 0;
-    if (r.dbl(amount))
-        text = screenText(amount);
+    if (!r.dbl(amount))
+        return;
+    if (!(std::fabs(amount) <= kLargestAmount)) {
+        r.reject("an overtime amount beyond any period's pay");
+        return;
+    }
+    text = screenText(amount);
 }
 
 template <class IO, class Tracker> void overtimeItems(IO& io, Tracker& t, bool weekly)

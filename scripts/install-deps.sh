@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libxlsxwriter-dev libchm-dev fp-utils
     fonts-liberation poppler-utils python3-openpyxl
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -145,6 +145,12 @@ SettingsReader::SettingsReader(std::string content)
 {
 }
 
+bool SettingsReader::reject(std::string what)
+{
+    // The item just read is taken back as the fault.
+    return fail(std::move(what));
+}
+
 bool SettingsReader::fail(std::string what)
 {
     // A bad item is quoted in the fault as a short prefix only: a damaged file may hold one item
@@ -213,6 +219,11 @@ std::optional<SettingsReader::Raw> SettingsReader::next()
             ++m_pos;
         else
             takeLineEnd(); // any other character starts the next item
+        // No text the program writes holds a NUL byte: one means the file was damaged.
+        if (raw.text.find('\0') != std::string::npos) {
+            fail("a NUL byte in a text");
+            return std::nullopt;
+        }
         return raw;
     }
 

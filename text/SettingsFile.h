@@ -77,6 +77,9 @@ public:
     bool text(std::string& value);
     bool reserved(ReservedItem& item);
     bool skip(); // reads one item of any kind and drops it
+    // A layout that finds the item just read impossible (out of its range, say) makes it the
+    // file's fault, as if it could not be read; returns false.
+    bool reject(std::string what);
     // Records end where the items end: the reader reads across line ends, so a format declared
     // once over a writer and a reader (see `SettingsFormat`) may mark its record ends for both.
     SettingsReader& endRecord() { return *this; }

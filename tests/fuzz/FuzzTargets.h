@@ -1,0 +1,39 @@
+// The fuzz targets of the file readers: one entry function per reader, each taking any bytes as
+// the file's content. An entry returns normally when the reader coped (refused the input or read
+// it whole and wrote it back unchanged); it aborts with a message when it found a fault. The same
+// entries serve the libFuzzer programs and the replay of the regression corpus in the tests.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace tallyrin::fuzz {
+
+using Entry = void (*)(const uint8_t* data, size_t size);
+
+void settingsReader(const uint8_t* data, size_t size);
+void federalTables(const uint8_t* data, size_t size);
+void profileFiles(const uint8_t* data, size_t size); // first byte: .use .and .cfe .ovw .ovb
+void stateFile(const uint8_t* data, size_t size);
+void cityFile(const uint8_t* data, size_t size);
+void nonCityFile(const uint8_t* data, size_t size);
+void ledgerFile(const uint8_t* data, size_t size); // first byte: weekly or bi-weekly
+void leaveFile(const uint8_t* data, size_t size);
+void headerFile(const uint8_t* data, size_t size);
+void savedPeriod(const uint8_t* data, size_t size);
+
+struct Target
+{
+    std::string_view name; // the folder name of its seeds and regression inputs
+    Entry entry;
+};
+
+inline constexpr Target kTargets[] = {
+    {"settings_reader", settingsReader}, {"federal_tables", federalTables}, {"profile_files", profileFiles},
+    {"state_file", stateFile},           {"city_file", cityFile},           {"noncity_file", nonCityFile},
+    {"ledger", ledgerFile},              {"leave_file", leaveFile},         {"header_file", headerFile},
+    {"saved_period", savedPeriod},
+};
+
+} // namespace tallyrin::fuzz
