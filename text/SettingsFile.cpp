@@ -219,12 +219,7 @@ std::optional<SettingsReader::Raw> SettingsReader::next()
             ++m_pos;
         else
             takeLineEnd(); // any other character starts the next item
-        // No text the program writes holds a NUL byte: one means the file was damaged.
-        if (raw.text.find('\0') != std::string::npos) {
-            fail("a NUL byte in a text");
-            return std::nullopt;
-        }
-        return raw;
+        return noNul(std::move(raw));
     }
 
     const size_t start = m_pos;
@@ -238,6 +233,16 @@ std::optional<SettingsReader::Raw> SettingsReader::next()
         ++m_pos;
     else
         takeLineEnd();
+    return noNul(std::move(raw));
+}
+
+std::optional<SettingsReader::Raw> SettingsReader::noNul(Raw raw)
+{
+    // No item the program writes holds a NUL byte: one means the file was damaged.
+    if (raw.text.find('\0') != std::string::npos) {
+        fail("a NUL byte in an item");
+        return std::nullopt;
+    }
     return raw;
 }
 

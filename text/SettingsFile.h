@@ -95,6 +95,7 @@ private:
         bool quoted = false;
     };
     std::optional<Raw> next();
+    std::optional<Raw> noNul(Raw raw);
     bool fail(std::string what);
     std::optional<double> number(const Raw& raw);
     // The next item read as a number; `text` receives the item as written, for fault messages.
