@@ -260,12 +260,15 @@ QCheckBox* DialogState::checkBox(const char* name, const char* caption, bool& fi
     box->setObjectName(QString::fromLatin1(name));
     m_binding.check(box, field);
     // The box's toggle has reached the field by the time its click runs the screen's follow-up.
-    connect(box, &QCheckBox::clicked, this, [this, click] {
-        if (click)
-            (m_screen.*click)();
-        showScreen();
-    });
+    connect(box, &QCheckBox::clicked, this, [this, click] { runFollowUp(click); });
     return box;
+}
+
+void DialogState::runFollowUp(void (DialogStateScreen::*click)())
+{
+    if (click)
+        (m_screen.*click)();
+    showScreen();
 }
 
 QLabel* DialogState::label(const char* name, const QString& caption)

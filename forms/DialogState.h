@@ -24,6 +24,8 @@ public:
 
     // Copies every text, check state, caption and enabled state of the model into the widgets.
     void showScreen();
+    // A check box's click: the screen's follow-up (when it has one), then the screen shown again.
+    void runFollowUp(void (DialogStateScreen::*click)());
 
 public slots:
     void OKButton_Click();

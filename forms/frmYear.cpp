@@ -113,11 +113,7 @@ frmYear::frmYear(MDIForm1Screen& screen, QWidget* parent)
     const auto addItem = [this](const char* name, const QString& caption, void (MDIForm1Screen::*op)()) {
         auto* action = m_popUp->addAction(caption);
         action->setObjectName(QLatin1String(name));
-        connect(action, &QAction::triggered, this, [this, op] {
-            finishEditing();
-            (m_screen.*op)();
-            afterOperation();
-        });
+        connect(action, &QAction::triggered, this, [this, op] { runMenuItem(op); });
     };
     addItem("mnuPaste", QStringLiteral("&Paste Week"), &MDIForm1Screen::mnuPaste_Click);
     addItem("mnuDelete", QStringLiteral("&Delete Row"), &MDIForm1Screen::mnuDelete_Click);
@@ -207,6 +203,13 @@ LedgerGrid* frmYear::buildHalf(int half)
         return &slot.cells[static_cast<size_t>(column - kFirstAmountColumn)];
     });
     return grid;
+}
+
+void frmYear::runMenuItem(void (MDIForm1Screen::*op)())
+{
+    finishEditing();
+    (m_screen.*op)();
+    afterOperation();
 }
 
 void frmYear::showScreen()

@@ -48,6 +48,8 @@ protected:
 private:
     LedgerGrid* buildHalf(int half);
     void afterOperation();
+    // A pop-up menu item: the edit in progress is taken, the screen's operation runs, the grid shows it.
+    void runMenuItem(void (MDIForm1Screen::*op)());
 
     MDIForm1Screen& m_screen;
     FormBinding* m_binding;
