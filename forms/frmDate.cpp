@@ -2,6 +2,8 @@
 
 #include "app/WeekDate.h"
 
+#include "platform/DatePicker.h"
+
 #include <QCalendarWidget>
 #include <QDate>
 #include <QHBoxLayout>
@@ -12,16 +14,12 @@ namespace tallyrin {
 
 frmDate::frmDate(std::string& rowDate, CalendarDate today, std::function<void()> refresh, QWidget* parent)
     : QDialog(parent)
-    , m_picker(new QCalendarWidget(this))
+    , m_picker(newDatePicker(this))
     , m_ok(new QPushButton(QStringLiteral("&OK"), this))
 {
     setObjectName(QStringLiteral("frmDate"));
     setWindowTitle(QStringLiteral("Week Ending"));
     setModal(true);
-    m_picker->setObjectName(QStringLiteral("DTPicker1"));
-    m_picker->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
-    m_picker->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    m_picker->setGridVisible(true);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setDefault(true);
 

@@ -4,6 +4,8 @@
 #include "app/WeekDate.h"
 #include "app/Workspace.h"
 
+#include "platform/DatePicker.h"
+
 #include <QCalendarWidget>
 #include <QDate>
 #include <QHBoxLayout>
@@ -20,18 +22,13 @@ frmDateMain::frmDateMain(Form1Screen& form1, Clock clock, std::function<void()> 
     , m_form1(form1)
     , m_clock(std::move(clock))
     , m_refreshWeek(std::move(refreshWeek))
-    , m_picker(new QCalendarWidget(this))
+    , m_picker(newDatePicker(this))
     , m_ok(new QPushButton(QStringLiteral("Ok"), this))
 {
     setObjectName(QStringLiteral("frmDateMain"));
     setWindowTitle(QStringLiteral("Date"));
     setModal(true);
 
-    m_picker->setObjectName(QStringLiteral("DTPicker1"));
-    // The dates a period date text can hold: four-digit years.
-    m_picker->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
-    m_picker->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    m_picker->setGridVisible(true);
     m_ok->setObjectName(QStringLiteral("Command1"));
     // Not a default button: Enter in the calendar's year box commits the year and leaves the
     // picker open; Enter on a day picks it (`activated`); Space on "Ok" presses it.
