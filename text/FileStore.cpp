@@ -96,13 +96,15 @@ std::string systemError(const std::string& what, const std::filesystem::path& pa
     return what + " " + path.string() + ": " + std::strerror(error);
 }
 
+ReplaceCalls g_replaceCalls{::write, ::fsync, ::close, ::rename};
+
 // Writes all of `content`, going on after partial writes and interruptions.
 bool writeAll(int fd, std::string_view content)
 {
     const char* data = content.data();
     size_t left = content.size();
     while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
+        const ssize_t written = g_replaceCalls.write(fd, data, left);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -236,6 +238,8 @@ std::optional<std::filesystem::path> keepAside(const std::filesystem::path& path
     return std::nullopt;
 }
 
+ReplaceCalls& replaceCalls() { return g_replaceCalls; }
+
 std::filesystem::path temporaryTwin(const std::filesystem::path& path)
 {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
@@ -300,20 +304,20 @@ bool replaceFile(const std::filesystem::path& path, std::string_view content, st
 
     if (!writeAll(fd, content))
         return abandon("cannot write");
-    if (::fsync(fd) != 0)
+    if (g_replaceCalls.fsync(fd) != 0)
         return abandon("cannot flush");
-    const int closed = ::close(fd);
+    const int closed = g_replaceCalls.close(fd);
     fd = -1;
     if (closed != 0)
         return abandon("cannot write");
-    if (::rename(temporary.c_str(), path.c_str()) != 0)
+    if (g_replaceCalls.rename(temporary.c_str(), path.c_str()) != 0)
         return abandon("cannot replace");
 
     // Make the rename itself durable; the new file is in place whatever this gives.
     const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
+        g_replaceCalls.fsync(folderFd);
+        g_replaceCalls.close(folderFd);
     }
     return true;
 }

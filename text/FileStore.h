@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <sys/types.h>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,6 +49,18 @@ bool replaceFile(const std::filesystem::path& path, std::string_view content, st
 // earlier copy holds that name, "<name>.damaged.1", ".2" ... The copy kept, or nullopt (with
 // `error`) when it could not be made.
 std::optional<std::filesystem::path> keepAside(const std::filesystem::path& path, std::string* error = nullptr);
+
+// The system calls a replace makes on its temporary file and its folder. The real ones unless a
+// test puts recording or failing stand-ins here, to see the order of the flushes and the rename,
+// or a disk that fills at a given byte.
+struct ReplaceCalls
+{
+    ssize_t (*write)(int fd, const void* data, size_t size);
+    int (*fsync)(int fd);
+    int (*close)(int fd);
+    int (*rename)(const char* from, const char* to);
+};
+ReplaceCalls& replaceCalls();
 
 // The name of the temporary twin of `path`: ".<name>.tmp" in the same folder.
 std::filesystem::path temporaryTwin(const std::filesystem::path& path);

@@ -83,6 +83,41 @@ TEST(CheckText, AmountInWordsAndProtectedAmount)
     }
 }
 
+// Every whole amount below a hundred, spelt out from the words a check writer uses, then the
+// teens and tens again inside the hundreds and the thousands.
+TEST(CheckText, EveryNumberBelowAHundredInWords)
+{
+    const char* const ones[] = {"",        "One",     "Two",     "Three",     "Four",     "Five",    "Six",
+                                "Seven",   "Eight",   "Nine",    "Ten",       "Eleven",   "Twelve",  "Thirteen",
+                                "Fourteen", "Fifteen", "Sixteen", "Seventeen", "Eighteen", "Nineteen"};
+    const char* const tens[] = {"", "", "Twenty", "Thirty", "Forty", "Fifty", "Sixty", "Seventy", "Eighty", "Ninety"};
+    for (int n = 1; n < 100; ++n) {
+        std::string expected = n < 20 ? std::string(" ") + ones[n] : std::string(" ") + tens[n / 10];
+        if (n >= 20 && n % 10)
+            expected += std::string(" ") + ones[n % 10];
+        SCOPED_TRACE(n);
+        EXPECT_EQ(amountInWords(static_cast<float>(n)), expected + " and No/100");
+    }
+    struct Case
+    {
+        float amount;
+        const char* words;
+    };
+    const Case cases[] = {
+        {419.22f, " Four Hundred Nineteen and 22/100"},
+        {119.0f, " One Hundred Nineteen and No/100"},
+        {19019.0f, " Nineteen Thousand Nineteen and No/100"},
+        {11011.11f, " Eleven Thousand Eleven and 11/100"},
+        {90090.0f, " Ninety Thousand Ninety and No/100"},
+        {100000.0f, " One Hundred Thousand and No/100"},
+        {999999.99f, "Dollar amount is too large"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.amount);
+        EXPECT_EQ(amountInWords(c.amount), c.words);
+    }
+}
+
 TEST(CheckText, PlacementFromTheOffsetBoxes)
 {
     struct Case

@@ -10,6 +10,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace tallyrin {
@@ -71,6 +72,67 @@ TEST(FileStoreTest, ReplaceWritesTheWholeFileAndLeavesNoTemporary)
     ASSERT_TRUE(replaceFile(target, "3\r\n", &error)) << error;
     EXPECT_EQ(readWholeFile(target), "3\r\n");
     EXPECT_EQ(folderNames(folder.path()), std::vector<std::string>{"Smith.use"});
+}
+
+// What the stand-in system calls saw, each as "call path" with the path its descriptor names.
+std::vector<std::string> g_calls;
+
+std::string pathOf(int fd)
+{
+    std::error_code ec;
+    return std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), ec).string();
+}
+
+TEST(FileStoreTest, DataIsFlushedBeforeTheRenameAndTheFolderAfterIt)
+{
+    TempFolder folder;
+    const auto target = folder / "Smith.use";
+    writeBytes(target, "old\r\n");
+    const ReplaceCalls real = replaceCalls();
+    g_calls.clear();
+    replaceCalls().write = [](int fd, const void* data, size_t size) {
+        g_calls.push_back("write " + pathOf(fd));
+        return ::write(fd, data, size);
+    };
+    replaceCalls().fsync = [](int fd) {
+        g_calls.push_back("fsync " + pathOf(fd));
+        return ::fsync(fd);
+    };
+    replaceCalls().rename = [](const char* from, const char* to) {
+        g_calls.push_back(std::string("rename ") + from + " " + to);
+        return ::rename(from, to);
+    };
+    const bool replaced = replaceFile(target, "new\r\n");
+    replaceCalls() = real;
+    ASSERT_TRUE(replaced);
+
+    const std::string twin = temporaryTwin(target).string();
+    const std::vector<std::string> expected{"write " + twin, "fsync " + twin, "rename " + twin + " " + target.string(),
+                                            "fsync " + folder.path().string()};
+    EXPECT_EQ(g_calls, expected);
+    EXPECT_EQ(readWholeFile(target), "new\r\n");
+}
+
+TEST(FileStoreTest, AFailedFlushOrCloseKeepsTheOldFile)
+{
+    TempFolder folder;
+    const auto target = folder / "Smith.use";
+    writeBytes(target, "old\r\n");
+    const ReplaceCalls real = replaceCalls();
+    for (int failing = 0; failing < 2; ++failing) {
+        if (failing == 0)
+            replaceCalls().fsync = [](int) { return errno = EIO, -1; };
+        else
+            replaceCalls().close = [](int fd) { return ::close(fd), errno = ENOSPC, -1; };
+        std::string error;
+        const bool replaced = replaceFile(target, "new\r\n", &error);
+        replaceCalls() = real;
+        SCOPED_TRACE(failing);
+        EXPECT_FALSE(replaced);
+        EXPECT_NE(error.find("Smith.use"), std::string::npos) << error;
+        EXPECT_EQ(readWholeFile(target), "old\r\n");
+        EXPECT_EQ(folderNames(folder.path()), std::vector<std::string>{"Smith.use"});
+    }
 }
 
 TEST(FileStoreTest, AFileAlreadyHoldingTheBytesIsLeftAsItIs)

@@ -161,6 +161,23 @@ TEST_F(YtdLedgerTest, PastingTwiceCountsTwiceAndRepastingReplaces)
     EXPECT_EQ(ledger.row(1).Date, "12/31/2009");
 }
 
+TEST_F(YtdLedgerTest, CurrencyTotalsStayExactOverAFullYear)
+{
+    // Amounts no single holds exactly: summed as singles, 52 grosses of 2,500.01 come to 130,000.48.
+    PayPeriodResult r = samplePeriod();
+    r.GrossPay = 2500.01f;
+    r.NetPay = 1987.63f;
+    r.TotalOt = 123.47f;
+    r.TotalTips = 17.19f;
+    for (int week = 0; week < kWeeklyRows; ++week)
+        ASSERT_EQ(ledger.PasteMe(week, r, "12/31/2009"), "");
+    EXPECT_EQ(ledger.totals().Gross, Currency::fromCount(1300005200));
+    EXPECT_EQ(ledger.totals().Net, Currency::fromCount(1033567600));
+    EXPECT_EQ(ledger.totals().Overtime, Currency::fromCount(64204400));
+    EXPECT_EQ(ledger.totals().Tips, Currency::fromCount(8938800));
+    EXPECT_EQ(ledger.box(YtdTotalBox::Gross), "130000.52");
+}
+
 TEST_F(YtdLedgerTest, ClearedRowSavesZeroAsItsDate)
 {
     write(tmp / "Smith.yrw", fixture("Smith.yrw"));
