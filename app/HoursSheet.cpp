@@ -1,5 +1,8 @@
 #include "app/HoursSheet.h"
 
+#include "text/FileMessages.h"
+#include "text/FileStore.h"
+
 #include <algorithm>
 #include <iterator>
 #include <map>
@@ -100,7 +103,36 @@ bool knownColumn(const std::string& name)
 
 HoursSheetReading readHoursSheet(std::istream& in)
 {
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // A spreadsheet's "CSV UTF-8" starts with a byte-order mark.
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0)
+        text.erase(0, 3);
+    return readHoursSheetText(text);
+}
+
+HoursSheetReading readHoursSheetFile(const std::filesystem::path& path)
+{
+    HoursSheetReading reading;
+    FileRead read = readFile(path, kLargestHoursSheet);
+    switch (read.status) {
+    case FileRead::Status::Read:
+        return readHoursSheetText(read.content);
+    case FileRead::Status::Missing:
+        reading.problem = "there is no such file";
+        break;
+    default:
+        reading.problem = read.problem;
+        if (!reading.problem.empty() && reading.problem.back() == '.')
+            reading.problem.pop_back();
+        if (reading.problem.rfind("It ", 0) == 0)
+            reading.problem[0] = 'i';
+        break;
+    }
+    return reading;
+}
+
+HoursSheetReading readHoursSheetText(const std::string& text)
+{
     std::vector<Record> records;
     HoursSheetReading reading;
     if (!splitRecords(text, records, reading.problem))
@@ -118,9 +150,9 @@ HoursSheetReading readHoursSheet(std::istream& in)
         if (name.empty())
             problem = "column " + std::to_string(i + 1) + " of the header has no name";
         else if (!knownColumn(name))
-            problem = "the header names an unknown column \"" + name + "\"";
+            problem = "the header names an unknown column " + messages::shortQuote(name);
         else if (column.count(name))
-            problem = "the header names the column \"" + name + "\" twice";
+            problem = "the header names the column " + messages::shortQuote(name) + " twice";
         if (!problem.empty()) {
             reading.problem = "line " + std::to_string(header.line) + ": " + problem;
             return reading;
@@ -164,6 +196,24 @@ HoursSheetReading readHoursSheet(std::istream& in)
         if (sheet.hasDate)
             row.date = field("date");
         sheet.rows.push_back(std::move(row));
+    }
+    // Whole-sheet faults: nothing of such a sheet is paid.
+    std::map<std::string, int> firstLine;
+    for (const HoursRow& row : sheet.rows) {
+        if (std::any_of(row.user.begin(), row.user.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; })) {
+            reading.problem = "line " + std::to_string(row.line) + ": the user name " + messages::shortQuote(row.user) +
+                              " holds a control character";
+            return reading;
+        }
+        if (row.user.empty())
+            continue;
+        const auto [at, first] = firstLine.emplace(row.user, row.line);
+        if (!first) {
+            reading.problem = "lines " + std::to_string(at->second) + " and " + std::to_string(row.line) +
+                              " both name the employee " + messages::shortQuote(row.user) +
+                              "; an employee is paid once in a run";
+            return reading;
+        }
     }
     reading.sheet = std::move(sheet);
     return reading;

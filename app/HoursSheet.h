@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <filesystem>
 #include <istream>
 #include <optional>
 #include <string>
@@ -43,10 +45,19 @@ struct HoursSheetReading
     std::string problem;             // why, naming the line
 };
 
+// A sheet of a few thousand employees is some hundred kilobytes; a larger file is not read.
+inline constexpr std::uintmax_t kLargestHoursSheet = 10 * 1024 * 1024;
+
 // Reads the whole sheet. Fields are separated by commas; a field in double quotes may hold
 // commas, line breaks and doubled quotes; spaces around a field are dropped; lines ending in CR LF
-// and blank lines are accepted. A missing, empty, unknown or repeated column name, or a quote left
-// open at the end, makes the whole sheet unusable.
+// and blank lines are accepted. A missing, empty, unknown or repeated column name, a quote left
+// open at the end, a user name holding a control character or an employee named on two lines
+// makes the whole sheet unusable.
 HoursSheetReading readHoursSheet(std::istream& in);
+HoursSheetReading readHoursSheetText(const std::string& text);
+// Reads the sheet file under the rules of the employee's files: a regular file of at most
+// kLargestHoursSheet, opened without blocking, a byte-order mark skipped, a file that is not UTF-8
+// read as Windows-1252.
+HoursSheetReading readHoursSheetFile(const std::filesystem::path& path);
 
 } // namespace tallyrin

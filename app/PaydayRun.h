@@ -8,8 +8,11 @@
 #include "app/HoursSheet.h"
 #include "print/PrintSurface.h"
 #include "text/Currency.h"
+#include "text/FolderLock.h"
 
+#include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +26,7 @@ struct PaydayOptions
     bool paste = false;    // paste each period into its row's ledger week and save the ledger
     bool overwrite = false; // allow pasting into a week that already holds a period
     bool prints = true;    // lay out each employee's statement and check
+    std::chrono::milliseconds lockWait = kLockWait; // how long to wait for a folder another run holds
 };
 
 // One row of the sheet after the run.
@@ -30,7 +34,8 @@ struct PaydayLine
 {
     int line = 0; // the sheet line
     std::string user;
-    bool paid = false; // calculated and saved
+    bool paid = false;        // calculated, saved and (with the paste) pasted in this run
+    bool alreadyPaid = false; // the ledger week already held this very period: printed again only
     int week = 0;      // the ledger week pasted into, 0 when none
     std::string date;  // the period date used
     // GrossPay, TaxDeduct, TotDeduct and NetPay in "$#,###.00"; empty when not paid.
@@ -39,11 +44,14 @@ struct PaydayLine
     // What the row's employee had to be told (what went wrong), lines joined by "\n"; empty when
     // nothing.
     std::string message;
+    // What the summary says of a row that went well but not as a plain payment ("already paid").
+    std::string note;
 };
 
 struct PaydayTotals
 {
     int paid = 0;
+    int alreadyPaid = 0;
     int notPaid = 0;
     // Sums of the amounts as the lines show them.
     Currency gross, taxes, deductions, net;
@@ -69,13 +77,19 @@ public:
     // opened): "pay", "pay, paste into week 12", or "not paid: " and the reason.
     std::string planned(size_t index) const;
 
+    // Reads the federal tables and the company header, which every row needs, and takes the working
+    // folder's lock for the whole run (released when the last row is done). False, with the
+    // problem, when the run cannot start: then nothing is written and every row is not paid.
+    // runNext starts the run when it was not started.
+    bool start(std::string& problem);
+
     // Pays the next row; nothing when the run is finished.
     void runNext();
     void runAll();
 
     const std::vector<PaydayLine>& lines() const { return m_lines; }
     const PaydayTotals& totals() const { return m_totals; }
-    // True when some row was not paid or met a fault.
+    // True when the run could not start, or some row was not paid or met a fault.
     bool faults() const;
     // One statement page and one check page per employee paid, in the order of the sheet.
     const PrintDocument& statements() const { return m_statements; }
@@ -101,6 +115,9 @@ private:
     PaydayTotals m_totals;
     PrintDocument m_statements;
     PrintDocument m_checks;
+    bool m_started = false;
+    std::string m_startProblem;
+    std::optional<FolderLock> m_lock;
 };
 
 } // namespace tallyrin

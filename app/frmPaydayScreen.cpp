@@ -3,7 +3,6 @@
 #include "app/WeekDate.h"
 #include "text/Numbers.h"
 
-#include <fstream>
 #include <utility>
 
 namespace tallyrin {
@@ -32,12 +31,7 @@ void frmPaydayScreen::cmdChoose_Click()
     const auto chosen = m_op.chooseOpenFile(kFilter);
     if (!chosen)
         return;
-    std::ifstream in(*chosen, std::ios::binary);
-    HoursSheetReading reading;
-    if (!in)
-        reading.problem = "it cannot be opened";
-    else
-        reading = readHoursSheet(in);
+    HoursSheetReading reading = readHoursSheetFile(*chosen);
     if (!reading.sheet) {
         m_op.message("The hours sheet\r\n" + *chosen + "\r\ncannot be used: " + reading.problem + ".\r\nNothing was paid.",
                      Icon::Exclamation);
@@ -78,6 +72,12 @@ void frmPaydayScreen::cmdRun_Click(const std::function<void(int, int)>& progress
     if (!o.date.empty())
         o.date = weekDateText(*parseWeekDate(o.date));
     m_run = std::make_unique<PaydayRun>(m_folder, m_sheet, o, m_clock);
+    if (std::string problem; !m_run->start(problem)) {
+        std::string shown = problem;
+        for (size_t at; (at = shown.find('\n')) != std::string::npos;)
+            shown.replace(at, 1, "\r\n");
+        m_op.message(shown, Icon::Exclamation);
+    }
     const int total = static_cast<int>(m_run->size());
     while (!m_run->finished()) {
         m_run->runNext();
@@ -86,7 +86,7 @@ void frmPaydayScreen::cmdRun_Click(const std::function<void(int, int)>& progress
     }
     summary.clear();
     for (const PaydayLine& line : m_run->lines()) {
-        std::string message = line.message;
+        std::string message = line.message.empty() ? line.note : line.message;
         for (char& c : message)
             if (c == '\n')
                 c = ' ';
@@ -95,8 +95,9 @@ void frmPaydayScreen::cmdRun_Click(const std::function<void(int, int)>& progress
     const PaydayTotals& t = m_run->totals();
     lbTotals = "Totals: gross " + format(t.gross, "$#,###.00") + ", taxes " + format(t.taxes, "$#,###.00") +
                ", deductions " + format(t.deductions, "$#,###.00") + ", net pay " + format(t.net, "$#,###.00") + "; " +
-               std::to_string(t.paid) + " paid, " + std::to_string(t.notPaid) + " not paid";
-    canPrint = t.paid > 0;
+               std::to_string(t.paid) + " paid, " + std::to_string(t.alreadyPaid) + " already paid, " +
+               std::to_string(t.notPaid) + " not paid";
+    canPrint = t.paid + t.alreadyPaid > 0;
 }
 
 void frmPaydayScreen::print(PrintDevice& device, const PrintDocument& document, const std::string& kind)

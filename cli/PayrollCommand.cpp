@@ -6,7 +6,6 @@
 #include "cli/CliOutput.h"
 #include "text/Numbers.h"
 
-#include <fstream>
 #include <optional>
 #include <ostream>
 
@@ -93,11 +92,11 @@ void printSummary(const PaydayRun& run, std::ostream& out)
     out << "user\tgross\ttaxes\tdeductions\tnet\tmessage\n";
     for (const PaydayLine& line : run.lines())
         out << line.user << '\t' << line.gross << '\t' << line.taxes << '\t' << line.deductions << '\t' << line.net
-            << '\t' << oneLine(line.message) << '\n';
+            << '\t' << oneLine(line.message.empty() ? line.note : line.message) << '\n';
     const PaydayTotals& t = run.totals();
     out << "TOTALS\t" << format(t.gross, "$#,###.00") << '\t' << format(t.taxes, "$#,###.00") << '\t'
         << format(t.deductions, "$#,###.00") << '\t' << format(t.net, "$#,###.00") << '\t' << t.paid << " paid, "
-        << t.notPaid << " not paid\n";
+        << t.alreadyPaid << " already paid, " << t.notPaid << " not paid\n";
 }
 
 void printJson(const PaydayRun& run, std::ostream& out)
@@ -106,14 +105,15 @@ void printJson(const PaydayRun& run, std::ostream& out)
     bool first = true;
     for (const PaydayLine& line : run.lines()) {
         out << (first ? "" : ",") << "{\"line\":" << line.line << ",\"user\":" << jsonString(line.user)
-            << ",\"paid\":" << (line.paid ? "true" : "false") << ",\"date\":" << jsonString(line.date)
+            << ",\"paid\":" << (line.paid ? "true" : "false")
+            << ",\"alreadyPaid\":" << (line.alreadyPaid ? "true" : "false") << ",\"date\":" << jsonString(line.date)
             << ",\"week\":" << line.week << ",\"gross\":" << jsonString(line.gross)
             << ",\"taxes\":" << jsonString(line.taxes) << ",\"deductions\":" << jsonString(line.deductions)
             << ",\"net\":" << jsonString(line.net) << ",\"message\":" << jsonString(line.message) << '}';
         first = false;
     }
     const PaydayTotals& t = run.totals();
-    out << "],\"totals\":{\"paid\":" << t.paid << ",\"notPaid\":" << t.notPaid
+    out << "],\"totals\":{\"paid\":" << t.paid << ",\"alreadyPaid\":" << t.alreadyPaid << ",\"notPaid\":" << t.notPaid
         << ",\"gross\":" << jsonString(format(t.gross, "$#,###.00"))
         << ",\"taxes\":" << jsonString(format(t.taxes, "$#,###.00"))
         << ",\"deductions\":" << jsonString(format(t.deductions, "$#,###.00"))
@@ -142,12 +142,7 @@ int runPayroll(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "tallyrin-calc: " << problem << '\n' << kUsage;
         return 2;
     }
-    std::ifstream in(a->sheet, std::ios::binary);
-    if (!in) {
-        err << "tallyrin-calc: the hours sheet " << a->sheet << " cannot be opened\n";
-        return 2;
-    }
-    HoursSheetReading reading = readHoursSheet(in);
+    HoursSheetReading reading = readHoursSheetFile(a->sheet);
     if (!reading.sheet) {
         err << "tallyrin-calc: " << a->sheet << ", " << reading.problem << "; nothing was paid\n";
         return 2;
@@ -161,6 +156,10 @@ int runPayroll(const std::vector<std::string>& args, std::ostream& out, std::ost
     options.overwrite = a->overwrite;
     options.prints = !a->statements.empty() || !a->checks.empty();
     PaydayRun run(a->folder, std::move(*reading.sheet), options);
+    if (std::string cannot; !run.start(cannot)) {
+        err << "tallyrin-calc: " << cannot << '\n';
+        return 1;
+    }
     run.runAll();
 
     for (const PaydayLine& line : run.lines())

@@ -66,6 +66,43 @@ std::vector<std::string> notReadable(std::string_view fileName, std::string_view
     return {"The file", std::string(fileName), "could not be read.", std::string(why)};
 }
 
+std::string shortQuote(std::string_view item)
+{
+    constexpr size_t kLongest = 60;
+    std::string shown;
+    size_t at = 0;
+    for (; at < item.size() && shown.size() < kLongest; ++at) {
+        const auto c = static_cast<unsigned char>(item[at]);
+        if (c == '\t')
+            shown += "\\t";
+        else if (c == '\n')
+            shown += "\\n";
+        else if (c == '\r')
+            shown += "\\r";
+        else if (c < 0x20 || c == 0x7F) {
+            static const char* const hex = "0123456789abcdef";
+            shown += "\\x";
+            shown += hex[c >> 4];
+            shown += hex[c & 15];
+        } else
+            shown += static_cast<char>(c);
+    }
+    // Never cut inside a UTF-8 sequence.
+    while (at < item.size() && (static_cast<unsigned char>(item[at]) & 0xC0) == 0x80)
+        shown += item[at++];
+    return "\"" + shown + (at < item.size() ? "...\"" : "\"");
+}
+
+std::vector<std::string> ledgerDamaged(std::string_view fileName, std::string_view why)
+{
+    std::vector<std::string> lines{"The year-to-date file", std::string(fileName), "could not be read whole."};
+    if (!why.empty())
+        lines.emplace_back(why);
+    lines.emplace_back("It is left as it is, and kept as " + std::string(fileName) +
+                       ".damaged before the ledger is saved again.");
+    return lines;
+}
+
 std::vector<std::string> keptAside(std::string_view fileName, std::string_view keptName)
 {
     return {"The file", std::string(fileName), "could not be read whole when it was opened.",

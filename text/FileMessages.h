@@ -28,10 +28,15 @@ std::vector<std::string> federalTablesDamaged(std::string_view fileName, std::st
 std::vector<std::string> federalTablesUnreadable(std::string_view fileName, std::string_view why);
 // A file that is there but could not be read at all (a folder, a pipe, too large, refused).
 std::vector<std::string> notReadable(std::string_view fileName, std::string_view why);
+// A damaged year-to-date ledger: left as it is, and kept aside before a save replaces it.
+std::vector<std::string> ledgerDamaged(std::string_view fileName, std::string_view why);
 // A damaged file kept aside before a save replaced it.
 std::vector<std::string> keptAside(std::string_view fileName, std::string_view keptName);
 std::vector<std::string> notKeptAside(std::string_view fileName, std::string_view why);
 
+// A bad item as a message quotes it: in double quotes, at most 60 characters (a damaged file may
+// hold one item of megabytes), control characters shown escaped ("\t", "\x01").
+std::string shortQuote(std::string_view item);
 // Lines joined by CR LF.
 std::string joined(const std::vector<std::string>& lines);
 

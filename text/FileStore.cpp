@@ -118,7 +118,7 @@ bool writeAll(int fd, std::string_view content)
 
 } // namespace
 
-FileRead readFile(const std::filesystem::path& path)
+FileRead readFile(const std::filesystem::path& path, std::uintmax_t largest)
 {
     FileRead read;
     // Open without blocking, so a pipe in the file's place cannot hold the program; then read
@@ -150,7 +150,7 @@ FileRead readFile(const std::filesystem::path& path)
         return finish(FileRead::Status::Unreadable, std::string("It cannot be read: ") + std::strerror(errno));
     if (!S_ISREG(info.st_mode))
         return finish(FileRead::Status::NotAFile, "It is not a file (a folder, a device or a pipe).");
-    if (static_cast<std::uintmax_t>(info.st_size) > kLargestFile)
+    if (static_cast<std::uintmax_t>(info.st_size) > largest)
         return finish(FileRead::Status::TooLarge, "It is larger than any file of the program can be (" +
                                                       std::to_string(info.st_size) + " bytes).");
     std::string content;
@@ -166,7 +166,7 @@ FileRead readFile(const std::filesystem::path& path)
         if (got == 0)
             break;
         content.append(buffer.data(), static_cast<size_t>(got));
-        if (content.size() > kLargestFile)
+        if (content.size() > largest)
             return finish(FileRead::Status::TooLarge, "It is larger than any file of the program can be.");
     }
     ::close(fd);

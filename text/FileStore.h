@@ -32,7 +32,8 @@ struct FileRead
 
 // Reads a regular file whole without blocking: its bytes as UTF-8, taken as they are when they
 // are valid UTF-8, else read as Windows-1252 and converted (a byte-order mark is dropped).
-FileRead readFile(const std::filesystem::path& path);
+// A file larger than `largest` is not read.
+FileRead readFile(const std::filesystem::path& path, std::uintmax_t largest = kLargestFile);
 // The same, nullopt unless the file was read.
 std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 

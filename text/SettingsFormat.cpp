@@ -2,6 +2,7 @@
 
 #include "text/FileMessages.h"
 #include "text/FileStore.h"
+#include "text/FolderLock.h"
 
 namespace tallyrin {
 
@@ -15,6 +16,8 @@ FileOutcome loadSettingsFile(const std::filesystem::path& file, FileMessageStyle
     if (read.status != FileRead::Status::Read) {
         // There, but not a file that can be read: a damaged file, never taken for a missing one
         // (a save would otherwise replace it without a word).
+        if (style == FileMessageStyle::Ledger)
+            return FileOutcome::corrupt(file, messages::ledgerDamaged(name, read.problem));
         auto lines = style == FileMessageStyle::Settings ? messages::corruptFile(name) : messages::notReadable(name, "");
         if (style == FileMessageStyle::Settings)
             lines.push_back(read.problem);
@@ -24,6 +27,11 @@ FileOutcome loadSettingsFile(const std::filesystem::path& file, FileMessageStyle
     }
     SettingsReader r(std::move(read.content));
     items(r);
+    if (style == FileMessageStyle::Ledger && (r.fault() || !r.atEnd())) {
+        const std::string where =
+            r.fault() ? "Reading stopped at line " + std::to_string(r.fault()->line) + "." : "It holds more than its items.";
+        return FileOutcome::corrupt(file, messages::ledgerDamaged(name, where), r.fault());
+    }
     if (const auto& fault = r.fault()) {
         auto lines = style == FileMessageStyle::Settings ? messages::corruptFile(name)
                                                          : messages::profileReadStopped(name, fault->line);
@@ -43,7 +51,8 @@ FileOutcome saveSettingsFile(const std::filesystem::path& file, FileMessageStyle
                              const std::function<void(SettingsWriter&)>& items)
 {
     std::string error;
-    if (replaceFile(file, settingsText(items), &error))
+    const auto lock = FolderLock::acquire(file.parent_path(), &error);
+    if (lock && replaceFile(file, settingsText(items), &error))
         return FileOutcome::done(file);
     // The settings files keep the system's three lines, followed by which file and why.
     auto lines = messages::notSaved(file.filename().string(), error);

@@ -23,6 +23,8 @@ enum class FileMessageStyle
     Settings, // "You have corupted a file." / "Check your numbers", then the file and the reason
     Profile,  // "could not be read completely" naming the line / "could not be saved" with the
               // reason
+    Ledger,   // the year-to-date ledger: damaged, kept as it is and copied aside before the next
+              // save (never "delete it": the file holds the year's pay)
 };
 
 // Reads `file` through `items`. Missing: nothing read. Corrupt: reading stopped at the first fault

@@ -4,6 +4,7 @@
 #include "text/SettingsFormat.h"
 
 #include "text/FileStore.h"
+#include "text/FolderLock.h"
 #include "text/Numbers.h"
 #include "text/SettingsFile.h"
 
@@ -359,7 +360,7 @@ FileOutcome YtdLedger::readLedger(const std::filesystem::path& folder, const std
     // Read aside: a corrupt file must not leave half of one year and half of another.
     auto rows = m_rows;
     YtdTotals totals = m_totals;
-    FileOutcome read = loadSettingsFile(filePath(folder, user), FileMessageStyle::Settings,
+    FileOutcome read = loadSettingsFile(filePath(folder, user), FileMessageStyle::Ledger,
                                         [&](SettingsReader& in) { ledgerItems(in, rows, totals, usedRows()); });
     m_damagedOnRead = read.kind == FileOutcome::Kind::Corrupt;
     if (read.kind == FileOutcome::Kind::Done) {
@@ -418,10 +419,10 @@ std::string YtdLedger::keepDamagedFile(const std::filesystem::path& folder, cons
     return messages::joined(messages::keptAside(path.filename().string(), kept->filename().string()));
 }
 
-std::string YtdLedger::SaveAnnual(const std::filesystem::path& folder, const std::string& user)
+std::optional<std::string> YtdLedger::textToSave(std::string& message)
 {
-    if (auto message = AddAnnual(); !message.empty())
-        return message;
+    if (message = AddAnnual(); !message.empty())
+        return std::nullopt;
 
     // Row amounts are written as the numbers in the grid cells; the hidden SDI, SUI and
     // cafeteria come from the rows.
@@ -433,10 +434,19 @@ std::string YtdLedger::SaveAnnual(const std::filesystem::path& folder, const std
         for (size_t c = 0; c < kGridFields.size(); ++c)
             row.*kGridFields[c] = cellSingle(g.cells[c]);
     }
+    return fileContent(rows);
+}
 
+std::string YtdLedger::SaveAnnual(const std::filesystem::path& folder, const std::string& user)
+{
+    std::string message;
+    const auto text = textToSave(message);
+    if (!text)
+        return message;
     const auto path = filePath(folder, user);
     std::string error;
-    if (!replaceFile(path, fileContent(rows), &error))
+    const auto lock = FolderLock::acquire(folder, &error);
+    if (!lock || !replaceFile(path, *text, &error))
         return messages::joined(messages::ledgerNotSaved(path.filename().string(), error));
     return {};
 }

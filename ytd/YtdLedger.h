@@ -9,6 +9,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace tallyrin {
@@ -165,6 +166,9 @@ public:
     // Recomputes the totals, then writes the file. Returns the message to show (empty when the
     // file was written); a failed write leaves the old file whole.
     std::string SaveAnnual(const std::filesystem::path& folder, const std::string& user);
+    // What SaveAnnual would write, without writing it; nullopt with `message` when the totals
+    // cannot be recomputed.
+    std::optional<std::string> textToSave(std::string& message);
     // Before a save replaces a ledger file that could not be read whole when it was last read, the
     // file is kept beside itself ("<file>.damaged"). The message to show (empty when there was
     // nothing to keep); `ok` false when it could not be kept, and the save must not run.

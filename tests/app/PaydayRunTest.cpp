@@ -7,12 +7,19 @@
 #include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
+#include "text/FolderLock.h"
 #include "text/Numbers.h"
 #include "ytd/MDIForm1Screen.h"
 
+#include <chrono>
+#include <csignal>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tallyrin {
 namespace {
@@ -150,10 +157,10 @@ TEST(PaydayRunTest, ARowThatCannotBePaidStopsOnlyItself)
                           "Nobody,40,,,,,,,,0,1\n"
                           "Broken,40,,,,,,,,0,1\n"
                           "Smith,40,,1..5,,,,,,0,1\n"
-                          "Smith,40,,,,,,,,0,53\n"
-                          "Smith,40,,,,,,,,0,\n"
+                          "Jones,40,,,,,,,,0,53\n"
+                          "Brown,40,,,,,,,,0,\n"
                           "Bailey,40,,,,,,,,0,27\n"
-                          "Lee,40,,,,,,,,0,1,extra\n"
+                          "Clark,40,,,,,,,,0,1,extra\n"
                           "Lee,40,,,,,,,,0,1\n"),
                   PaydayOptions{"", false, true}, payday);
     run.runAll();
@@ -186,28 +193,170 @@ TEST(PaydayRunTest, ARowThatCannotBePaidStopsOnlyItself)
     EXPECT_FALSE(fs::exists(folder / "Broken.hol"));
 }
 
-TEST(PaydayRunTest, AWeekAlreadyPastedIsRefusedUnlessOverwriteIsAsked)
+TEST(PaydayRunTest, AWeekHoldingThisPeriodIsAlreadyPaidAnotherIsRefusedUnlessOverwriteIsAsked)
 {
     TempFolder folder;
     fillFolder(folder.path());
-    const std::string sheet = "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\n"
-                              "Smith,40,,,,,,,,0,5\n";
+    const std::string columns = "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\n";
+    const std::string sheet = columns + "Smith,40,,,,,,,,0,5\n";
     PaydayRun first(folder.path(), sheetOf(sheet), PaydayOptions{"01/30/2009", false, true}, payday);
     first.runAll();
     ASSERT_TRUE(first.lines()[0].paid);
-    const std::string ledger = fileBytes(folder / "Smith.yrw");
+    const auto paidOnce = folderBytes(folder.path());
 
+    // The same sheet again: printed again, nothing written, exit status 0.
     PaydayRun again(folder.path(), sheetOf(sheet), PaydayOptions{"01/30/2009", false, true}, payday);
     again.runAll();
-    EXPECT_FALSE(again.lines()[0].paid);
-    EXPECT_EQ(again.lines()[0].message,
-              "Week 5 of the ledger already holds the period 01/30/2009. Nothing was written for this employee.");
-    EXPECT_EQ(fileBytes(folder / "Smith.yrw"), ledger);
+    const PaydayLine& line = again.lines()[0];
+    EXPECT_FALSE(line.paid);
+    EXPECT_TRUE(line.alreadyPaid);
+    EXPECT_EQ(line.message, "");
+    EXPECT_EQ(line.note, "already paid: week 5 holds this period; printed again");
+    EXPECT_EQ(line.net, first.lines()[0].net);
+    EXPECT_FALSE(again.faults());
+    EXPECT_EQ(again.totals().alreadyPaid, 1);
+    EXPECT_EQ(again.totals().net, first.totals().net);
+    EXPECT_EQ(pages(again.statements()), pages(first.statements()));
+    EXPECT_EQ(pages(again.checks()), pages(first.checks()));
+    EXPECT_EQ(folderBytes(folder.path()), paidOnce);
 
+    // Another period in that week is refused; with --overwrite it replaces the week.
+    for (const char* date : {"01/30/2009", "02/06/2009"}) {
+        SCOPED_TRACE(date);
+        PaydayRun other(folder.path(), sheetOf(columns + "Smith,45,,,,,,,,0,5\n"), PaydayOptions{date, false, true},
+                        payday);
+        other.runAll();
+        EXPECT_FALSE(other.lines()[0].paid || other.lines()[0].alreadyPaid);
+        EXPECT_EQ(other.lines()[0].message,
+                  "Week 5 of the ledger already holds the period 01/30/2009. Nothing was written for this employee.");
+        EXPECT_EQ(folderBytes(folder.path()), paidOnce);
+    }
     PaydayRun replaced(folder.path(), sheetOf(sheet), PaydayOptions{"02/06/2009", false, true, true}, payday);
     replaced.runAll();
     EXPECT_TRUE(replaced.lines()[0].paid);
     EXPECT_NE(fileBytes(folder / "Smith.yrw").find("\"02/06/2009\""), std::string::npos);
+}
+
+// A ledger whose year-to-date gross is just under the Social Security wage base: a week replaced
+// with --overwrite is worked out as if it were empty, so the rerun gives the first run's figures.
+TEST(PaydayRunTest, OverwriteLeavesTheReplacedWeekOutOfTheWageBases)
+{
+    TempFolder folder;
+    fillFolder(folder.path());
+    YtdLedger ledger;
+    ASSERT_FALSE(ledger.readLedger(folder.path(), "Smith").failed());
+    PayPeriodResult earlier;
+    earlier.GrossPay = 105655; // with the 845.00 the ledger holds, 300.00 under the base
+    ASSERT_EQ(ledger.PasteMe(2, earlier, "01/02/2009"), "");
+    ASSERT_EQ(ledger.SaveAnnual(folder.path(), "Smith"), "");
+
+    const std::string columns = "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\n";
+    PaydayRun first(folder.path(), sheetOf(columns + "Smith,40,,,,,,,,0,4\n"), PaydayOptions{"01/09/2009", false, true},
+                    payday);
+    first.runAll();
+    ASSERT_TRUE(first.lines()[0].paid) << first.lines()[0].message;
+    const auto paidOnce = folderBytes(folder.path());
+    const auto label = [](const PaydayLine& l, const std::string& name) {
+        for (const auto& [key, text] : l.labels)
+            if (key == name)
+                return text;
+        return std::string("(none)");
+    };
+    EXPECT_EQ(label(first.lines()[0], "lbTaxDed_1"), "18.60"); // 6.2 % of the 300.00 left under the base
+
+    PaydayRun rerun(folder.path(), sheetOf(columns + "Smith,40,,,,,,,,0,4\n"),
+                    PaydayOptions{"01/09/2009", false, true, true}, payday);
+    rerun.runAll();
+    EXPECT_TRUE(rerun.lines()[0].alreadyPaid);
+    EXPECT_EQ(rerun.lines()[0].labels, first.lines()[0].labels);
+    PaydayRun changed(folder.path(), sheetOf(columns + "Smith,40,,,,,,,,0,4\n"),
+                      PaydayOptions{"01/16/2009", false, true, true}, payday);
+    changed.runAll();
+    EXPECT_TRUE(changed.lines()[0].paid);
+    EXPECT_EQ(label(changed.lines()[0], "lbTaxDed_1"), label(first.lines()[0], "lbTaxDed_1"));
+    EXPECT_EQ(changed.lines()[0].net, first.lines()[0].net);
+}
+
+TEST(PaydayRunTest, AWeekWithAmountsButNoDateHoldsAPeriod)
+{
+    TempFolder folder;
+    fillFolder(folder.path());
+    YtdLedger ledger;
+    ASSERT_FALSE(ledger.readLedger(folder.path(), "Smith").failed());
+    PayPeriodResult typed;
+    typed.GrossPay = 278.18f;
+    ASSERT_EQ(ledger.PasteMe(0, typed, "0"), "");
+    ASSERT_EQ(ledger.SaveAnnual(folder.path(), "Smith"), "");
+    const std::string before = fileBytes(folder / "Smith.yrw");
+    PaydayRun run(folder.path(),
+                  sheetOf("user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\nSmith,40,,,,,,,,0,1\n"),
+                  PaydayOptions{"01/02/2009", false, true}, payday);
+    run.runAll();
+    EXPECT_FALSE(run.lines()[0].paid);
+    EXPECT_NE(run.lines()[0].message.find("already holds the period 0."), std::string::npos) << run.lines()[0].message;
+    EXPECT_EQ(fileBytes(folder / "Smith.yrw"), before);
+}
+
+// What stops a run before anyone is paid: the shared files every row needs, and the lock another
+// run holds. Nothing is written.
+TEST(PaydayRunTest, ASharedFileOrAHeldFolderStopsTheRunBeforeAnyoneIsPaid)
+{
+    const std::string sheet =
+        "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\nSmith,40,,,,,,,,0,1\nLee,40,,,,,,,,0,1\n";
+    const struct
+    {
+        const char* file;
+        const char* bytes;
+        const char* problem;
+    } cases[] = {
+        {"Header.sav", "\"Acme\",\"1 Main\"\r\n", "Header.sav"},
+        {"Federal09.dtt", "garbage", "Federal09.dtt"},
+        {"Tallyrin.lock", nullptr, "is in use by another run"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        TempFolder folder;
+        fillFolder(folder.path());
+        std::optional<FolderLock> other;
+        if (c.bytes) {
+            std::ofstream(folder / c.file, std::ios::binary) << c.bytes;
+        }
+        const auto before = folderBytes(folder.path());
+        PaydayOptions options{"01/02/2009", false, true};
+        options.lockWait = std::chrono::milliseconds(1000);
+        PaydayRun run(folder.path(), sheetOf(sheet), options, payday);
+        std::string problem;
+        bool started = false;
+        if (!c.bytes) {
+            // Another process holds the folder: a child that takes the lock and waits.
+            const pid_t child = ::fork();
+            if (child == 0) {
+                auto held = FolderLock::acquire(folder.path());
+                ::sleep(5);
+                ::_exit(held ? 0 : 1);
+            }
+            ::usleep(300000);
+            const auto waitedFrom = std::chrono::steady_clock::now();
+            started = run.start(problem);
+            EXPECT_GE(std::chrono::steady_clock::now() - waitedFrom, std::chrono::seconds(1));
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+        } else {
+            started = run.start(problem);
+        }
+        EXPECT_FALSE(started);
+        EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
+        EXPECT_NE(problem.find("Nothing was paid."), std::string::npos) << problem;
+        run.runAll();
+        EXPECT_EQ(run.totals().notPaid, 2);
+        EXPECT_TRUE(run.faults());
+        EXPECT_TRUE(run.statements().empty());
+        auto after = folderBytes(folder.path());
+        after.erase("Tallyrin.lock");
+        auto expected = before;
+        expected.erase("Tallyrin.lock");
+        EXPECT_TRUE(after == expected);
+    }
 }
 
 TEST(HoursSheetTest, ReadsQuotedFieldsInAnyColumnOrder)
@@ -246,6 +395,12 @@ TEST(HoursSheetTest, RefusesASheetItCannotTrust)
         {columns + ",,ot2x\n", "line 1: column 10 of the header has no name"},
         {columns + ",ot2x\nSmith,\"40,,,,,,,,0\n", "line 2: a quote is opened and never closed"},
         {columns + ",ot2x\nSmith,\"40\"0,,,,,,,,0\n", "line 2: text follows a closing quote"},
+        {columns + ",ot2x\nSmith,40,,,,,,,,0\nLee,8,,,,,,,,0\nSmith,2,,,,,,,,0\n",
+         "lines 2 and 4 both name the employee \"Smith\"; an employee is paid once in a run"},
+        {columns + ",ot2x\nLee,8,,,,,,,,0\n\"Sm\tith\",40,,,,,,,,0\n",
+         "line 3: the user name \"Sm\\tith\" holds a control character"},
+        {columns + ",ot2x,\"" + std::string(100, 'x') + "\"\n",
+         "line 1: the header names an unknown column \"" + std::string(60, 'x') + "...\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -253,6 +408,38 @@ TEST(HoursSheetTest, RefusesASheetItCannotTrust)
         const HoursSheetReading reading = readHoursSheet(in);
         EXPECT_FALSE(reading.sheet);
         EXPECT_EQ(reading.problem, c.problem);
+    }
+}
+
+// The sheet file is read as the employee's files are: never waiting on a pipe, never taking a
+// device or a folder, not past its size limit; a spreadsheet's byte-order mark and an older
+// Windows-1252 file read as the clerk sees them.
+TEST(HoursSheetTest, TheSheetFileIsReadUnderTheFileRules)
+{
+    TempFolder folder;
+    const std::string header = "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x\r\n";
+    std::ofstream(folder / "bom.csv", std::ios::binary) << "\xEF\xBB\xBF" << header << "Smith,40,,,,,,,,0\r\n";
+    std::ofstream(folder / "1252.csv", std::ios::binary) << header << "\xC9mil\xE9,40,,,,,,,,0\r\n";
+    ASSERT_EQ(::mkfifo((folder / "pipe.csv").c_str(), 0600), 0);
+    fs::create_directory(folder / "folder.csv");
+    {
+        std::ofstream big(folder / "big.csv", std::ios::binary);
+        big << header;
+        const std::string row = "Smith,40,,,,,,,,0\r\n";
+        for (size_t n = 0; n * row.size() <= kLargestHoursSheet; ++n)
+            big << row;
+    }
+    const HoursSheetReading bom = readHoursSheetFile(folder / "bom.csv");
+    ASSERT_TRUE(bom.sheet) << bom.problem;
+    EXPECT_EQ(bom.sheet->rows.at(0).user, "Smith");
+    const HoursSheetReading latin = readHoursSheetFile(folder / "1252.csv");
+    ASSERT_TRUE(latin.sheet) << latin.problem;
+    EXPECT_EQ(latin.sheet->rows.at(0).user, "\u00C9mil\u00E9");
+    for (const char* name : {"pipe.csv", "folder.csv", "big.csv", "missing.csv"}) {
+        SCOPED_TRACE(name);
+        const HoursSheetReading reading = readHoursSheetFile(folder / name);
+        EXPECT_FALSE(reading.sheet);
+        EXPECT_FALSE(reading.problem.empty());
     }
 }
 

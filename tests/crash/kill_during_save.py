@@ -24,6 +24,7 @@ import time
 USER = "Smith"
 EMPLOYEE_EXTENSIONS = [".use", ".and", ".cfe", ".ovw", ".ovb", ".sta", ".cti", ".nci", ".yrw", ".yrb", ".hol"]
 TABLES = ["Federal09.dtt", "Federal09_jan.dtt"]
+LOCK = "Tallyrin.lock"  # the working folder's lock, made by the first save
 ENTRIES = "40,,2,,,,,"
 
 
@@ -58,7 +59,7 @@ def give_new_values(folder, rng):
 
 def leftovers(folder):
     """Files that are neither the employee's nor the tables, grouped by the file they belong to."""
-    known = {USER + e for e in EMPLOYEE_EXTENSIONS} | set(TABLES)
+    known = {USER + e for e in EMPLOYEE_EXTENSIONS} | set(TABLES) | {LOCK}
     groups = {}
     for name in os.listdir(folder):
         if name in known:

@@ -285,7 +285,10 @@ TEST_F(YtdLedgerTest, CorruptFileReportsAndKeepsTheLedger)
 
     const auto read = ledger.readLedger(tmp.path(), "Smith");
     EXPECT_TRUE(read.found());
-    EXPECT_EQ(read.message(), "You have corupted a file.\r\nFind file,\r\nSmith.yrw\r\nand delete it.");
+    // The ledger holds the year's pay: the clerk is never told to delete it.
+    EXPECT_EQ(read.message(), "The year-to-date file\r\nSmith.yrw\r\ncould not be read whole.\r\nReading stopped at "
+                              "line 104.\r\nIt is left as it is, and kept as Smith.yrw.damaged before the ledger is "
+                              "saved again.");
     EXPECT_EQ(ledger.row(0).Date, "12/31/2009");
     EXPECT_EQ(ledger.row(1).Date, "");
     EXPECT_EQ(ledger.ytdGross(), Currency::fromCount(4400000));
