@@ -9,6 +9,7 @@
 #include "state/StateFile.h"
 #include "text/FileMessages.h"
 #include "text/FileStore.h"
+#include "text/FolderLock.h"
 #include "text/Numbers.h"
 
 #include <algorithm>
@@ -275,6 +276,14 @@ bool Workspace::keepDamaged(const std::filesystem::path& file)
 
 bool Workspace::writeFiles(const std::string& user, bool profileFamilyOnly)
 {
+    // The employee's files are written as one sequence: another run of the program saving in
+    // this folder waits until all of them are written.
+    std::string busy;
+    const auto lock = FolderLock::acquire(workingFolder(), &busy);
+    if (!lock) {
+        report(busy + "\r\nNothing was saved.");
+        return false;
+    }
     // The profile family is saved through the overtime form: rows typed there are kept, and its
     // save settles the frequency and the K plan mode.
     if (overtimeScreen.isOpen())

@@ -9,6 +9,7 @@
 #include "ytd/LedgerWorkbook.h"
 #include "ytd/MDIForm1Screen.h"
 #include "text/FileStore.h"
+#include "text/FolderLock.h"
 
 #include <algorithm>
 #include <cctype>
@@ -202,6 +203,15 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return 1;
     }
 
+    // A run that saves holds the working folder for its whole save, as a payday run does.
+    std::optional<FolderLock> lock;
+    if (a->save) {
+        std::string busy;
+        if (!(lock = FolderLock::acquire(folder, &busy))) {
+            err << "tallyrin-calc: " << busy << "\nNothing was saved.\n";
+            return 1;
+        }
+    }
     StderrOperator op(err);
     Workspace ws(op, folder);
     ws.savesAfterFault = false; // a run that met a damaged file saves nothing

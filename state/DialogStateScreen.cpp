@@ -2,6 +2,7 @@
 
 #include "state/BuiltInStates.h"
 #include "state/StateFile.h"
+#include "text/FolderLock.h"
 #include "text/Numbers.h"
 
 #include <optional>
@@ -357,6 +358,13 @@ bool DialogStateScreen::cmdMkDefault_Click()
 {
     if (!readScreen()) {
         reportNonNumber();
+        return false;
+    }
+    // The employee's files and the defaults are written as one sequence under the folder's lock.
+    std::string busy;
+    const auto lock = FolderLock::acquire(m_files.folder(), &busy);
+    if (!lock) {
+        m_op.message(busy + "\r\nNothing was saved.");
         return false;
     }
     // The employee's own files first, then the same settings as the defaults (the empty name).

@@ -271,8 +271,11 @@ bool replaceFile(const std::filesystem::path& path, std::string_view content, st
     // A file that already holds exactly these bytes is left as it is: most saves (every
     // calculation ends with one) change few of the employee's files, and an unchanged file needs
     // neither a rewrite nor a flush to disk.
-    if (holdsExactly(path, content))
+    if (holdsExactly(path, content)) {
+        // A save killed before its rename may have left the twin; this file needs it no more.
+        ::unlink(temporaryTwin(path).c_str());
         return true;
+    }
 
     const auto report = [error](std::string text) {
         if (error)
