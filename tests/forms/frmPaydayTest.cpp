@@ -81,6 +81,29 @@ private slots:
         QVERIFY(fs::exists(*m_folder / "Bailey.yrb"));
     }
 
+    // The same sheet run again with the paste: every employee already paid, printed again, and the
+    // summary says so.
+    void aSecondRunShowsAlreadyPaidRows()
+    {
+        for (int pass = 0; pass < 2; ++pass) {
+            ScriptedDialogs op;
+            op.fileAnswers = {m_sheet};
+            frmPaydayScreen screen(op, m_folder->path(), payday);
+            frmPayday form(screen, nullptr);
+            QTest::mouseClick(form.findChild<QPushButton*>("cmdChoose"), Qt::LeftButton);
+            form.findChild<QCheckBox*>("ckPaste")->click();
+            QTest::mouseClick(form.findChild<QPushButton*>("cmdRun"), Qt::LeftButton);
+            auto* summary = form.findChild<QTableWidget*>("grdSummary");
+            QCOMPARE(summary->rowCount(), 4);
+            QCOMPARE(cell(summary, 0, 4), QStringLiteral("$327.43"));
+            if (pass == 1) {
+                QCOMPARE(cell(summary, 0, 5), QStringLiteral("already paid: week 3 holds this period; printed again"));
+                QVERIFY(screen.lbTotals.find("0 paid, 3 already paid, 1 not paid") != std::string::npos);
+                QVERIFY(form.findChild<QPushButton*>("cmdPrintChecks")->isEnabled());
+            }
+        }
+    }
+
     void combinedPdfHasOnePagePerEmployeePaid()
     {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
