@@ -9,7 +9,7 @@ namespace tallyrin {
 
 namespace {
 
-using Box = DialogStateScreen::StateBox;
+using Box = StateBoxes::StateBox;
 using C = DialogStateControls;
 using S = StateSettings;
 using In = StateWageInputs;
@@ -50,7 +50,7 @@ const std::array<BuiltInState, 11> kStates{{
 
 const std::array<BuiltInState, 11>& builtInStates() { return kStates; }
 
-const BuiltInState& builtInState(DialogStateScreen::StateBox box) { return kStates[static_cast<size_t>(box)]; }
+const BuiltInState& builtInState(StateBoxes::StateBox box) { return kStates[static_cast<size_t>(box)]; }
 
 const std::array<const BuiltInState*, 11>& statesInPresetOrder()
 {

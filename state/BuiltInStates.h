@@ -4,7 +4,7 @@
 // method order, the screen's exclusive boxes, Open's presets, the form's check boxes) reads it.
 #pragma once
 
-#include "state/DialogStateScreen.h"
+#include "state/StateBoxes.h"
 #include "state/StateSettings.h"
 #include "state/StateWithholding.h"
 
@@ -31,11 +31,11 @@ enum class RoundOnPress
 // A method takes the tax as the earlier methods left it and returns the new one; it may change
 // the working inputs (Utah drops the state allowance).
 using StateMethod = double (*)(const StateSettings&, StateWageInputs&, double tax);
-using StatePresetLoader = void (*)(DialogStateScreen&);
+using StatePresetLoader = void (*)(StateBoxes&);
 
 struct BuiltInState
 {
-    DialogStateScreen::StateBox box;
+    StateBoxes::StateBox box;
     int16_t StateSettings::*flag;
     bool DialogStateControls::*checkBox;
     const char* checkBoxName;
@@ -56,10 +56,10 @@ struct BuiltInState
 
 // In the order the calculation runs the methods: Arizona, Louisiana, Iowa, Missouri,
 // Massachusetts, Oregon, Utah, Alabama, Kentucky, Wisconsin, North Carolina; the same order as
-// DialogStateScreen::StateBox.
+// StateBoxes::StateBox.
 const std::array<BuiltInState, 11>& builtInStates();
 
-const BuiltInState& builtInState(DialogStateScreen::StateBox box);
+const BuiltInState& builtInState(StateBoxes::StateBox box);
 
 // The states ordered as Open runs their presets.
 const std::array<const BuiltInState*, 11>& statesInPresetOrder();

@@ -9,79 +9,17 @@
 
 namespace tallyrin {
 
-const std::string DialogStateScreen::kNonNumber = "You have entered a NON numerial.";
-
-const std::array<std::string, 10> NewYorkDefaults::Min{"0",    "308",  "423",  "500",    "769",
-                                                       "3462", "3846", "5769", "999999", "999999"};
-const std::array<std::string, 10> NewYorkDefaults::Amt{"0",      "12.31",  "17.5",   "21.54", "37.42",
-                                                       "221.85", "251.23", "407.85", "0",     "0"};
-const std::array<std::string, 10> NewYorkDefaults::Per{"0.04",   "0.045",  "0.0525", "0.059", "0.0685",
-                                                       "0.0764", "0.0814", "0.0735", "0",     "0"};
-// 268.3 + 38.5 x n and 287.5 + 38.5 x n for n = 0..9.
-const std::array<std::string, 10> NewYorkDefaults::SingleAllowance{"268.3", "306.8", "345.3", "383.8", "422.3",
-                                                                   "460.8", "499.3", "537.8", "576.3", "614.8"};
-const std::array<std::string, 10> NewYorkDefaults::MarriedAllowance{"287.5", "326",   "364.5", "403",   "441.5",
-                                                                    "480",   "518.5", "557",   "595.5", "634"};
-
-namespace {
-
 using Column = std::array<std::string, 10>;
 
-void fillColumn(Column& boxes, const Column& values)
-{
-    for (size_t r = 0; r < boxes.size(); ++r)
-        if (boxes[r].empty())
-            boxes[r] = values[r];
-}
-
-void fillBox(std::string& box)
-{
-    if (box.empty())
-        box = "0";
-}
-
-void showColumn(Column& boxes, const std::array<float, 10>& values)
-{
-    for (size_t r = 0; r < boxes.size(); ++r)
-        boxes[r] = screenText(values[r]);
-}
-
-// Converts a box into `target`; remembers the first failure.
-void readBox(const std::string& box, float& target, bool& ok)
-{
-    if (const std::optional<float> value = fullSingle(box))
-        target = *value;
-    else
-        ok = false;
-}
-
-void readColumn(const Column& boxes, std::array<float, 10>& target, bool& ok)
-{
-    for (size_t r = 0; r < boxes.size(); ++r)
-        readBox(boxes[r], target[r], ok);
-}
-
-int16_t flag(bool checked) { return checked ? 1 : 0; }
-
-} // namespace
+const std::string DialogStateScreen::kNonNumber = "You have entered a NON numerial.";
 
 DialogStateScreen::DialogStateScreen(StateSettings& settings, EmployeeProfile& profile, Operator& op,
                                      const EmployeeFiles& files)
-    : m_settings(settings)
-    , m_profile(profile)
+    : StateBoxes(settings, profile)
+    , m_editedProfile(profile)
     , m_op(op)
     , m_files(files)
 {
-}
-
-bool& DialogStateScreen::stateBox(StateBox box) { return this->*builtInState(box).checkBox; }
-
-bool DialogStateScreen::anyStateBoxChecked() const
-{
-    for (const BuiltInState& st : builtInStates())
-        if (this->*st.checkBox)
-            return true;
-    return false;
 }
 
 void DialogStateScreen::open()
@@ -89,10 +27,7 @@ void DialogStateScreen::open()
     m_open = true;
     loadStateSettings(m_files.userName());
     m_links->reloadProfile();
-    bool keepBlanks = false;
-    for (const BuiltInState& st : builtInStates())
-        keepBlanks = keepBlanks || (st.keepsBlanksOnOpen && this->*st.checkBox);
-    if (!keepBlanks)
+    if (!keepsBlanks())
         fillBlanks();
     runPresets();
     // The boxes hold what was loaded or filled, so this read cannot meet a non-number.
@@ -108,7 +43,7 @@ void DialogStateScreen::close()
 
 bool DialogStateScreen::loadStateSettings(const std::string& userName)
 {
-    const FileOutcome load = loadStateFile(m_files.folder(), userName, m_settings, m_profile);
+    const FileOutcome load = loadStateFile(m_files.folder(), userName, m_settings, m_editedProfile);
     m_loadFailed = load.failed();
     if (m_loadFailed)
         m_op.message(load.message());
@@ -117,70 +52,6 @@ bool DialogStateScreen::loadStateSettings(const std::string& userName)
         showSettings();
     showCheckBoxes();
     return !m_loadFailed;
-}
-
-void DialogStateScreen::showTables()
-{
-    showColumn(txtStateMinBS, m_settings.StateMinBS);
-    showColumn(txtStateAmtBS, m_settings.StateAmtBS);
-    showColumn(txtStatePerBS, m_settings.StatePerBS);
-    showColumn(txtStateMinBM, m_settings.StateMinBM);
-    showColumn(txtStateAmtBM, m_settings.StateAmtBM);
-    showColumn(txtStatePerBM, m_settings.StatePerBM);
-    showColumn(txtStateSgExp, m_settings.StateSgExp);
-    showColumn(txtStateMarExp, m_settings.StateMarExp);
-}
-
-void DialogStateScreen::showInsuranceAndAdjustment()
-{
-    txtSDIpercent = screenText(m_settings.SDIpercent);
-    txtSDIwageBase = screenText(m_settings.SDIwageBase);
-    txtSUIpercent = screenText(m_settings.SUIpercent);
-    txtSUIwageBase = screenText(m_settings.SUIwageBase);
-    txtStateAdj = screenText(m_settings.StateAdj);
-    txtCalAllow = screenText(m_settings.CalAllow);
-    ckSDI = m_settings.SDIuseBase != 0;
-    ckSUI = m_settings.SUIuseBase != 0;
-    updateBaseLabels();
-}
-
-void DialogStateScreen::showCheckBoxes()
-{
-    for (const BuiltInState& st : builtInStates())
-        this->*st.checkBox = m_settings.*st.flag != 0;
-    ckSpouse = m_settings.SpouseWorks != 0;
-    ckRoundOff = m_settings.RoundState != 0;
-}
-
-void DialogStateScreen::showSettings()
-{
-    showTables();
-    ckNoStateTax = m_settings.NoStateTax != 0;
-    showInsuranceAndAdjustment();
-    showCheckBoxes();
-}
-
-void DialogStateScreen::showStoredValues()
-{
-    showTables();
-    showInsuranceAndAdjustment();
-}
-
-void DialogStateScreen::resetPresetLayout()
-{
-    const DialogStateControls fresh;
-    enabled = fresh.enabled;
-    Label5 = fresh.Label5;
-    Label13 = fresh.Label13;
-    Label14 = fresh.Label14;
-    Label15 = fresh.Label15;
-    Label19 = fresh.Label19;
-    Label20 = fresh.Label20;
-    Label21 = fresh.Label21;
-    Label27 = fresh.Label27;
-    biweeklyLabelsVisible = fresh.biweeklyLabelsVisible;
-    Frame1Enabled = fresh.Frame1Enabled;
-    tableHeadingsEnabled = fresh.tableHeadingsEnabled;
 }
 
 void DialogStateScreen::stateBox_MouseDown(StateBox box)
@@ -230,73 +101,11 @@ void DialogStateScreen::calculationRan()
     }
 }
 
-void DialogStateScreen::updateBaseLabels()
-{
-    Label26 = ckSDI ? "Wage Base" : "Flat Rate";
-    Label23 = ckSUI ? "Wage Base" : "Flat Rate";
-}
-
-void DialogStateScreen::fillBlanks()
-{
-    fillColumn(txtStateMinBS, NewYorkDefaults::Min);
-    fillColumn(txtStateAmtBS, NewYorkDefaults::Amt);
-    fillColumn(txtStatePerBS, NewYorkDefaults::Per);
-    fillColumn(txtStateMinBM, NewYorkDefaults::Min);
-    fillColumn(txtStateAmtBM, NewYorkDefaults::Amt);
-    fillColumn(txtStatePerBM, NewYorkDefaults::Per);
-    fillColumn(txtStateSgExp, NewYorkDefaults::SingleAllowance);
-    fillColumn(txtStateMarExp, NewYorkDefaults::MarriedAllowance);
-    for (std::string* box :
-         {&txtSDIpercent, &txtSDIwageBase, &txtStateAdj, &txtCalAllow, &txtSUIpercent, &txtSUIwageBase})
-        fillBox(*box);
-}
-
-bool DialogStateScreen::readScreen()
-{
-    fillBlanks();
-    // Read into a copy so that a box holding no number leaves the settings as they were.
-    StateSettings s = m_settings;
-    bool ok = true;
-    s.NoStateTax = flag(ckNoStateTax);
-    readColumn(txtStateMinBS, s.StateMinBS, ok);
-    readColumn(txtStateAmtBS, s.StateAmtBS, ok);
-    readColumn(txtStatePerBS, s.StatePerBS, ok);
-    readColumn(txtStateMinBM, s.StateMinBM, ok);
-    readColumn(txtStateAmtBM, s.StateAmtBM, ok);
-    readColumn(txtStatePerBM, s.StatePerBM, ok);
-    readColumn(txtStateSgExp, s.StateSgExp, ok);
-    readColumn(txtStateMarExp, s.StateMarExp, ok);
-    readBox(txtSDIpercent, s.SDIpercent, ok);
-    readBox(txtSDIwageBase, s.SDIwageBase, ok);
-    readBox(txtStateAdj, s.StateAdj, ok);
-    readBox(txtCalAllow, s.CalAllow, ok);
-    readBox(txtSUIpercent, s.SUIpercent, ok);
-    readBox(txtSUIwageBase, s.SUIwageBase, ok);
-    if (!ok)
-        return false;
-    s.SDIuseBase = flag(ckSDI);
-    s.SUIuseBase = flag(ckSUI);
-    for (const BuiltInState& st : builtInStates())
-        s.*st.flag = flag(this->*st.checkBox);
-    s.SpouseWorks = flag(ckSpouse);
-    s.RoundState = flag(ckRoundOff);
-    m_settings = s;
-    return true;
-}
-
-void DialogStateScreen::runPresets()
-{
-    // A preset may uncheck a later box (Oregon's clears Utah), whose preset then does not run.
-    for (const BuiltInState* st : statesInPresetOrder())
-        if (this->*st->checkBox)
-            st->preset(*this);
-}
-
 void DialogStateScreen::reportNonNumber() { m_op.message(kNonNumber); }
 
 bool DialogStateScreen::saveState(const std::string& userName)
 {
-    if (const FileOutcome saved = saveStateFile(m_files.folder(), userName, m_settings, m_profile); saved.failed()) {
+    if (const FileOutcome saved = saveStateFile(m_files.folder(), userName, m_settings, m_editedProfile); saved.failed()) {
         m_op.message(saved.message());
         return false;
     }

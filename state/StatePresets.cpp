@@ -1,6 +1,6 @@
 #include "state/StatePresets.h"
 
-#include "state/DialogStateScreen.h"
+#include "state/StateBoxes.h"
 #include "text/Numbers.h"
 
 #include <string>
@@ -11,16 +11,16 @@ namespace {
 
 using Texts = std::array<std::string, 10>;
 
-bool biWeekly(const DialogStateScreen& s) { return s.profile().BiWeekly; }
+bool biWeekly(const StateBoxes& s) { return s.profile().BiWeekly; }
 
-void numberRows(DialogStateScreen& s)
+void numberRows(StateBoxes& s)
 {
     for (size_t i = 0; i < s.Label27.size(); ++i)
         s.Label27[i] = std::to_string(i);
 }
 
 // Rows from `first` on of both tables: not in use (Min 999999, Amt 0, Per 0), locked or not.
-void rowsNotInUse(DialogStateScreen& s, size_t first, bool locked)
+void rowsNotInUse(StateBoxes& s, size_t first, bool locked)
 {
     for (size_t r = first; r < 10; ++r) {
         s.txtStateMinBS[r] = s.txtStateMinBM[r] = "999999";
@@ -33,27 +33,27 @@ void rowsNotInUse(DialogStateScreen& s, size_t first, bool locked)
     }
 }
 
-void singleRow(DialogStateScreen& s, size_t r, const char* min, const char* amt, const char* per)
+void singleRow(StateBoxes& s, size_t r, const char* min, const char* amt, const char* per)
 {
     s.txtStateMinBS[r] = min;
     s.txtStateAmtBS[r] = amt;
     s.txtStatePerBS[r] = per;
 }
 
-void marriedRow(DialogStateScreen& s, size_t r, const char* min, const char* amt, const char* per)
+void marriedRow(StateBoxes& s, size_t r, const char* min, const char* amt, const char* per)
 {
     s.txtStateMinBM[r] = min;
     s.txtStateAmtBM[r] = amt;
     s.txtStatePerBM[r] = per;
 }
 
-void bothRows(DialogStateScreen& s, size_t r, const char* min, const char* amt, const char* per)
+void bothRows(StateBoxes& s, size_t r, const char* min, const char* amt, const char* per)
 {
     singleRow(s, r, min, amt, per);
     marriedRow(s, r, min, amt, per);
 }
 
-void bothAllowances(DialogStateScreen& s, const Texts& values) { s.txtStateSgExp = s.txtStateMarExp = values; }
+void bothAllowances(StateBoxes& s, const Texts& values) { s.txtStateSgExp = s.txtStateMarExp = values; }
 
 // step x n for n = 0..9, as the screen shows numbers.
 Texts multiples(double step)
@@ -64,7 +64,7 @@ Texts multiples(double step)
     return texts;
 }
 
-void standardHeadings(DialogStateScreen& s)
+void standardHeadings(StateBoxes& s)
 {
     s.Label14 = "Single";
     s.Label15 = "Married";
@@ -75,7 +75,7 @@ void standardHeadings(DialogStateScreen& s)
 
 } // namespace
 
-void arizonaPreset(DialogStateScreen& s)
+void arizonaPreset(StateBoxes& s)
 {
     s.resetPresetLayout();
     s.txtStateSgExp.fill("0");
@@ -95,7 +95,7 @@ void arizonaPreset(DialogStateScreen& s)
     numberRows(s);
 }
 
-void louisianaPreset(DialogStateScreen& s)
+void louisianaPreset(StateBoxes& s)
 {
     s.resetPresetLayout();
     s.Label14 = "Personal";
@@ -122,7 +122,7 @@ void louisianaPreset(DialogStateScreen& s)
     s.txtStateMarExp[0] = dependents > 6 ? "0" : screenText(dependents);
 }
 
-void massachusettsPreset(DialogStateScreen& s)
+void massachusettsPreset(StateBoxes& s)
 {
     s.resetPresetLayout();
     numberRows(s);
@@ -131,7 +131,7 @@ void massachusettsPreset(DialogStateScreen& s)
     bothAllowances(s, {"0", "169", "207", "245", "283", "321", "359", "397", "435", "473"});
 }
 
-void utahPreset(DialogStateScreen& s)
+void utahPreset(StateBoxes& s)
 {
     s.resetPresetLayout();
     numberRows(s);
@@ -149,7 +149,7 @@ void utahPreset(DialogStateScreen& s)
     bothAllowances(s, multiples(biWeekly(s) ? 5 : 2));
 }
 
-void oregonPreset(DialogStateScreen& s)
+void oregonPreset(StateBoxes& s)
 {
     s.resetPresetLayout();
     s.showStoredValues();
@@ -173,7 +173,7 @@ void oregonPreset(DialogStateScreen& s)
     bothAllowances(s, multiples(bi ? 6.5 : 3.25));
 }
 
-void alabamaPreset(DialogStateScreen& s)
+void alabamaPreset(StateBoxes& s)
 {
     s.resetPresetLayout();
     numberRows(s);
@@ -187,7 +187,7 @@ void alabamaPreset(DialogStateScreen& s)
         column->fill(false);
 }
 
-void kentuckyPreset(DialogStateScreen& s)
+void kentuckyPreset(StateBoxes& s)
 {
     s.resetPresetLayout();
     numberRows(s);
@@ -205,7 +205,7 @@ void kentuckyPreset(DialogStateScreen& s)
         bothAllowances(s, {"0", "0.385", "0.77", "1.153", "1.54", "1.923", "2.31", "2.692", "3.08", "3.462"});
 }
 
-void wisconsinPreset(DialogStateScreen& s)
+void wisconsinPreset(StateBoxes& s)
 {
     s.resetPresetLayout();
     numberRows(s);
@@ -228,7 +228,7 @@ void wisconsinPreset(DialogStateScreen& s)
     bothAllowances(s, {"0", "0.85", "1.7", "2.55", "3.4", "4.25", "5.1", "5.95", "6.8", "7.65"});
 }
 
-void northCarolinaPreset(DialogStateScreen& s)
+void northCarolinaPreset(StateBoxes& s)
 {
     s.resetPresetLayout();
     numberRows(s);
@@ -244,7 +244,7 @@ void northCarolinaPreset(DialogStateScreen& s)
     bothAllowances(s, {"0", "96.15", "192.3", "288.45", "384.6", "480.75", "576.9", "673.05", "769.2", "865.35"});
 }
 
-void iowaPreset(DialogStateScreen& s)
+void iowaPreset(StateBoxes& s)
 {
     s.resetPresetLayout();
     s.biweeklyLabelsVisible = false;
@@ -261,7 +261,7 @@ void iowaPreset(DialogStateScreen& s)
     s.txtStateMarExp = multiples(bi ? 1.54 : 0.77);
 }
 
-void missouriPreset(DialogStateScreen& s)
+void missouriPreset(StateBoxes& s)
 {
     s.resetPresetLayout();
     s.Label14 = "Standard";

@@ -7,18 +7,18 @@
 
 namespace tallyrin {
 
-class DialogStateScreen;
+class StateBoxes;
 
-void arizonaPreset(DialogStateScreen& screen);
-void louisianaPreset(DialogStateScreen& screen);
-void iowaPreset(DialogStateScreen& screen);
-void missouriPreset(DialogStateScreen& screen); // by the state status, frequency and "Spouse Works"
-void massachusettsPreset(DialogStateScreen& screen);
-void oregonPreset(DialogStateScreen& screen); // by the pay frequency
-void utahPreset(DialogStateScreen& screen);   // by the pay frequency
-void alabamaPreset(DialogStateScreen& screen);
-void kentuckyPreset(DialogStateScreen& screen); // by the pay frequency
-void wisconsinPreset(DialogStateScreen& screen);
-void northCarolinaPreset(DialogStateScreen& screen);
+void arizonaPreset(StateBoxes& screen);
+void louisianaPreset(StateBoxes& screen);
+void iowaPreset(StateBoxes& screen);
+void missouriPreset(StateBoxes& screen); // by the state status, frequency and "Spouse Works"
+void massachusettsPreset(StateBoxes& screen);
+void oregonPreset(StateBoxes& screen); // by the pay frequency
+void utahPreset(StateBoxes& screen);   // by the pay frequency
+void alabamaPreset(StateBoxes& screen);
+void kentuckyPreset(StateBoxes& screen); // by the pay frequency
+void wisconsinPreset(StateBoxes& screen);
+void northCarolinaPreset(StateBoxes& screen);
 
 } // namespace tallyrin
