@@ -1,5 +1,6 @@
 #include "app/Workspace.h"
 
+#include "employee/EmployeeStore.h"
 #include "employee/ProfileFiles.h"
 #include "engine/FederalTableFile.h"
 #include "engine/PayCalculation.h"
@@ -227,204 +228,63 @@ void Workspace::taxInfo_cmdOk()
 
 // ---------------------------------------------------------------- the employee's files
 
-const std::vector<Workspace::FileKind>& Workspace::fileKinds()
-{
-    // In the order Open reads them; Save writes them in the order of their last column.
-    static const std::vector<FileKind> kinds{
-        {".use", true, &Workspace::openUse, &Workspace::saveUse, 1},
-        {".and", true, &Workspace::openAnd, &Workspace::saveAnd, 2},
-        {".cfe", true, &Workspace::openCfe, &Workspace::saveCfe, 3},
-        {".ovw/.ovb", true, &Workspace::openOvertime, &Workspace::saveOvertime, 4},
-        {".yrw/.yrb", false, &Workspace::openLedger, nullptr, 0},
-        {"Federal09.dtt", false, &Workspace::openFederalTables, nullptr, 0},
-        {".sta", false, &Workspace::openState, &Workspace::saveState, 6},
-        {".cti", false, &Workspace::openCity, &Workspace::saveCity, 7},
-        {".nci", false, &Workspace::openNonCity, &Workspace::saveNonCity, 8},
-        {".hol", false, &Workspace::openLeave, &Workspace::saveLeave, 5},
-    };
-    return kinds;
-}
-
 void Workspace::readFiles(bool profileFamilyOnly)
 {
-    for (const FileKind& kind : fileKinds())
-        if (kind.open && (kind.profileFamily || !profileFamilyOnly))
-            note((this->*kind.open)());
-}
-
-std::string Workspace::savedFileName(const FileKind& kind, const std::string& user) const
-{
-    const std::string extension = kind.name == std::string_view(".ovw/.ovb") ? overtimeExtension(profile.Weekly) : kind.name;
-    return user + extension;
-}
-
-bool Workspace::keepDamaged(const std::filesystem::path& file)
-{
-    if (!m_damaged.count(file))
-        return true;
-    std::string error;
-    const auto kept = keepAside(file, &error);
-    if (!kept) {
-        report(messages::joined(messages::notKeptAside(file.filename().string(), error)));
+    // The profile family is read first; at the federal tables' place (after the ledger) the pay
+    // form and the profile screen show the profile just settled.
+    const auto sharedTables = [this] {
+        form1.lbTableNotice = tableNotice(profile);
+        taxInfo.show(profile);
+        return openFederalTables();
+    };
+    std::vector<FileOutcome> read =
+        EmployeeStore::open(m_files, employee, profileFamilyOnly ? std::function<FileOutcome()>() : sharedTables,
+                            profileFamilyOnly);
+    for (const FileOutcome& outcome : read)
+        note(outcome);
+    if (profileFamilyOnly)
+        return;
+    // What Open makes of the state and city files through their screens' boxes; the leave screen
+    // shows the balances read.
+    const auto readWhole = [&](const char* extension) {
+        for (const FileOutcome& outcome : read)
+            if (outcome.file == fileFor(extension))
+                return outcome.kind == FileOutcome::Kind::Done;
         return false;
-    }
-    m_op.message(messages::joined(messages::keptAside(file.filename().string(), kept->filename().string())),
-                 Icon::Exclamation);
-    m_damaged.erase(file);
-    return true;
+    };
+    const auto found = [&](const char* extension) {
+        for (const FileOutcome& outcome : read)
+            if (outcome.file == fileFor(extension))
+                return outcome.found();
+        return false;
+    };
+    stateScreen.close();
+    settleOpenedState(state, profile, found(".sta"));
+    cityScreen.Unload();
+    settleOpenedCity(city, readWhole(".cti"));
+    nonCityScreen.Unload();
+    vacScreen.showRecord();
 }
 
 bool Workspace::writeFiles(const std::string& user, bool profileFamilyOnly)
 {
-    // The employee's files are written as one sequence: another run of the program saving in
-    // this folder waits until all of them are written.
-    std::string busy;
-    const auto lock = FolderLock::acquire(workingFolder(), &busy);
-    if (!lock) {
-        report(busy + "\r\nNothing was saved.");
-        return false;
-    }
     // The profile family is saved through the overtime form: rows typed there are kept, and its
-    // save settles the frequency and the K plan mode.
+    // save settles the frequency and the K plan mode. The leave balances are what the leave
+    // screen's boxes hold (opening and every edit keep them current).
     if (overtimeScreen.isOpen())
         overtimeScreen.copyToSnapshot();
-    prepareProfileSave(profile, overtime);
-    std::vector<const FileKind*> saves;
-    for (const FileKind& kind : fileKinds())
-        if (kind.save && (kind.profileFamily || !profileFamilyOnly))
-            saves.push_back(&kind);
-    std::sort(saves.begin(), saves.end(), [](const FileKind* a, const FileKind* b) { return a->saveOrder < b->saveOrder; });
-    std::vector<std::string> written;
-    bool saved = true;
-    for (size_t i = 0; i < saves.size() && saved; ++i) {
-        const std::string name = savedFileName(*saves[i], user);
-        if (!(saved = keepDamaged(workingFolder() / name)))
-            break;
-        FileOutcome outcome = (this->*saves[i]->save)(user);
-        if (outcome.failed() && saves.size() > 1) {
-            // A save that stops part-way says what it did and did not write.
-            std::vector<std::string> left;
-            for (size_t k = i; k < saves.size(); ++k)
-                left.push_back(savedFileName(*saves[k], user));
-            const auto list = [](const std::vector<std::string>& names) {
-                std::string text;
-                for (const auto& n : names)
-                    text += (text.empty() ? "" : ", ") + n;
-                return text;
-            };
-            outcome.lines.push_back(written.empty() ? "No file was saved." : "Saved: " + list(written) + ".");
-            outcome.lines.push_back("Not saved: " + list(left) + ".");
-        }
-        saved = note(outcome);
-        written.push_back(name);
+    vacScreen.copyBoxesToRecord();
+    const StoreSave saved = EmployeeStore::save(m_files, user, employee, m_damaged, profileFamilyOnly);
+    for (const FileOutcome& outcome : saved.outcomes) {
+        if (outcome.kind == FileOutcome::Kind::KeptAside)
+            m_op.message(outcome.message(), Icon::Exclamation);
+        else
+            note(outcome);
     }
     // The profile screen's K plan boxes follow the stored choice.
     taxInfo.ckKpPer = profile.KPlanPercent == 1;
     taxInfo.ckKpFix = profile.KPlanFixed == 1;
-    return saved;
-}
-
-FileOutcome Workspace::openUse() { return loadUseFile(fileFor(".use"), profile, overtime); }
-FileOutcome Workspace::openAnd() { return loadAndFile(fileFor(".and"), profile, state); }
-FileOutcome Workspace::openCfe() { return loadCfeFile(fileFor(".cfe"), profile); }
-
-FileOutcome Workspace::openOvertime()
-{
-    // The rows file follows the frequency the .use file just gave.
-    const bool weekly = profile.Weekly;
-    return loadOvertimeFile(fileFor(overtimeExtension(weekly)), overtime, weekly);
-}
-
-FileOutcome Workspace::openLedger()
-{
-    // The profile family is read: the pay form and the profile screen show it.
-    form1.lbTableNotice = tableNotice(profile);
-    taxInfo.show(profile);
-    ledger.setBiWeekly(profile.biWeekly());
-    return ledger.openEmployee(workingFolder(), userName());
-}
-
-FileOutcome Workspace::openState()
-{
-    // The state screen loads the file and tells the operator of a damaged one itself.
-    stateScreen.close();
-    FileOutcome read = FileOutcome::done(fileFor(".sta"));
-    if (!stateScreen.loadStateSettings(userName())) {
-        m_fileFault = true;
-        read.kind = FileOutcome::Kind::Corrupt;
-    }
-    stateScreen.fillBlanks();
-    stateScreen.readScreen();
-    stateScreen.close();
-    return read;
-}
-
-FileOutcome Workspace::openCity()
-{
-    // A closed screen starts with empty boxes, so a missing file leaves the preset. The screen
-    // tells the operator of a damaged file itself.
-    cityScreen.Unload();
-    FileOutcome read = FileOutcome::done(fileFor(".cti"));
-    if (!cityScreen.LoadCityFile()) {
-        m_fileFault = true;
-        read.kind = FileOutcome::Kind::Corrupt;
-    }
-    cityScreen.fillEmptyBoxes();
-    cityScreen.copyScreenToSettings();
-    cityScreen.Unload();
-    return read;
-}
-
-FileOutcome Workspace::openNonCity()
-{
-    nonCityScreen.Unload();
-    FileOutcome read = FileOutcome::done(fileFor(".nci"));
-    if (!nonCityScreen.LoadNonCityFile()) {
-        m_fileFault = true;
-        read.kind = FileOutcome::Kind::Corrupt;
-    }
-    return read;
-}
-
-FileOutcome Workspace::saveUse(const std::string& user)
-{
-    return saveUseFile(m_files.pathFor(user, ".use"), profile, overtime);
-}
-
-FileOutcome Workspace::saveAnd(const std::string& user)
-{
-    return saveAndFile(m_files.pathFor(user, ".and"), profile, state);
-}
-
-FileOutcome Workspace::saveCfe(const std::string& user) { return saveCfeFile(m_files.pathFor(user, ".cfe"), profile); }
-
-FileOutcome Workspace::saveOvertime(const std::string& user)
-{
-    const bool weekly = profile.Weekly;
-    return saveOvertimeFile(m_files.pathFor(user, overtimeExtension(weekly)), overtime, weekly);
-}
-
-FileOutcome Workspace::saveState(const std::string& user)
-{
-    return saveStateFile(workingFolder(), user, state, profile);
-}
-
-FileOutcome Workspace::saveCity(const std::string& user)
-{
-    return SaveCityFile(m_files.pathFor(user, ".cti"), city);
-}
-
-FileOutcome Workspace::saveNonCity(const std::string& user)
-{
-    return SaveNonCityFile(m_files.pathFor(user, ".nci"), nonCity);
-}
-
-FileOutcome Workspace::openLeave() { return vacScreen.GetVac(); }
-
-FileOutcome Workspace::saveLeave(const std::string& user)
-{
-    // The screen's boxes hold the balances (GetVac and every edit keep them current).
-    return vacScreen.SaveVac(m_files.pathFor(user, ".hol"));
+    return saved.saved;
 }
 
 bool Workspace::saveProfileStep(const std::string& user) { return writeFiles(user, true); }
@@ -586,7 +446,8 @@ bool Workspace::StateLinks::saveCompanionFiles(const std::string& userName) { re
 
 bool Workspace::StateLinks::saveLocalSettings(const std::string& userName)
 {
-    return m_ws.note(m_ws.saveCity(userName)) && m_ws.note(m_ws.saveNonCity(userName));
+    return m_ws.note(SaveCityFile(m_ws.m_files.pathFor(userName, ".cti"), m_ws.city)) &&
+           m_ws.note(SaveNonCityFile(m_ws.m_files.pathFor(userName, ".nci"), m_ws.nonCity));
 }
 
 void Workspace::StateLinks::closeOtherScreens()

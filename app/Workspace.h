@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/Clock.h"
-#include "app/Employee.h"
+#include "employee/Employee.h"
 #include "app/Form1Screen.h"
 #include "app/Operator.h"
 #include "app/ShellWindows.h"
@@ -196,39 +196,7 @@ private:
     void showTitle(const std::string& title);
     void report(const std::string& message);
 
-    // One kind of the employee's files, as Open reads it and Save writes it. `open` is null for
-    // a file Open does not read, `save` for one Save does not write (the ledger is written only
-    // when its frame closes with Yes; the federal tables never).
-    struct FileKind
-    {
-        const char* name;
-        bool profileFamily; // one of .use, .and, .cfe, .ovw/.ovb, which travel together
-        FileOutcome (Workspace::*open)();
-        FileOutcome (Workspace::*save)(const std::string& user);
-        int saveOrder; // where Save writes it (the leave balances follow the profile family)
-    };
-    // In the order of Open and of Save.
-    static const std::vector<FileKind>& fileKinds();
-
-    FileOutcome openUse();
-    FileOutcome openAnd();
-    FileOutcome openCfe();
-    FileOutcome openOvertime();
-    FileOutcome openLedger();
     FileOutcome openFederalTables();
-    FileOutcome openState();
-    FileOutcome openCity();
-    FileOutcome openNonCity();
-    FileOutcome openLeave();
-    FileOutcome saveUse(const std::string& user);
-    FileOutcome saveAnd(const std::string& user);
-    FileOutcome saveCfe(const std::string& user);
-    FileOutcome saveOvertime(const std::string& user);
-    FileOutcome saveState(const std::string& user);
-    FileOutcome saveCity(const std::string& user);
-    FileOutcome saveNonCity(const std::string& user);
-    FileOutcome saveLeave(const std::string& user);
-
     // Reads every file kind in order (or only the profile family), showing each fault.
     void readFiles(bool profileFamilyOnly);
     // Writes every file kind in order (or only the profile family) under `user`; a fault ends
@@ -237,11 +205,6 @@ private:
     bool saveProfileStep(const std::string& user);
     Form2Links overtimeLinks();
     void saveUnderTypedName(bool titleShowsName);
-    // "<user><extension>" of the file a kind writes.
-    std::string savedFileName(const FileKind& kind, const std::string& user) const;
-    // Before a save replaces a damaged file, it is copied beside itself and the operator told;
-    // false (the operator told why) when that could not be done, and the save must stop.
-    bool keepDamaged(const std::filesystem::path& file);
     void reloadProfileForPrint();
     void prepareStatement();
     PrintDocument statementPage();

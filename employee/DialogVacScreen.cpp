@@ -64,6 +64,12 @@ FileOutcome DialogVacScreen::GetVac()
 
 FileOutcome DialogVacScreen::SaveVac(const std::filesystem::path& file)
 {
+    copyBoxesToRecord();
+    return saveLeaveFile(file, m_leave);
+}
+
+void DialogVacScreen::copyBoxesToRecord()
+{
     for (LeaveAccount a : kAccounts) {
         AccountFields f = fields(m_leave, a);
         const AccountBoxes& b = account(a);
@@ -74,7 +80,6 @@ FileOutcome DialogVacScreen::SaveVac(const std::filesystem::path& file)
             f.dates[i] = b.txtDate[i];
         }
     }
-    return saveLeaveFile(file, m_leave);
 }
 
 void DialogVacScreen::clearVac()

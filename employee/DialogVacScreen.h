@@ -49,6 +49,8 @@ public:
     FileOutcome SaveVac() { return SaveVac(m_files.path(".hol")); }
     // The same, written to `file` (the employee's save under the name typed on the save screen).
     FileOutcome SaveVac(const std::filesystem::path& file);
+    // The first half of SaveVac: the boxes into the record, nothing written.
+    void copyBoxesToRecord();
     // clearVac ("Clear All" and a new employee): boxes "0" and empty, record zero. Nothing written.
     void clearVac();
 

@@ -62,4 +62,9 @@ struct EmployeeProfile
     bool isSingleFederal() const { return FedStatus == "Single"; }
 };
 
+// What Open makes of a profile read from the files: an empty status, allowance count, name,
+// address or number takes its design value, a profile with neither frequency is weekly, and one
+// K plan mode wins (percent over fixed; percent when neither is set).
+void settleOpenedProfile(EmployeeProfile& profile);
+
 } // namespace tallyrin

@@ -24,34 +24,12 @@ float singleFromBox(const std::string& text)
 
 int16_t flag(bool checked) { return checked ? 1 : 0; }
 
-void defaultIfEmpty(std::string& field, const std::string& fallback)
-{
-    if (field.empty())
-        field = fallback;
-}
-
 } // namespace
 
 void TaxInfoScreen::show(EmployeeProfile& p)
 {
+    settleOpenedProfile(p);
     const EmployeeProfile defaults;
-    defaultIfEmpty(p.FedAllowances, defaults.FedAllowances);
-    defaultIfEmpty(p.FedStatus, defaults.FedStatus);
-    if (p.StateStatus.empty() || p.StateStatus == "0")
-        p.StateStatus = defaults.StateStatus;
-    defaultIfEmpty(p.EmpName, defaults.EmpName);
-    defaultIfEmpty(p.EmpAddress, defaults.EmpAddress);
-    defaultIfEmpty(p.EmpCityStateZip, defaults.EmpCityStateZip);
-    defaultIfEmpty(p.EmpSsn, defaults.EmpSsn);
-    if (!p.Weekly && !p.BiWeekly)
-        p.Weekly = true;
-    // K plan mode: percent wins over fixed; with neither, percent.
-    if (p.KPlanPercent == 1)
-        p.KPlanFixed = 0;
-    else if (p.KPlanFixed == 1)
-        p.KPlanPercent = 0;
-    else
-        p.KPlanPercent = 1;
 
     txtHourRate = p.HourRate == 0 ? screenText(kDefaultHourRate) : screenText(p.HourRate);
     txtHourRate2 = screenText(p.HourRate2);

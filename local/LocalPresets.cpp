@@ -1,5 +1,10 @@
 #include "local/LocalPresets.h"
 
+#include "text/Numbers.h"
+
+#include <optional>
+#include <string>
+
 namespace tallyrin {
 
 namespace {
@@ -61,6 +66,29 @@ const NonCitySettings& nonCityDefaults()
 {
     static const NonCitySettings defaults = makeNonCityDefaults();
     return defaults;
+}
+
+void settleOpenedCity(CitySettings& settings, bool read)
+{
+    using Field = std::array<float, 10> CitySettings::*;
+    static constexpr std::array<Field, 8> kFields{&CitySettings::CityMinBS, &CitySettings::CityAmtBS,
+                                                  &CitySettings::CityPerBS, &CitySettings::CityMinBM,
+                                                  &CitySettings::CityAmtBM, &CitySettings::CityPerBM,
+                                                  &CitySettings::CitySgExp, &CitySettings::CityMarExp};
+    const bool noTax = read && settings.NoLocalTax != 0;
+    const CitySettings& shown = noTax ? noLocalTaxTable() : settings;
+    CitySettings settled = settings;
+    for (Field field : kFields)
+        for (size_t i = 0; i < 10; ++i) {
+            const std::string box = read ? screenText((shown.*field)[i]) : std::string();
+            const std::optional<float> value =
+                fullSingle(box.empty() ? screenText((newYorkCityPreset().*field)[i]) : box);
+            if (!value)
+                return; // the boxes hold what was shown, so this does not happen
+            (settled.*field)[i] = *value;
+        }
+    settled.NoLocalTax = noTax ? 1 : 0;
+    settings = settled;
 }
 
 } // namespace tallyrin

@@ -20,4 +20,9 @@ const CitySettings& noLocalTaxTable();
 // "&DEFAULT" of the non-city screen; also what an employee without a ".nci" file starts from.
 const NonCitySettings& nonCityDefaults();
 
+// The city settings as Open and every calculation take them through the city screen's boxes:
+// when the file was read (`read`), its tables are shown (the no-tax table when "NO LOCAL TAX" is
+// set), every box left empty takes the New York preset, and the boxes are read back.
+void settleOpenedCity(CitySettings& settings, bool read);
+
 } // namespace tallyrin

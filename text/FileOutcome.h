@@ -21,6 +21,7 @@ struct FileOutcome
         Missing,     // no file to read: nothing was read, and that is no error
         Corrupt,     // there but not readable to its end (or not readable at all)
         WriteFailed, // the file could not be replaced; the old one is whole
+        KeptAside,   // a damaged file was copied aside before a save replaced it: said, no fault
     };
     Kind kind = Kind::Done;
     std::filesystem::path file;
@@ -33,6 +34,10 @@ struct FileOutcome
                                std::optional<ReadFault> fault = {})
     {
         return {Kind::Corrupt, std::move(file), std::move(lines), std::move(fault)};
+    }
+    static FileOutcome keptAside(std::filesystem::path file, std::vector<std::string> lines)
+    {
+        return {Kind::KeptAside, std::move(file), std::move(lines), {}};
     }
     static FileOutcome writeFailed(std::filesystem::path file, std::vector<std::string> lines)
     {

@@ -1,4 +1,4 @@
-#include "app/Employee.h"
+#include "employee/Employee.h"
 
 #include "local/LocalPresets.h"
 
