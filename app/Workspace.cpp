@@ -89,24 +89,9 @@ void Workspace::Calcu_late(bool closingSave)
 
     // The state and city settings are read afresh from the employee's files unless their screens
     // are open; a screen the operator has open keeps what it shows.
-    const bool cityWasLoaded = cityScreen.loaded();
-    const bool stateWasOpen = stateScreen.isOpen();
-    if (!cityWasLoaded)
-        cityScreen.Form_Load();
-    if (!stateWasOpen) {
-        stateScreen.open();
-        if (stateScreen.loadFailed()) {
-            m_fileFault = true;
-            m_damaged.insert(fileFor(".sta"));
-        }
-    }
-    // Release the settings loaded for this calculation.
-    const auto release = [&] {
-        if (!cityWasLoaded)
-            cityScreen.Unload();
-        if (!stateWasOpen && stateScreen.isOpen())
-            stateScreen.close();
-    };
+    for (const FileOutcome& outcome :
+         EmployeeStore::reloadForCalculation(m_files, employee, !cityScreen.loaded(), !stateScreen.isOpen()))
+        note(outcome);
 
     const PayPeriodEntry entry = readPayPeriodEntry(form1.txtAmount);
     result = computePayPeriod(entry, form1.opt1x,
@@ -118,7 +103,6 @@ void Workspace::Calcu_late(bool closingSave)
         m_op.message(*refused, Icon::Exclamation);
         result = PayPeriodResult{};
         clearFederalTables();
-        release();
         return;
     }
     stateScreen.calculationRan();
@@ -145,7 +129,6 @@ void Workspace::Calcu_late(bool closingSave)
         txtSaveUser = userName();
         saveUnderTypedName(false);
     }
-    release();
 }
 
 void Workspace::cmdCal_Click() { Calcu_late(true); }

@@ -4,6 +4,7 @@
 #include "local/CityFile.h"
 #include "local/LocalPresets.h"
 #include "local/NonCityFile.h"
+#include "state/StateBoxes.h"
 #include "state/StateFile.h"
 #include "text/FileMessages.h"
 #include "text/FileStore.h"
@@ -119,6 +120,24 @@ FileOutcome EmployeeStore::openKind(const EmployeeFiles& files, Employee& employ
         if (name == kind.name)
             return kind.load(files.path(kind.extension(employee)), employee);
     return FileOutcome::missing(files.path(name));
+}
+
+std::vector<FileOutcome> EmployeeStore::reloadForCalculation(const EmployeeFiles& files, Employee& employee,
+                                                             bool city, bool state)
+{
+    std::vector<FileOutcome> read;
+    if (city) {
+        read.push_back(openKind(files, employee, ".cti"));
+        settleOpenedCity(employee.city, read.back().kind == FileOutcome::Kind::Done);
+    }
+    if (state) {
+        read.push_back(openKind(files, employee, ".sta"));
+        const bool shown = read.back().found();
+        for (FileOutcome& outcome : open(files, employee, {}, true))
+            read.push_back(std::move(outcome));
+        settleStateForCalculation(employee.state, employee.profile, shown);
+    }
+    return read;
 }
 
 StoreSave EmployeeStore::save(const EmployeeFiles& files, const std::string& user, Employee& employee,

@@ -56,6 +56,13 @@ public:
     // Reads one kind of file, by its name in the table (".sta", ".ovw/.ovb").
     static FileOutcome openKind(const EmployeeFiles& files, Employee& employee, const std::string& name);
 
+    // What every calculation reads afresh, the settings of a screen the operator has open aside:
+    // the city file (`city`), then the state file and after it the profile family (`state`), as
+    // the state screen's opening reads them; the city and state settings are then settled through
+    // their screens' boxes, the checked states' presets included. One outcome per file read.
+    static std::vector<FileOutcome> reloadForCalculation(const EmployeeFiles& files, Employee& employee, bool city,
+                                                         bool state);
+
     // Writes every file Save writes (or only the profile family) under `user`, in save order, after
     // the profile family's preparation. A file in `damaged` (one that could not be read whole) is
     // kept aside first, and taken out of the set; a failure ends the save at that file. The whole
