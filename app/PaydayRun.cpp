@@ -1,16 +1,22 @@
 #include "app/PaydayRun.h"
 
-#include "app/Operator.h"
 #include "app/WeekDate.h"
-#include "app/Workspace.h"
+#include "employee/EmployeeStore.h"
+#include "engine/PayCalculation.h"
+#include "print/CheckText.h"
+#include "print/PayPrints.h"
+#include "print/frmChecksScreen.h"
+#include "state/BuiltInStates.h"
 #include "employee/CompanyHeader.h"
 #include "engine/FederalTableFile.h"
 #include "text/FileMessages.h"
 #include "text/FileStore.h"
 #include "text/Numbers.h"
-#include "ytd/MDIForm1Screen.h"
+
+#include "TallyrinVersion.h"
 
 #include <cmath>
+#include <set>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -20,30 +26,6 @@ namespace {
 
 constexpr const char* kNothingWritten = "Nothing was written for this employee.";
 constexpr const char* kEntryNames[8] = {"regular", "regular2", "ot", "ot15", "holiday", "vacation", "amount", "tips"};
-
-// Nobody sits at the run: every message is kept for the row's line, the ledger's save question
-// is answered Yes (the close with Yes that saves a pasted week), every other question No, and
-// every chooser is cancelled.
-class RowOperator : public Operator
-{
-public:
-    void message(const std::string& text, Icon, const std::string&) override
-    {
-        std::string plain = text;
-        for (size_t at; (at = plain.find("\r\n")) != std::string::npos;)
-            plain.replace(at, 2, "\n");
-        said += (said.empty() ? "" : "\n") + plain;
-    }
-    bool askYesNo(const std::string&, const std::string& text) override
-    {
-        return text == MDIForm1Screen::kSaveQuestion;
-    }
-    std::optional<std::string> inputText(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<std::string> chooseOpenFile(const std::string&) override { return std::nullopt; }
-    bool choosePrinter() override { return false; }
-
-    std::string said;
-};
 
 // A week the ledger already holds a period in: its date is set, or any of its amounts is not 0
 // (a row typed in by hand may carry amounts without a date).
@@ -77,7 +59,7 @@ std::string joined(const std::string& first, const std::string& second)
 
 } // namespace
 
-std::vector<std::pair<std::string, std::string>> payFormLabels(const Form1Screen& f)
+std::vector<std::pair<std::string, std::string>> payFormLabels(const PayPeriodLabels& f, const std::string& taxVersion)
 {
     std::vector<std::pair<std::string, std::string>> rows{{"Label13", f.Label13},   {"lbTaxes", f.lbTaxes},
                                                           {"lbDeduct", f.lbDeduct}, {"lbNet", f.lbNet},
@@ -87,8 +69,24 @@ std::vector<std::pair<std::string, std::string>> payFormLabels(const Form1Screen
     rows.emplace_back("lbSDI", f.lbSDI);
     rows.emplace_back("lbSUI", f.lbSUI);
     rows.emplace_back("lbCafe", f.lbCafe);
-    rows.emplace_back("lbTaxVer", f.lbTaxVer);
+    rows.emplace_back("lbTaxVer", taxVersion);
     return rows;
+}
+
+std::vector<std::pair<std::string, std::string>> payFormLabels(const Form1Screen& f)
+{
+    PayPeriodLabels shown;
+    shown.Label13 = f.Label13;
+    shown.lbTaxes = f.lbTaxes;
+    shown.lbDeduct = f.lbDeduct;
+    shown.lbNet = f.lbNet;
+    shown.lbOverT = f.lbOverT;
+    shown.lbTips = f.lbTips;
+    shown.lbTaxDed = f.lbTaxDed;
+    shown.lbSDI = f.lbSDI;
+    shown.lbSUI = f.lbSUI;
+    shown.lbCafe = f.lbCafe;
+    return payFormLabels(shown, f.lbTaxVer);
 }
 
 PaydayRun::PaydayRun(fs::path folder, HoursSheet sheet, PaydayOptions options, Clock clock)
@@ -112,7 +110,7 @@ PaydayRun::RowPlan PaydayRun::plan(const HoursRow& row) const
     }
     if (row.user.empty())
         return problem("no user name");
-    if (Workspace::refusedUserName(row.user))
+    if (refusedUserName(row.user))
         return problem("the name " + messages::shortQuote(row.user) + " cannot name an employee's files");
     // The entries as the pay form reads them, but a text it would take as 0 without being a
     // number is refused here: a typing slip in the sheet must not pay someone nothing.
@@ -169,10 +167,8 @@ bool PaydayRun::start(std::string& problem)
     m_started = true;
     // What every row needs is read first: a damaged table or header would otherwise let every row
     // be paid and pasted before each is flagged.
-    FederalTables tables;
-    const FileOutcome federal = loadFederalTables(m_folder, m_options.fedJan, m_folder.string(), tables);
-    CompanyHeader header;
-    const FileOutcome heading = LoadHeader(m_folder, header);
+    const FileOutcome federal = loadFederalTables(m_folder, m_options.fedJan, m_folder.string(), m_federal);
+    const FileOutcome heading = LoadHeader(m_folder, m_header);
     std::string lockProblem;
     if (federal.kind != FileOutcome::Kind::Done)
         m_startProblem = plainLines(federal.message());
@@ -198,73 +194,102 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
         return line;
     }
 
-    // A fresh workspace for every employee, as the program is after start-up: nothing of the
-    // previous employee can reach this one.
-    RowOperator op;
-    Workspace ws(op, m_folder, m_clock);
-    ws.form1.ckFedJan = m_options.fedJan;
-    ws.startUp();
-    ws.openEmployee(m_folder / (row.user + ".use"));
-    auto notPaid = [&](const std::string& why) {
-        line.message = joined(op.said, why);
+    // A fresh employee for every row, as the program is after start-up: nothing of the previous
+    // employee can reach this one.
+    const EmployeeFiles files(m_folder, row.user);
+    Employee employee;
+    std::set<fs::path> damaged;
+    std::string said;
+    bool fault = false;
+    const auto tell = [&](const std::string& message) {
+        if (!message.empty())
+            said = joined(said, plainLines(message));
+    };
+    const auto note = [&](const FileOutcome& outcome) {
+        if (!outcome.lines.empty() && outcome.kind != FileOutcome::Kind::KeptAside)
+            fault = true;
+        tell(outcome.message());
+        if (outcome.kind == FileOutcome::Kind::Corrupt)
+            damaged.insert(outcome.file);
+        fault = fault || outcome.failed();
+    };
+    const auto notPaid = [&](const std::string& why) {
+        line.message = joined(said, why);
         return line;
     };
-    // A damaged file: calculating and saving would write over what could not be read.
-    if (ws.fileFault())
+
+    // Open. A damaged file: calculating and saving would write over what could not be read.
+    const std::vector<FileOutcome> opened = EmployeeStore::open(files, employee, [] { return FileOutcome::done(); });
+    for (const FileOutcome& outcome : opened)
+        note(outcome);
+    EmployeeStore::settleOpened(files, employee, opened);
+    if (fault)
         return notPaid(kNothingWritten);
 
+    YtdLedger& ledger = employee.ledger;
     const int slot = p.week - 1;
     std::string heldDate; // the date of the period the week holds, when it holds one
     if (p.week) {
-        if (p.week > ws.ledger.usedRows())
+        if (p.week > ledger.usedRows())
             return notPaid("Week " + std::to_string(p.week) + " is past the last week of " + row.user +
-                           "'s ledger (" + std::to_string(ws.ledger.usedRows()) + "). " + kNothingWritten);
-        if (holdsPeriod(ws.ledger.row(slot))) {
-            heldDate = ws.ledger.row(slot).Date;
+                           "'s ledger (" + std::to_string(ledger.usedRows()) + "). " + kNothingWritten);
+        if (holdsPeriod(ledger.row(slot))) {
+            heldDate = ledger.row(slot).Date;
             // The period is worked out as if its week were empty: the year-to-date bases of
             // Social Security, SDI and SUI must not count the period being replaced.
-            ws.ledger.DeleteRow(slot);
+            ledger.DeleteRow(slot);
         }
     }
 
-    ws.form1.txtAmount = p.entries;
-    ws.form1.opt1x = !p.ot2x;
-    ws.form1.setWeek(p.date);
-    // ADD; its closing save follows only once the calculation met no damaged file and the
-    // period is within the limits.
-    ws.Calcu_late(false);
-    if (ws.periodRefused() || ws.fileFault())
+    // The calculation, as ADD makes it: the state, profile and city files read afresh.
+    for (const FileOutcome& outcome : EmployeeStore::reloadForCalculation(files, employee, true, true))
+        note(outcome);
+    if (fault)
         return notPaid(kNothingWritten);
+    std::array<std::string, 8> entries = p.entries;
+    const PayPeriodEntry entry = readPayPeriodEntry(entries);
+    PayPeriodResult result =
+        computePayPeriod(entry, !p.ot2x,
+                         PayPeriodRecords{employee.profile, m_federal, employee.state, employee.city,
+                                          employee.nonCity, ledger.ytdGross(), ledger.totals().SocSec,
+                                          ledger.totals().Medicare});
+    if (const auto refused = periodOutOfRange(entries, result)) {
+        tell(*refused);
+        return notPaid(kNothingWritten);
+    }
+    if (methodChecksRoundState(employee.state))
+        employee.state.RoundState = 1;
+    const PayPeriodLabels labels = payPeriodLabels(result);
+    CleartxtBox(entries);
+    const PayPeriodResult shown = periodAsShown(labels, result);
+    const auto& deductionLabels = employee.profile.DeductLabel;
 
-    const YtdContext context{ws.files(), ws.profile, [&ws] { return ws.shownPeriod(); }, [&ws] { return ws.form1.txtWeek; }};
     bool alreadyPaid = false;
     if (!heldDate.empty()) {
         // The week holds this very period when pasting it would leave the ledger file as it is.
-        YtdLedger trial = ws.ledger;
-        RowOperator quiet;
-        MDIForm1Screen frame(trial, quiet, context);
-        frame.open();
-        frame.weekClicked(slot);
-        std::string problem;
-        const auto pasted = trial.textToSave(problem);
+        YtdLedger trial = ledger;
+        std::string pasted;
+        const YtdLedger::Paste paste =
+            trial.pastePeriod(m_folder, row.user, deductionLabels, slot, shown, p.date, false, &pasted);
         const auto onDisk = readWholeFile(trial.filePath(m_folder, row.user));
-        alreadyPaid = pasted && onDisk && *pasted == *onDisk;
+        alreadyPaid = paste.saved && onDisk && pasted == *onDisk;
         if (!alreadyPaid && !m_options.overwrite)
             return notPaid("Week " + std::to_string(p.week) + " of the ledger already holds the period " + heldDate +
                            ". " + kNothingWritten);
     }
 
     if (!alreadyPaid) {
-        ws.txtSaveUser = ws.userName();
-        ws.cmdSaveUser_Click();
-        if (ws.fileFault())
+        // The closing save, then the ledger frame's paste closed with Yes.
+        const StoreSave saved = EmployeeStore::save(files, row.user, employee, damaged);
+        for (const FileOutcome& outcome : saved.outcomes)
+            note(outcome);
+        if (!saved.saved)
             return notPaid("The employee's files could not all be saved; the period is not pasted or printed.");
         if (p.week) {
-            // "&Year to Date", a click on the week number, then "&Close" answered Yes.
-            MDIForm1Screen frame(ws.ledger, op, context);
-            frame.open();
-            frame.weekClicked(slot);
-            if (!frame.mnuClose_Click())
+            const YtdLedger::Paste paste = ledger.pastePeriod(m_folder, row.user, deductionLabels, slot, shown, p.date);
+            for (const std::string& message : paste.messages)
+                tell(message);
+            if (!paste.saved)
                 return notPaid("Week " + std::to_string(p.week) +
                                " could not be saved in the ledger; the period is not printed. Run the sheet again "
                                "once the ledger can be saved.");
@@ -275,20 +300,54 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
     line.week = p.week;
     if (alreadyPaid)
         line.note = "already paid: week " + std::to_string(p.week) + " holds this period; printed again";
-    line.labels = payFormLabels(ws.form1);
-    line.gross = format(ws.result.GrossPay, "$#,###.00");
-    line.taxes = format(ws.result.TaxDeduct, "$#,###.00");
-    line.deductions = format(ws.result.TotDeduct, "$#,###.00");
-    line.net = format(ws.result.NetPay, "$#,###.00");
+    line.labels = payFormLabels(labels, m_federal.Version);
+    line.gross = format(result.GrossPay, "$#,###.00");
+    line.taxes = format(result.TaxDeduct, "$#,###.00");
+    line.deductions = format(result.TotDeduct, "$#,###.00");
+    line.net = format(result.NetPay, "$#,###.00");
 
     if (m_options.prints) {
-        ws.statementDocument().playOnto(m_statements);
-        // The check form as composed on opening, at the offsets the employee has stored.
-        ws.frmChecks_Load();
-        ws.dlgPrintSet_Load();
-        ws.checkDocument().playOnto(m_checks);
+        // The statement and the check as the program prints them: the profile and the ledger read
+        // again, empty amounts as "0", the check form as composed on opening at the offsets the
+        // employee has stored.
+        for (const FileOutcome& outcome : EmployeeStore::open(files, employee, {}, true))
+            note(outcome);
+        ledger.setBiWeekly(employee.profile.biWeekly());
+        note(ledger.readLedger(m_folder, row.user));
+        for (auto& text : entries)
+            if (text.empty())
+                text = "0";
+        PayFormTexts texts;
+        texts.txtAmount = entries;
+        texts.opt1x = !p.ot2x;
+        texts.txtWeek = p.date;
+        texts.Label13 = labels.Label13;
+        texts.lbTaxes = labels.lbTaxes;
+        texts.lbDeduct = labels.lbDeduct;
+        texts.lbNet = labels.lbNet;
+        texts.lbTaxDed = labels.lbTaxDed;
+        texts.lbSDI = labels.lbSDI;
+        texts.lbSUI = labels.lbSUI;
+        texts.lbCafe = labels.lbCafe;
+        StatementHeading heading;
+        heading.header = m_header;
+        heading.userName = row.user;
+        heading.ssn = employee.profile.EmpSsn;
+        const CalendarDate d = m_clock();
+        heading.today = shortDateText(d.year, d.month, d.day);
+        heading.txtWeek = p.date;
+        heading.version = TALLYRIN_VERSION;
+        PrintText(m_statements, heading, periodFigures(texts, employee.profile, result, ledger.totals()));
+
+        frmChecksScreen check;
+        check.Form_Load(employee.profile, result, p.date);
+        for (const FileOutcome& outcome : EmployeeStore::open(files, employee, {}, true))
+            note(outcome);
+        const CheckPlacement at = checkPlacement(offsetText(employee.profile.HorzOffset),
+                                                 offsetText(employee.profile.VertOffset));
+        PrintCheck(m_checks, at, check, p.date, periodFigures(texts, employee.profile, result, ledger.totals()));
     }
-    line.message = op.said;
+    line.message = said;
     return line;
 }
 

@@ -6,6 +6,9 @@
 #include "app/Clock.h"
 #include "app/Form1Screen.h"
 #include "app/HoursSheet.h"
+#include "employee/CompanyHeader.h"
+#include "engine/FederalTables.h"
+#include "engine/PayCalculation.h"
 #include "print/PrintSurface.h"
 #include "text/Currency.h"
 #include "text/FolderLock.h"
@@ -60,6 +63,7 @@ struct PaydayTotals
 // The pay form's result labels by name, in the command line's order: Label13, lbTaxes, lbDeduct,
 // lbNet, lbOverT, lbTips, lbTaxDed_0 .. lbTaxDed_10, lbSDI, lbSUI, lbCafe, lbTaxVer.
 std::vector<std::pair<std::string, std::string>> payFormLabels(const Form1Screen& form1);
+std::vector<std::pair<std::string, std::string>> payFormLabels(const PayPeriodLabels& labels, const std::string& taxVersion);
 
 class PaydayRun
 {
@@ -115,6 +119,8 @@ private:
     PaydayTotals m_totals;
     PrintDocument m_statements;
     PrintDocument m_checks;
+    FederalTables m_federal;  // read once for the run
+    CompanyHeader m_header;   // the statements' company header, read once for the run
     bool m_started = false;
     std::string m_startProblem;
     std::optional<FolderLock> m_lock;

@@ -135,31 +135,14 @@ void Workspace::cmdCal_Click() { Calcu_late(true); }
 
 PayPeriodResult Workspace::shownPeriod() const
 {
-    // A label converts by full conversion ("$1,234.56" is 1234.56); a blank one counts 0.
-    auto shown = [](const std::string& label) { return fullNumber(label).value_or(0); };
-    auto single = [&](const std::string& label) { return static_cast<float>(shown(label)); };
-    PayPeriodResult p;
-    p.FedTax = single(form1.lbTaxDed[0]);
-    p.SocSec = single(form1.lbTaxDed[1]);
-    p.Medicare = single(form1.lbTaxDed[2]);
-    p.StateTax = shown(form1.lbTaxDed[3]);
-    p.CityTax = shown(form1.lbTaxDed[4]);
-    p.CreditUnion = single(form1.lbTaxDed[5]);
-    p.Bond = single(form1.lbTaxDed[6]);
-    p.Dues = single(form1.lbTaxDed[7]);
-    p.PensionAmt = single(form1.lbTaxDed[8]);
-    p.Misc = single(form1.lbTaxDed[9]);
-    p.KPlan = single(form1.lbTaxDed[10]);
-    p.SdiTax = single(form1.lbSDI);
-    p.SuiTax = single(form1.lbSUI);
-    p.Cafeteria = single(form1.lbCafe);
-    p.TotalOt = single(form1.lbOverT);
-    p.TotalTips = single(form1.lbTips);
-    // Gross and net come from the record, which CLEAR zeroes (the gross label stays blank when
-    // the K plan takes the whole gross).
-    p.GrossPay = result.GrossPay;
-    p.NetPay = result.NetPay;
-    return p;
+    PayPeriodLabels shown;
+    shown.lbTaxDed = form1.lbTaxDed;
+    shown.lbSDI = form1.lbSDI;
+    shown.lbSUI = form1.lbSUI;
+    shown.lbCafe = form1.lbCafe;
+    shown.lbOverT = form1.lbOverT;
+    shown.lbTips = form1.lbTips;
+    return periodAsShown(shown, result);
 }
 
 void Workspace::Clear_All()
@@ -229,23 +212,10 @@ void Workspace::readFiles(bool profileFamilyOnly)
         return;
     // What Open makes of the state and city files through their screens' boxes; the leave screen
     // shows the balances read.
-    const auto readWhole = [&](const char* extension) {
-        for (const FileOutcome& outcome : read)
-            if (outcome.file == fileFor(extension))
-                return outcome.kind == FileOutcome::Kind::Done;
-        return false;
-    };
-    const auto found = [&](const char* extension) {
-        for (const FileOutcome& outcome : read)
-            if (outcome.file == fileFor(extension))
-                return outcome.found();
-        return false;
-    };
     stateScreen.close();
-    settleOpenedState(state, profile, found(".sta"));
     cityScreen.Unload();
-    settleOpenedCity(city, readWhole(".cti"));
     nonCityScreen.Unload();
+    EmployeeStore::settleOpened(m_files, employee, read);
     vacScreen.showRecord();
 }
 
@@ -297,21 +267,6 @@ void Workspace::showTitle(const std::string& title)
 {
     form1.caption = title;
     form1.lbUser = userName();
-}
-
-std::optional<std::string> Workspace::refusedUserName(const std::string& name)
-{
-    // The longest file of an employee is a saved pay period's temporary twin,
-    // ".MM_DD_YYYY  <name>.prv.tmp": 21 characters more than the name, within the 255 a folder
-    // entry holds.
-    const bool bad = name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos ||
-                     name.find('\0') != std::string::npos || name.size() > kLongestUserName;
-    if (!bad)
-        return std::nullopt;
-    return "The name \"" + name +
-           "\" cannot be used for an employee.\r\n"
-           "A name may not be empty, may not hold \"/\", may not be \".\" or \"..\" and may not be longer than " +
-           std::to_string(kLongestUserName) + " characters.";
 }
 
 void Workspace::showSaveUser()

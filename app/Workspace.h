@@ -116,10 +116,6 @@ public:
     // The figures both the statement and the stubs print.
     PeriodFigures printFigures() const;
 
-    // A typed user name must name a file in the working folder, nowhere else. The message to show
-    // when it cannot; nullopt when it can.
-    static std::optional<std::string> refusedUserName(const std::string& name);
-    static constexpr size_t kLongestUserName = 200;
 
     // "<working folder>/<user name><extension>"
     std::filesystem::path fileFor(const std::string& extension) const { return m_files.path(extension); }

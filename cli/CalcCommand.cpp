@@ -189,7 +189,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return 2;
     }
     // The user name names files in the working folder only, as New and the save screen demand.
-    if (const auto refused = Workspace::refusedUserName(a->user)) {
+    if (const auto refused = refusedUserName(a->user)) {
         std::string plain = *refused;
         for (size_t at; (at = plain.find("\r\n")) != std::string::npos;)
             plain.replace(at, 2, "\n");

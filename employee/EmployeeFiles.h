@@ -4,10 +4,16 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tallyrin {
+
+// A typed user name must name a file in the working folder, nowhere else. The message to show
+// when it cannot; nullopt when it can.
+inline constexpr size_t kLongestUserName = 200;
+std::optional<std::string> refusedUserName(const std::string& name);
 
 class EmployeeFiles
 {

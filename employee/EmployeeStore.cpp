@@ -114,6 +114,18 @@ std::vector<FileOutcome> EmployeeStore::open(const EmployeeFiles& files, Employe
     return read;
 }
 
+void EmployeeStore::settleOpened(const EmployeeFiles& files, Employee& employee, const std::vector<FileOutcome>& read)
+{
+    const auto outcomeOf = [&](const char* extension) {
+        for (const FileOutcome& outcome : read)
+            if (outcome.file == files.path(extension))
+                return outcome.kind;
+        return FileOutcome::Kind::Missing;
+    };
+    settleOpenedState(employee.state, employee.profile, outcomeOf(".sta") != FileOutcome::Kind::Missing);
+    settleOpenedCity(employee.city, outcomeOf(".cti") == FileOutcome::Kind::Done);
+}
+
 FileOutcome EmployeeStore::openKind(const EmployeeFiles& files, Employee& employee, const std::string& name)
 {
     for (const EmployeeFileKind& kind : kKinds)

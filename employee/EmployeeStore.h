@@ -53,6 +53,10 @@ public:
     static std::vector<FileOutcome> open(const EmployeeFiles& files, Employee& employee,
                                          const std::function<FileOutcome()>& sharedTables = {},
                                          bool profileFamilyOnly = false);
+    // What Open makes of what it read, through the screens' boxes but with no screen: the state
+    // settings shown (when their file was there), blanks filled and read back; the city settings
+    // the same way (a set "NO LOCAL TAX" showing the no-tax table). `read` is what open returned.
+    static void settleOpened(const EmployeeFiles& files, Employee& employee, const std::vector<FileOutcome>& read);
     // Reads one kind of file, by its name in the table (".sta", ".ovw/.ovb").
     static FileOutcome openKind(const EmployeeFiles& files, Employee& employee, const std::string& name);
 

@@ -260,4 +260,33 @@ PayPeriodLabels payPeriodLabels(const PayPeriodResult& r)
     return l;
 }
 
+PayPeriodResult periodAsShown(const PayPeriodLabels& shownLabels, const PayPeriodResult& result)
+{
+    // A label converts by full conversion ("$1,234.56" is 1234.56); a blank one counts 0.
+    auto shown = [](const std::string& label) { return fullNumber(label).value_or(0); };
+    auto single = [&](const std::string& label) { return static_cast<float>(shown(label)); };
+    PayPeriodResult p;
+    p.FedTax = single(shownLabels.lbTaxDed[0]);
+    p.SocSec = single(shownLabels.lbTaxDed[1]);
+    p.Medicare = single(shownLabels.lbTaxDed[2]);
+    p.StateTax = shown(shownLabels.lbTaxDed[3]);
+    p.CityTax = shown(shownLabels.lbTaxDed[4]);
+    p.CreditUnion = single(shownLabels.lbTaxDed[5]);
+    p.Bond = single(shownLabels.lbTaxDed[6]);
+    p.Dues = single(shownLabels.lbTaxDed[7]);
+    p.PensionAmt = single(shownLabels.lbTaxDed[8]);
+    p.Misc = single(shownLabels.lbTaxDed[9]);
+    p.KPlan = single(shownLabels.lbTaxDed[10]);
+    p.SdiTax = single(shownLabels.lbSDI);
+    p.SuiTax = single(shownLabels.lbSUI);
+    p.Cafeteria = single(shownLabels.lbCafe);
+    p.TotalOt = single(shownLabels.lbOverT);
+    p.TotalTips = single(shownLabels.lbTips);
+    // Gross and net come from the record, which CLEAR zeroes (the gross label stays blank when
+    // the K plan takes the whole gross).
+    p.GrossPay = result.GrossPay;
+    p.NetPay = result.NetPay;
+    return p;
+}
+
 } // namespace tallyrin

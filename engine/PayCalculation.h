@@ -85,4 +85,9 @@ struct PayPeriodLabels
 };
 PayPeriodLabels payPeriodLabels(const PayPeriodResult& result);
 
+// The period as the pay form shows it, for the ledger's paste: every amount read back from its
+// label (full conversion, "$1,234.56" is 1234.56), a blank label counting 0; gross and net from the
+// record (the gross label stays blank when the K plan takes the whole gross).
+PayPeriodResult periodAsShown(const PayPeriodLabels& labels, const PayPeriodResult& result);
+
 } // namespace tallyrin

@@ -72,7 +72,7 @@ void frmSaveUser::cmdSaveUser_Click()
 {
     // A name the workspace refuses is reported by it and nothing is saved; the screen stays open
     // so that the operator can correct the name.
-    const bool refused = Workspace::refusedUserName(m_ws.txtSaveUser).has_value();
+    const bool refused = refusedUserName(m_ws.txtSaveUser).has_value();
     if (!refused)
         m_answered = true;
     m_ws.cmdSaveUser_Click();

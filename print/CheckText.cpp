@@ -3,6 +3,7 @@
 #include "text/Numbers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 
 namespace tallyrin {
@@ -68,6 +69,15 @@ std::string protectedAmount(float amount)
     }
     return s; // below one dollar every zero stays
 }
+
+std::string offsetText(float offset)
+{
+    if (const auto whole = wholeNumber(static_cast<double>(offset)))
+        return std::to_string(*whole);
+    // Beyond the 16-bit range: the nearest whole number, halves to even, all the same.
+    return screenText(std::nearbyint(static_cast<double>(offset)));
+}
+
 
 CheckPlacement checkPlacement(const std::string& cboHorz, const std::string& cboVert)
 {

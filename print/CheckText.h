@@ -28,6 +28,9 @@ struct CheckPlacement
 // V the number in the vertical box plus 3, rounded the same way. Text that is not a number, or
 // a number outside the 16-bit range, counts as 0.
 CheckPlacement checkPlacement(const std::string& cboHorz, const std::string& cboVert);
+// A stored offset as the offset boxes show it: its whole number (beyond the 16-bit range, the
+// nearest whole number, halves to even).
+std::string offsetText(float offset);
 
 // The print column H + n: below 1 counts as 1, and no column passes 32767.
 int checkColumn(const CheckPlacement& at, int n);

@@ -437,6 +437,45 @@ std::optional<std::string> YtdLedger::textToSave(std::string& message)
     return fileContent(rows);
 }
 
+YtdLedger::Paste YtdLedger::pastePeriod(const std::filesystem::path& folder, const std::string& user,
+                                         const std::array<std::string, 5>& labels, int slot,
+                                         const PayPeriodResult& period, const std::string& date, bool write,
+                                         std::string* written)
+{
+    Paste paste;
+    const auto say = [&](const std::string& message) {
+        if (!message.empty())
+            paste.messages.push_back(message);
+    };
+    deductionLabels = labels;
+    showTotalsPlain();
+    const FileOutcome read = fillBoxes(folder, user);
+    say(read.message());
+    Update();
+    const std::string totals = AddAnnual();
+    if (read.lines.empty())
+        say(totals);
+    say(PasteMe(slot, period, date));
+    Update();
+    if (!write) {
+        std::string message;
+        const auto text = textToSave(message);
+        say(message);
+        if (text && written)
+            *written = *text;
+        paste.saved = text.has_value();
+        return paste;
+    }
+    bool kept = true;
+    say(keepDamagedFile(folder, user, kept));
+    if (!kept)
+        return paste;
+    const std::string failed = SaveAnnual(folder, user);
+    say(failed);
+    paste.saved = failed.empty();
+    return paste;
+}
+
 std::string YtdLedger::SaveAnnual(const std::filesystem::path& folder, const std::string& user)
 {
     std::string message;

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tallyrin {
 
@@ -166,6 +167,19 @@ public:
     // Recomputes the totals, then writes the file. Returns the message to show (empty when the
     // file was written); a failed write leaves the old file whole.
     std::string SaveAnnual(const std::filesystem::path& folder, const std::string& user);
+    // A period pasted as the ledger frame pastes it: the frame's opening (the employee's deduction
+    // labels, the file read, the grid copied back, the totals), the period into row `slot`, then
+    // the close with Yes (a damaged file kept aside, the file written). With `write` false nothing
+    // is written and `written` gets the text the save would write. The messages to show, one per
+    // step that had something to say, and whether the ledger was saved (or would be).
+    struct Paste
+    {
+        std::vector<std::string> messages;
+        bool saved = false;
+    };
+    Paste pastePeriod(const std::filesystem::path& folder, const std::string& user,
+                      const std::array<std::string, 5>& labels, int slot, const PayPeriodResult& period,
+                      const std::string& date, bool write = true, std::string* written = nullptr);
     // What SaveAnnual would write, without writing it; nullopt with `message` when the totals
     // cannot be recomputed.
     std::optional<std::string> textToSave(std::string& message);

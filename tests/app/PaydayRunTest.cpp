@@ -97,7 +97,8 @@ TEST(PaydayRunTest, PaysEachEmployeeAsTheOneEmployeePathDoes)
     EXPECT_FALSE(run.faults());
     const std::vector<std::string> statements = pages(run.statements());
     ASSERT_EQ(statements.size(), 3u);
-    EXPECT_EQ(pages(run.checks()).size(), 3u);
+    const std::vector<std::string> checks = pages(run.checks());
+    ASSERT_EQ(checks.size(), 3u);
 
     for (size_t i = 0; i < std::size(kPayees); ++i) {
         const Payee& p = kPayees[i];
@@ -120,6 +121,9 @@ TEST(PaydayRunTest, PaysEachEmployeeAsTheOneEmployeePathDoes)
         frame.weekClicked(p.week - 1);
         ASSERT_TRUE(frame.mnuClose_Click());
         const std::string statement = pages(ws.statementDocument()).at(0);
+        ws.frmChecks_Load();
+        ws.dlgPrintSet_Load();
+        const std::string check = pages(ws.checkDocument()).at(0);
         EXPECT_TRUE(op.messages().empty());
 
         const PaydayLine& line = run.lines()[i];
@@ -129,6 +133,7 @@ TEST(PaydayRunTest, PaysEachEmployeeAsTheOneEmployeePathDoes)
         EXPECT_EQ(line.labels, labels);
         EXPECT_EQ(line.net, ws.form1.lbNet);
         EXPECT_EQ(statements[i], statement);
+        EXPECT_EQ(checks[i], check);
 
         YtdLedger pasted;
         pasted.setBiWeekly(ws.ledger.biWeekly());
