@@ -29,11 +29,10 @@ Workspace::Workspace(Operator& op, fs::path workingFolder, Clock clock)
     : m_op(op)
     , m_files(std::move(workingFolder))
     , m_clock(std::move(clock))
-    , stateScreen(state, profile, op, m_files)
+    , stateScreen(state, profile, op, m_files, m_stateLinks)
     , cityScreen(city, op, m_files)
     , nonCityScreen(nonCity, op, m_files)
 {
-    stateScreen.setLinks(m_stateLinks);
 }
 
 void Workspace::report(const std::string& message)
@@ -386,6 +385,13 @@ bool Workspace::StateLinks::saveLocalSettings(const std::string& userName)
 {
     return m_ws.note(SaveCityFile(m_ws.m_files.pathFor(userName, ".cti"), m_ws.city)) &&
            m_ws.note(SaveNonCityFile(m_ws.m_files.pathFor(userName, ".nci"), m_ws.nonCity));
+}
+
+bool Workspace::StateLinks::saveLeaveBalances(const std::string& userName)
+{
+    // The leave balances' save, as the leave screen's: what its boxes hold.
+    m_ws.vacScreen.copyBoxesToRecord();
+    return m_ws.note(saveLeaveFile(m_ws.m_files.pathFor(userName, ".hol"), m_ws.leave));
 }
 
 void Workspace::StateLinks::closeOtherScreens()

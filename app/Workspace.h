@@ -5,7 +5,7 @@
 #include "app/Clock.h"
 #include "employee/Employee.h"
 #include "app/Form1Screen.h"
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "app/ShellWindows.h"
 #include "employee/EmployeeFiles.h"
 #include "employee/CompanyHeader.h"
@@ -177,6 +177,7 @@ private:
         }
         void reloadProfile() override;
         bool saveCompanionFiles(const std::string& userName) override;
+        bool saveLeaveBalances(const std::string& userName) override;
         bool saveLocalSettings(const std::string& userName) override;
         void closeOtherScreens() override;
 
@@ -210,7 +211,7 @@ private:
     bool m_periodRefused = false;
     std::set<std::filesystem::path> m_damaged;
     bool m_quit = false;
-    ShellWindows m_noWindows;
+    NoShellWindows m_noWindows;
     ShellWindows* m_windows = &m_noWindows;
     StateLinks m_stateLinks{*this};
 };

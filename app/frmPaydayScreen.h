@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/Clock.h"
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "app/PaydayRun.h"
 #include "print/PrintDevice.h"
 

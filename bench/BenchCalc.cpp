@@ -1,7 +1,7 @@
 // Timing of the pay-period calculation: the engine alone, computing one period from records
 // already in memory (tables read once, outside the timed loop); and the whole cycle an operator
 // goes through: open an employee from its files, calculate, save every file.
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "app/Workspace.h"
 #include "engine/FederalTableFile.h"
 #include "engine/PayCalculation.h"

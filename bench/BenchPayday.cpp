@@ -2,7 +2,7 @@
 // `tallyrin-calc --user ... --save` over the same folder, each employee calculated and saved. The
 // employees are made here, in a temporary folder, through the workspace's own save. A third
 // figure shows the full payday: the run with the ledger paste and both combined PDFs.
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "app/Workspace.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #include "cli/CalcCommand.h"
 
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "app/PaydayRun.h"
 #include "app/Workspace.h"
 #include "cli/CliOutput.h"

@@ -2,7 +2,7 @@
 // "Header.sav" with placeholder words for empty fields, and saved by "OK".
 #pragma once
 
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "employee/CompanyHeader.h"
 
 #include <array>

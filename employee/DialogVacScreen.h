@@ -2,7 +2,7 @@
 // start balance box, running "Balance" label and 20 "#Taken" and "Dates" boxes.
 #pragma once
 
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "employee/EmployeeFiles.h"
 #include "employee/LeaveBalances.h"
 

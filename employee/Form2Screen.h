@@ -3,7 +3,7 @@
 // earned, present rate, maximum and available figures.
 #pragma once
 
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "employee/OvertimeTracker.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "forms/Form2.h"
 
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "employee/Form2Screen.h"
 #include "forms/frmDate.h"
 #include "platform/NumericKeyFilter.h"

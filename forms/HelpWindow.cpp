@@ -1,6 +1,6 @@
 #include "forms/HelpWindow.h"
 
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "platform/ChmHelp.h"
 #include "platform/QtText.h"
 

@@ -2,7 +2,7 @@
 // columns and "NO LOCAL TAX", bound to the open employee's CitySettings and "<user name>.cti".
 #pragma once
 
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "employee/EmployeeFiles.h"
 #include "local/CitySettings.h"
 

@@ -2,7 +2,7 @@
 // the rate, bound to the open employee's NonCitySettings and "<user name>.nci".
 #pragma once
 
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "employee/EmployeeFiles.h"
 #include "local/DialogCityScreen.h"
 #include "local/NonCitySettings.h"

@@ -2,7 +2,7 @@
 // chooser and the printer chooser, each modal over the parent window.
 #pragma once
 
-#include "app/Operator.h"
+#include "text/Operator.h"
 
 #include <QMessageBox>
 #include <QPointer>

@@ -14,10 +14,11 @@ using Column = std::array<std::string, 10>;
 const std::string DialogStateScreen::kNonNumber = "You have entered a NON numerial.";
 
 DialogStateScreen::DialogStateScreen(StateSettings& settings, EmployeeProfile& profile, Operator& op,
-                                     const EmployeeFiles& files)
+                                     const EmployeeFiles& files, DialogStateLinks& links)
     : StateBoxes(settings, profile)
     , m_editedProfile(profile)
     , m_op(op)
+    , m_links(&links)
     , m_files(files)
 {
 }

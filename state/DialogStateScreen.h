@@ -2,7 +2,7 @@
 // controls and the operations behind its buttons, over the open employee's StateSettings.
 #pragma once
 
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "employee/EmployeeFiles.h"
 #include "employee/EmployeeProfile.h"
 #include "state/StateBoxes.h"
@@ -15,32 +15,32 @@
 
 namespace tallyrin {
 
-// What the state screen asks of the rest of the program. The workspace implements it; the
-// defaults do nothing, for a screen used on its own.
+// What the state screen asks of the rest of the program. The workspace implements every one of
+// them: a link left out does not compile.
 class DialogStateLinks
 {
 public:
     virtual ~DialogStateLinks() = default;
     // Open: reload the employee's profile and companion files after the state file.
-    virtual void reloadProfile() {}
+    virtual void reloadProfile() = 0;
     // The overtime companion files under `userName`; they carry CalAllow, SpouseWorks, RoundState,
     // Utah, Wiscon, Alabama and NC. False when a write failed (the writer has told the operator).
-    virtual bool saveCompanionFiles(const std::string& /*userName*/) { return true; }
+    virtual bool saveCompanionFiles(const std::string& userName) = 0;
     // Make Default: the leave balances' save, then the city and non-city files, under `userName`.
-    virtual bool saveLeaveBalances(const std::string& /*userName*/) { return true; }
-    virtual bool saveLocalSettings(const std::string& /*userName*/) { return true; }
+    virtual bool saveLeaveBalances(const std::string& userName) = 0;
+    virtual bool saveLocalSettings(const std::string& userName) = 0;
     // Make Default closes the year-to-date, overtime, leave, save-user, city and non-city screens.
-    virtual void closeOtherScreens() {}
+    virtual void closeOtherScreens() = 0;
 };
 
 class DialogStateScreen : public StateBoxes
 {
 public:
     // `files` names the open employee's files (and, with the empty name, the default ones).
-    DialogStateScreen(StateSettings& settings, EmployeeProfile& profile, Operator& op, const EmployeeFiles& files);
+    DialogStateScreen(StateSettings& settings, EmployeeProfile& profile, Operator& op, const EmployeeFiles& files,
+                      DialogStateLinks& links);
     DialogStateScreen(const DialogStateScreen&) = delete;
     DialogStateScreen& operator=(const DialogStateScreen&) = delete;
-    void setLinks(DialogStateLinks& links) { m_links = &links; }
 
     // Open: load the open employee's state file, reload the profile, fill blanks when no built-in
     // box (Alabama aside) is checked, run the checked boxes' presets, read the screen back, and set
@@ -92,8 +92,7 @@ private:
 
     EmployeeProfile& m_editedProfile; // the state file holds five of the profile's values
     Operator& m_op;
-    DialogStateLinks m_noLinks;
-    DialogStateLinks* m_links = &m_noLinks;
+    DialogStateLinks* m_links;
     const EmployeeFiles& m_files; // the employee open now: Open's load and every save use it
     bool m_open = false;
     bool m_loadFailed = false;

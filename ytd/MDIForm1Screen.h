@@ -3,7 +3,7 @@
 // question, and the refusal of any other close while the ledger-close flag is down.
 #pragma once
 
-#include "app/Operator.h"
+#include "text/Operator.h"
 #include "employee/EmployeeFiles.h"
 #include "employee/EmployeeProfile.h"
 #include "engine/PayPeriod.h"

@@ -4,6 +4,7 @@
 
 #include "forms/FormsTestRegistry.h"
 #include "state/BuiltInStates.h"
+#include "support/RecordingStateLinks.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -31,6 +32,7 @@ private:
     StateSettings m_settings;
     EmployeeProfile m_profile;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
+    RecordingLinks m_links;
     std::unique_ptr<DialogStateScreen> m_screen;
     std::unique_ptr<DialogState> m_form;
 
@@ -102,7 +104,7 @@ private slots:
         m_profile = {};
         m_dialogs = std::make_unique<ScriptedDialogs>();
         m_files = std::make_unique<EmployeeFiles>(m_folder->path(), "Smith");
-        m_screen = std::make_unique<DialogStateScreen>(m_settings, m_profile, *m_dialogs, *m_files);
+        m_screen = std::make_unique<DialogStateScreen>(m_settings, m_profile, *m_dialogs, *m_files, m_links);
         m_screen->open();
         m_form = std::make_unique<DialogState>(*m_screen);
         m_form->show();

@@ -26,6 +26,7 @@ public:
     int ended = 0;
     QWidget* closeAlso = nullptr;
 
+    void showSaveUser() override {} // the test shows the save screen itself
     void closeSecondaryScreens() override
     {
         ++secondaryClosed;

@@ -4,6 +4,7 @@
 
 #include "state/BuiltInStates.h"
 #include "state/DialogStateScreen.h"
+#include "support/RecordingStateLinks.h"
 #include "support/ScriptedDialogs.h"
 
 #include <functional>
@@ -51,7 +52,8 @@ void run(const Case& c)
         c.before(settings, in);
     ScriptedDialogs dialogs;
     EmployeeFiles files;
-    DialogStateScreen screen(settings, profile, dialogs, files);
+    RecordingLinks links;
+    DialogStateScreen screen(settings, profile, dialogs, files, links);
     screen.showSettings();
     screen.stateBox_MouseDown(c.state);
     ASSERT_TRUE(screen.readScreen());

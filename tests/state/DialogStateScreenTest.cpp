@@ -1,5 +1,7 @@
 #include "state/DialogStateScreen.h"
 
+#include "support/RecordingStateLinks.h"
+
 #include "state/StateFile.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
@@ -16,36 +18,9 @@ namespace {
 const std::filesystem::path kFixture = std::filesystem::path(TEST_DATA_DIR) / "state" / "NewYork.sta";
 const std::string kNonNumber = "You have entered a NON numerial.";
 
-// Records what the screen asks of the rest of the program.
-struct RecordingLinks : DialogStateLinks
-{
-    std::vector<std::string> calls;
-    bool companionsSucceed = true;
-
-    void reloadProfile() override { calls.push_back("reloadProfile"); }
-    bool saveCompanionFiles(const std::string& userName) override
-    {
-        calls.push_back("companions " + userName);
-        return companionsSucceed;
-    }
-    bool saveLeaveBalances(const std::string& userName) override
-    {
-        calls.push_back("leave " + userName);
-        return true;
-    }
-    bool saveLocalSettings(const std::string& userName) override
-    {
-        calls.push_back("local " + userName);
-        return true;
-    }
-    void closeOtherScreens() override { calls.push_back("closeOtherScreens"); }
-};
-
 class DialogStateScreenTest : public ::testing::Test
 {
 protected:
-    DialogStateScreenTest() { screen.setLinks(links); }
-
     void putFixture(const std::string& userName)
     {
         ASSERT_TRUE(replaceFile(folder / (userName + ".sta"), readWholeFile(kFixture).value()));
@@ -57,7 +32,7 @@ protected:
     ScriptedDialogs dialogs;
     RecordingLinks links;
     EmployeeFiles files;
-    DialogStateScreen screen{settings, profile, dialogs, files};
+    DialogStateScreen screen{settings, profile, dialogs, files, links};
     // Open for the employee `user` of `where`.
     void open(const std::filesystem::path& where, const std::string& user)
     {

@@ -2,7 +2,7 @@
 // question shown is logged, and a question without a scripted answer fails the test.
 #pragma once
 
-#include "app/Operator.h"
+#include "text/Operator.h"
 
 #include <deque>
 #include <optional>
