@@ -39,8 +39,9 @@ TEST(EmployeeStoreTest, EveryKindReadsAndSavesBackByteForByte)
             SCOPED_TRACE(extension);
             if (!fs::exists(folder / (user + extension))) {
                 // A file the employee did not have yet: Save writes what the record holds.
-                if (kind.save)
+                if (kind.save) {
                     EXPECT_EQ(fileBytes(folder / ("Copy" + extension)), kind.text(employee));
+                }
                 continue;
             }
             const std::string original = fileBytes(folder / (user + extension));
@@ -51,10 +52,11 @@ TEST(EmployeeStoreTest, EveryKindReadsAndSavesBackByteForByte)
                 EXPECT_FALSE(kind.read(original, again));
                 EXPECT_EQ(kind.text(again), original);
             }
-            if (kind.save)
+            if (kind.save) {
                 EXPECT_EQ(fileBytes(folder / ("Copy" + extension)), original);
-            else
+            } else {
                 EXPECT_FALSE(fs::exists(folder / ("Copy" + extension))); // the ledger waits for its frame
+            }
         }
     }
 }
