@@ -10,7 +10,9 @@ them. The run is killed with SIGKILL a random few milliseconds after it starts. 
 - at most one temporary file per target remains: any file that is neither an employee file nor a
   table file counts as a leftover of the file whose name it holds.
 
-usage: kill_during_save.py TALLYRIN_CALC FIXTURE_FOLDER TABLE_FOLDER [SECONDS]
+usage: kill_during_save.py TALLYRIN_CALC FIXTURE_FOLDER TABLE_FOLDER SECONDS FILE_KINDS
+
+FILE_KINDS lists the employee's file kinds from the program's own table.
 """
 import os
 import random
@@ -22,7 +24,6 @@ import tempfile
 import time
 
 USER = "Smith"
-EMPLOYEE_EXTENSIONS = [".use", ".and", ".cfe", ".ovw", ".ovb", ".sta", ".cti", ".nci", ".yrw", ".yrb", ".hol"]
 TABLES = ["Federal09.dtt", "Federal09_jan.dtt"]
 LOCK = "Tallyrin.lock"  # the working folder's lock, made by the first save
 ENTRIES = "40,,2,,,,,"
@@ -57,9 +58,14 @@ def give_new_values(folder, rng):
         f.write(b"\r\n".join(lines))
 
 
-def leftovers(folder):
+def employee_extensions(file_kinds):
+    lines = subprocess.run([file_kinds], capture_output=True, text=True, check=True).stdout.split("\n")
+    return [l.split()[0] for l in lines if l.strip()]
+
+
+def leftovers(folder, extensions):
     """Files that are neither the employee's nor the tables, grouped by the file they belong to."""
-    known = {USER + e for e in EMPLOYEE_EXTENSIONS} | set(TABLES) | {LOCK}
+    known = {USER + e for e in extensions} | set(TABLES) | {LOCK}
     groups = {}
     for name in os.listdir(folder):
         if name in known:
@@ -71,7 +77,8 @@ def leftovers(folder):
 
 def main():
     tool, fixtures, tables = sys.argv[1:4]
-    seconds = float(sys.argv[4]) if len(sys.argv) > 4 else 20
+    seconds = float(sys.argv[4])
+    extensions = employee_extensions(sys.argv[5])
     rng = random.Random(int(os.environ.get("CRASH_SEED", time.time_ns())))
     work = tempfile.mkdtemp(prefix="tallyrin-crash-")
     shadow = tempfile.mkdtemp(prefix="tallyrin-crash-shadow-")
@@ -122,12 +129,12 @@ def main():
             elif check.stdout not in (before.stdout, after.stdout):
                 failures.append("after run %d the labels are neither the old nor the new files':\n%s"
                                 % (iteration, check.stdout))
-            for owner, names in sorted(leftovers(folder).items()):
+            for owner, names in sorted(leftovers(folder, extensions).items()):
                 if (len(names) > 1 or owner.startswith("(no target)")) and owner not in reported:
                     reported.add(owner)
                     failures.append("after run %d, temporary files of %s: %s" % (iteration, owner, sorted(names)))
     finally:
-        left = leftovers(folder)
+        left = leftovers(folder, extensions)
         shutil.rmtree(work, ignore_errors=True)
         shutil.rmtree(shadow, ignore_errors=True)
 

@@ -5,7 +5,10 @@ For each file kind a table of damaged variants takes the place of the good file 
 employee's folder. Each run must show a message on standard error, exit with status 1, finish in
 time, and leave the damaged file on disk: its bytes unchanged, or kept aside as "<file>.damaged".
 
-usage: damaged_files.py TALLYRIN_CALC EMPLOYEE_FOLDER TABLE_FOLDER LEAVE_FILE
+usage: damaged_files.py TALLYRIN_CALC EMPLOYEE_FOLDER TABLE_FOLDER LEAVE_FILE FILE_KINDS
+
+FILE_KINDS lists the employee's file kinds from the program's own table; the weekly employee's
+files are all damaged in turn, and the federal table file with them.
 """
 import os
 import random
@@ -17,7 +20,15 @@ import sys
 import tempfile
 
 USER = "Smith"
-KINDS = [USER + e for e in (".use", ".and", ".cfe", ".ovw", ".sta", ".cti", ".nci", ".yrw", ".hol")] + ["Federal09.dtt"]
+
+
+def weekly_kinds(file_kinds):
+    """The files of a weekly employee, in the store's order, then the federal table file."""
+    lines = subprocess.run([file_kinds], capture_output=True, text=True, check=True).stdout.split("\n")
+    extensions = [l.split()[0] for l in lines if l.strip() and l.split()[1] in ("any", "weekly")]
+    return [USER + e for e in extensions] + ["Federal09.dtt"]
+
+
 TIMEOUT = 5
 NUMBER = re.compile(rb"^[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?$")
 
@@ -116,15 +127,16 @@ def run_case(tool, employee, tables, leave, kind, variant, make):
 
 
 def main():
-    tool, employee, tables, leave = sys.argv[1:5]
+    tool, employee, tables, leave, file_kinds = sys.argv[1:6]
+    kinds = weekly_kinds(file_kinds)
     failed = 0
-    for kind in KINDS:
+    for kind in kinds:
         for variant, make in VARIANTS:
             problems = run_case(tool, employee, tables, leave, kind, variant, make)
             status = "ok" if not problems else "FAILED: " + "; ".join(problems)
             failed += bool(problems)
             print("%-18s %-14s %s" % (kind, variant, status))
-    print("%d of %d damaged files not answered as they should be" % (failed, len(KINDS) * len(VARIANTS)))
+    print("%d of %d damaged files not answered as they should be" % (failed, len(kinds) * len(VARIANTS)))
     return 1 if failed else 0
 
 

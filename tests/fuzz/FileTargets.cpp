@@ -1,17 +1,13 @@
-// One target per file kind. Each reads the input as that file, through the reader the program
+// One target per file kind (the employee's files read from their text share one, over the store's table). Each reads the input as that file, through the reader the program
 // uses; when the read is whole, the record is written, read again (which must be whole) and
 // written again, and both texts must be the same: a file the program saved reads back as saved.
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 
 #include "employee/CompanyHeader.h"
-#include "employee/LeaveBalances.h"
-#include "employee/ProfileFiles.h"
+#include "employee/EmployeeStore.h"
 #include "employee/SavedPayPeriod.h"
 #include "engine/FederalTableFile.h"
-#include "local/CityFile.h"
-#include "local/NonCityFile.h"
-#include "state/StateFile.h"
 #include "text/SettingsFile.h"
 #include "ytd/YtdLedger.h"
 
@@ -71,94 +67,42 @@ void federalTables(const uint8_t* data, size_t size)
     });
 }
 
-void profileFiles(const uint8_t* data, size_t size)
+void employeeFiles(const uint8_t* data, size_t size)
 {
+    // The kinds read from their text, a frequency-dependent one twice (weekly, bi-weekly), in the
+    // store's order; the first byte chooses one.
+    struct Variant
+    {
+        const EmployeeFileKind* kind;
+        bool weekly;
+    };
+    static const std::vector<Variant> variants = [] {
+        std::vector<Variant> list;
+        for (const EmployeeFileKind& kind : employeeFileKinds()) {
+            if (!kind.read)
+                continue;
+            list.push_back({&kind, true});
+            if (std::string_view(kind.name).find('/') != std::string_view::npos)
+                list.push_back({&kind, false});
+        }
+        return list;
+    }();
     if (size == 0)
         return;
-    const int kind = data[0] % 5;
-    const std::string content = inputText(data + 1, size - 1);
-    EmployeeProfile profile;
-    OvertimeTracker tracker;
-    StateSettings state;
-    switch (kind) {
-    case 0:
-        if (readUseFile(content, profile, tracker))
-            return;
-        expectSameText(".use", writeUseFile(profile, tracker), [](const std::string& text) {
-            EmployeeProfile p;
-            OvertimeTracker t;
-            const auto fault = readUseFile(text, p, t);
-            return Rewritten{writeUseFile(p, t), faultText(fault)};
-        });
-        break;
-    case 1:
-        if (readAndFile(content, profile, state))
-            return;
-        expectSameText(".and", writeAndFile(profile, state), [](const std::string& text) {
-            EmployeeProfile p;
-            StateSettings s;
-            const auto fault = readAndFile(text, p, s);
-            return Rewritten{writeAndFile(p, s), faultText(fault)};
-        });
-        break;
-    case 2:
-        if (readCfeFile(content, profile))
-            return;
-        expectSameText(".cfe", writeCfeFile(profile), [](const std::string& text) {
-            EmployeeProfile p;
-            const auto fault = readCfeFile(text, p);
-            return Rewritten{writeCfeFile(p), faultText(fault)};
-        });
-        break;
-    default: {
-        const bool weekly = kind == 3;
-        if (readOvertimeRows(content, tracker, weekly))
-            return;
-        expectSameText(overtimeExtension(weekly), writeOvertimeRows(tracker, weekly), [weekly](const std::string& text) {
-            OvertimeTracker t;
-            const auto fault = readOvertimeRows(text, t, weekly);
-            return Rewritten{writeOvertimeRows(t, weekly), faultText(fault)};
-        });
-        break;
-    }
-    }
-}
-
-void stateFile(const uint8_t* data, size_t size)
-{
-    StateSettings state;
-    EmployeeProfile profile;
-    if (readStateSettings(inputText(data, size), state, profile))
+    const Variant v = variants[data[0] % variants.size()];
+    const auto blank = [&] {
+        Employee e;
+        e.profile.Weekly = v.weekly;
+        e.profile.BiWeekly = !v.weekly;
+        return e;
+    };
+    Employee employee = blank();
+    if (v.kind->read(inputText(data + 1, size - 1), employee))
         return;
-    expectSameText(".sta", writeStateSettings(state, profile), [](const std::string& text) {
-        StateSettings s;
-        EmployeeProfile p;
-        const auto fault = readStateSettings(text, s, p);
-        return Rewritten{writeStateSettings(s, p), faultText(fault)};
-    });
-}
-
-void cityFile(const uint8_t* data, size_t size)
-{
-    CitySettings city;
-    if (readCityFileText(inputText(data, size), city))
-        return;
-    expectSameText(".cti", cityFileText(city), [](const std::string& text) {
-        CitySettings c;
-        const auto fault = readCityFileText(text, c);
-        return Rewritten{cityFileText(c), faultText(fault)};
-    });
-}
-
-void nonCityFile(const uint8_t* data, size_t size)
-{
-    NonCitySettings nonCity;
-    if (readNonCityFileText(inputText(data, size), nonCity))
-        return;
-    expectSameText(".nci", nonCityFileText(nonCity), [](const std::string& text) {
-        NonCitySettings n;
-        const auto fault = readNonCityFileText(text, n);
-        return Rewritten{nonCityFileText(n), faultText(fault)};
+    expectSameText(v.kind->extension(employee), v.kind->text(employee), [&](const std::string& text) {
+        Employee again = blank();
+        const auto fault = v.kind->read(text, again);
+        return Rewritten{v.kind->text(again), faultText(fault)};
     });
 }
 
@@ -181,18 +125,6 @@ void ledgerFile(const uint8_t* data, size_t size)
         YtdLedger again;
         const FileOutcome outcome = read(text, again);
         return Rewritten{again.fileContent(), outcomeText(outcome)};
-    });
-}
-
-void leaveFile(const uint8_t* data, size_t size)
-{
-    LeaveBalances leave;
-    if (readLeaveFile(inputText(data, size), leave))
-        return;
-    expectSameText(".hol", writeLeaveFile(leave), [](const std::string& text) {
-        LeaveBalances l;
-        const auto fault = readLeaveFile(text, l);
-        return Rewritten{writeLeaveFile(l), faultText(fault)};
     });
 }
 

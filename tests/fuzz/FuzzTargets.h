@@ -14,12 +14,10 @@ using Entry = void (*)(const uint8_t* data, size_t size);
 
 void settingsReader(const uint8_t* data, size_t size);
 void federalTables(const uint8_t* data, size_t size);
-void profileFiles(const uint8_t* data, size_t size); // first byte: .use .and .cfe .ovw .ovb
-void stateFile(const uint8_t* data, size_t size);
-void cityFile(const uint8_t* data, size_t size);
-void nonCityFile(const uint8_t* data, size_t size);
+// First byte: the kind, among the store's kinds read from their text (a frequency-dependent kind
+// twice, weekly then bi-weekly), in the order file_kinds lists them with "text".
+void employeeFiles(const uint8_t* data, size_t size);
 void ledgerFile(const uint8_t* data, size_t size); // first byte: weekly or bi-weekly
-void leaveFile(const uint8_t* data, size_t size);
 void headerFile(const uint8_t* data, size_t size);
 void savedPeriod(const uint8_t* data, size_t size);
 
@@ -30,10 +28,8 @@ struct Target
 };
 
 inline constexpr Target kTargets[] = {
-    {"settings_reader", settingsReader}, {"federal_tables", federalTables}, {"profile_files", profileFiles},
-    {"state_file", stateFile},           {"city_file", cityFile},           {"noncity_file", nonCityFile},
-    {"ledger", ledgerFile},              {"leave_file", leaveFile},         {"header_file", headerFile},
-    {"saved_period", savedPeriod},
+    {"settings_reader", settingsReader}, {"federal_tables", federalTables}, {"employee_files", employeeFiles},
+    {"ledger", ledgerFile},              {"header_file", headerFile},       {"saved_period", savedPeriod},
 };
 
 } // namespace tallyrin::fuzz

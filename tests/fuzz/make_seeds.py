@@ -4,6 +4,7 @@
 small files written here. Targets that choose a file kind by their first byte get it prefixed."""
 import hashlib
 import pathlib
+import subprocess
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
@@ -16,26 +17,33 @@ def fixtures():
                 yield path
 
 
-def main(out):
+def employee_kinds(file_kinds):
+    """The employee_files target's first byte for each extension: its place among the kinds the
+    store reads from their text, as the program's own table lists them."""
+    lines = subprocess.run([file_kinds], capture_output=True, text=True, check=True).stdout.split("\n")
+    readable = [l.split()[0] for l in lines if l.strip() and l.split()[2] == "text"]
+    return {extension: index for index, extension in enumerate(readable)}
+
+
+def main(out, file_kinds):
     out = pathlib.Path(out)
     seeds = {}
 
     def add(target, data):
         seeds.setdefault(target, {})[hashlib.sha1(data).hexdigest()] = data
 
-    profile_kind = {".use": 0, ".and": 1, ".cfe": 2, ".ovw": 3, ".ovb": 4}
-    simple = {".sta": "state_file", ".cti": "city_file", ".nci": "noncity_file", ".hol": "leave_file",
-              ".dtt": "federal_tables", ".sav": "header_file", ".prv": "saved_period"}
+    employee_kind = employee_kinds(file_kinds)
+    simple = {".dtt": "federal_tables", ".sav": "header_file", ".prv": "saved_period"}
     for index, path in enumerate(fixtures()):
         data = path.read_bytes()
         suffix = path.suffix.lower()
         if suffix in (".txt", ".args", ".stdout", ".stderr") or len(data) > 65536:
             continue
         add("settings_reader", bytes([index % 256]) + data)
-        if suffix in profile_kind:
-            add("profile_files", bytes([profile_kind[suffix]]) + data)
+        if suffix in employee_kind:
+            add("employee_files", bytes([employee_kind[suffix]]) + data)
         if suffix == ".ovw":  # the first 26 rows as a bi-weekly rows file
-            add("profile_files", bytes([4]) + b"\r\n".join(data.split(b"\r\n")[:26]) + b"\r\n")
+            add("employee_files", bytes([employee_kind[".ovb"]]) + b"\r\n".join(data.split(b"\r\n")[:26]) + b"\r\n")
         if suffix in (".yrw", ".yrb"):
             add("ledger", bytes([1 if suffix == ".yrb" else 0]) + data)
         if suffix in simple:
@@ -55,4 +63,4 @@ def main(out):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(sys.argv[1], sys.argv[2])
