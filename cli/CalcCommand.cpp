@@ -165,10 +165,10 @@ bool writeLedgerWorkbook(Workspace& ws, Operator& op, const std::filesystem::pat
     MDIForm1Screen frame(ws.ledger, op, YtdContext{ws.files(), ws.profile, {}, {}});
     frame.open();
     const Worksheet sheet = ledgerWorksheet(ws.ledger, ws.ledger.deductionLabels, ws.userName(), ws.profile.EmpSsn);
-    const std::string failed = writeXlsxWorkbook(sheet, file);
-    if (!failed.empty())
-        op.message(failed, Icon::Exclamation);
-    return failed.empty();
+    const FileOutcome written = writeXlsxWorkbook(sheet, file);
+    if (written.failed())
+        op.message(written.message(), Icon::Exclamation);
+    return !written.failed();
 }
 
 } // namespace

@@ -2,7 +2,10 @@
 
 #include "text/FileStore.h"
 
+#include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <optional>
 #include <ostream>
 
 namespace tallyrin {
@@ -61,21 +64,45 @@ std::string plainLines(std::string text)
     return text;
 }
 
+namespace {
+
+std::optional<std::string> wholePdf(const std::filesystem::path& file)
+{
+    // A PDF ends with its end-of-file mark; a disk that filled up part-way leaves a file without it.
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    if (size <= 0)
+        return std::string("the PDF file is empty (is the disk full?)");
+    const std::streamoff tail = std::min<std::streamoff>(size, 1024);
+    std::string end(static_cast<size_t>(tail), '\0');
+    in.seekg(size - tail);
+    if (!in.read(end.data(), tail) || end.find("%%EOF") == std::string::npos)
+        return std::string("the PDF file was not written whole (is the disk full?)");
+    return std::nullopt;
+}
+
+} // namespace
+
 bool writePrint(const PrintDocument& document, const std::string& path, const PdfWriter& pdf, std::ostream& err)
 {
-    std::string error;
-    bool written = false;
+    FileOutcome written;
     if (endsWithPdf(path)) {
-        if (!pdf)
-            error = "this build has no PDF output";
-        else
-            written = pdf(document, path, error);
+        if (!pdf) {
+            err << "tallyrin-calc: " << path << " could not be written: this build has no PDF output\n";
+            return false;
+        }
+        written = writeOutputFile(path, [&](const std::filesystem::path& temporary) -> std::optional<std::string> {
+            std::string error;
+            if (!pdf(document, temporary.string(), error))
+                return error.empty() ? std::string("the PDF file could not be created") : error;
+            return wholePdf(temporary);
+        });
     } else {
-        written = replaceFile(path, textRendering(document), &error);
+        written = writeOutputFile(path, textRendering(document));
     }
-    if (!written)
-        err << "tallyrin-calc: " << path << " could not be written" << (error.empty() ? "" : ": " + error) << '\n';
-    return written;
+    if (written.failed())
+        err << "tallyrin-calc: " << plainLines(written.message()) << '\n';
+    return !written.failed();
 }
 
 } // namespace tallyrin

@@ -266,8 +266,99 @@ void removeStaleTwins(const std::filesystem::path& folder, const std::string& na
 
 } // namespace
 
+std::optional<std::string> refusedTarget(const std::filesystem::path& target)
+{
+    struct stat info
+    {
+    };
+    if (::lstat(target.c_str(), &info) != 0 || S_ISREG(info.st_mode))
+        return std::nullopt;
+    if (S_ISLNK(info.st_mode))
+        return "it is a symbolic link; nothing is written through a link";
+    if (S_ISDIR(info.st_mode))
+        return "it is a folder";
+    if (S_ISFIFO(info.st_mode))
+        return "it is a pipe (FIFO)";
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return "it is a device";
+    return "it is not a regular file";
+}
+
+namespace {
+
+FileOutcome outputFailed(const std::filesystem::path& target, const std::string& why)
+{
+    return FileOutcome::writeFailed(target, {target.string() + " could not be written: " + why});
+}
+
+// Flushes `file` to disk; the reason when it could not be.
+std::optional<std::string> flushFile(const std::filesystem::path& file)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return std::string(std::strerror(errno));
+    const int flushed = g_replaceCalls.fsync(fd);
+    const int error = errno;
+    g_replaceCalls.close(fd);
+    if (flushed != 0)
+        return std::string(std::strerror(error));
+    return std::nullopt;
+}
+
+void flushFolder(const std::filesystem::path& folder)
+{
+    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        g_replaceCalls.fsync(folderFd);
+        g_replaceCalls.close(folderFd);
+    }
+}
+
+} // namespace
+
+FileOutcome writeOutputFile(const std::filesystem::path& target, const OutputWriter& write)
+{
+    if (const auto refused = refusedTarget(target))
+        return outputFailed(target, *refused);
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path temporary = temporaryTwin(target);
+    if (const auto refused = refusedTarget(temporary))
+        return outputFailed(target, "its temporary file " + temporary.filename().string() + ": " + *refused);
+    ::unlink(temporary.c_str());
+    const auto abandon = [&](const std::string& why) {
+        ::unlink(temporary.c_str());
+        return outputFailed(target, why);
+    };
+    if (const auto failed = write(temporary))
+        return abandon(*failed);
+    struct stat info
+    {
+    };
+    if (::lstat(temporary.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return abandon("nothing was written");
+    if (const auto failed = flushFile(temporary))
+        return abandon("cannot flush: " + *failed);
+    if (g_replaceCalls.rename(temporary.c_str(), target.c_str()) != 0)
+        return abandon(std::string("cannot replace: ") + std::strerror(errno));
+    flushFolder(folder);
+    return FileOutcome::done(target);
+}
+
+FileOutcome writeOutputFile(const std::filesystem::path& target, std::string_view content)
+{
+    std::string error;
+    if (replaceFile(target, content, &error))
+        return FileOutcome::done(target);
+    return FileOutcome::writeFailed(target, {error});
+}
+
 bool replaceFile(const std::filesystem::path& path, std::string_view content, std::string* error)
 {
+    if (const auto refused = refusedTarget(path)) {
+        if (error)
+            *error = path.string() + " could not be written: " + *refused;
+        return false;
+    }
     // A file that already holds exactly these bytes is left as it is: most saves (every
     // calculation ends with one) change few of the employee's files, and an unchanged file needs
     // neither a rewrite nor a flush to disk.
@@ -286,7 +377,7 @@ bool replaceFile(const std::filesystem::path& path, std::string_view content, st
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     removeStaleTwins(folder, path.filename().string());
     const std::filesystem::path temporary = temporaryTwin(path);
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
     if (fd < 0)
         return report(systemError("cannot create a temporary file for", path, errno));
 
@@ -317,11 +408,7 @@ bool replaceFile(const std::filesystem::path& path, std::string_view content, st
         return abandon("cannot replace");
 
     // Make the rename itself durable; the new file is in place whatever this gives.
-    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        g_replaceCalls.fsync(folderFd);
-        g_replaceCalls.close(folderFd);
-    }
+    flushFolder(folder);
     return true;
 }
 

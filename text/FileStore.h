@@ -1,8 +1,11 @@
 // Whole-file reading and atomic replacement of files in the working folder.
 #pragma once
 
+#include "text/FileOutcome.h"
+
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <sys/types.h>
 #include <optional>
 #include <string>
@@ -46,6 +49,21 @@ bool fileExists(const std::filesystem::path& path);
 // most one behind, which the next save of that file reuses; a save also removes the randomly
 // named twins older versions left.
 bool replaceFile(const std::filesystem::path& path, std::string_view content, std::string* error = nullptr);
+// Why an existing `target` may not be replaced: a link, a device, a FIFO or a folder stands in its
+// place (looked at, never opened, so never waited on). nullopt when it is a regular file or there
+// is nothing there. Nothing is ever written through a link or over such a file.
+std::optional<std::string> refusedTarget(const std::filesystem::path& target);
+
+// What writing an output came to: nullopt when written, else the reason (the file's own words).
+using OutputWriter = std::function<std::optional<std::string>(const std::filesystem::path& temporary)>;
+
+// Writes an output (a print as PDF or text, a workbook, a report) as the employee's files are
+// saved: `write` fills the target's temporary twin, which is then flushed and renamed over the
+// target. A target refused by refusedTarget is not touched; on any failure the previous file stays
+// as it was and the twin is removed. Done, or WriteFailed with one line naming the file and why.
+FileOutcome writeOutputFile(const std::filesystem::path& target, const OutputWriter& write);
+FileOutcome writeOutputFile(const std::filesystem::path& target, std::string_view content);
+
 // Copies a damaged `path` beside itself before a save replaces it: "<name>.damaged", or, when an
 // earlier copy holds that name, "<name>.damaged.1", ".2" ... The copy kept, or nullopt (with
 // `error`) when it could not be made.

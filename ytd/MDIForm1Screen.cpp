@@ -83,8 +83,8 @@ void MDIForm1Screen::mnuExcel_Click()
     const std::string& user = m_context.files.userName();
     const Worksheet sheet = ledgerWorksheet(m_ledger, m_ledger.deductionLabels, user, m_context.profile.EmpSsn);
     const std::filesystem::path path = ledgerWorkbookPath(m_context.files.folder(), user);
-    if (const std::string failed = m_context.writeWorkbook(sheet, path); !failed.empty()) {
-        m_op.message(failed, Icon::Exclamation);
+    if (const FileOutcome written = m_context.writeWorkbook(sheet, path); written.failed()) {
+        m_op.message(written.message(), Icon::Exclamation);
         return;
     }
     if (!m_context.openWorkbook || !m_context.openWorkbook(path))

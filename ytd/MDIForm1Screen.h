@@ -30,7 +30,7 @@ struct YtdContext
     // "&Excel": the writer of the workbook (returns the message of a failure, empty when written);
     // the opener of the written file in the desktop's spreadsheet program (false when there is
     // none). Without a writer the command does nothing.
-    std::function<std::string(const Worksheet&, const std::filesystem::path&)> writeWorkbook = {};
+    std::function<FileOutcome(const Worksheet&, const std::filesystem::path&)> writeWorkbook = {};
     std::function<bool(const std::filesystem::path&)> openWorkbook = {};
 };
 

@@ -27,11 +27,6 @@ std::string footerText(const std::string& text)
     return out;
 }
 
-std::string failed(const std::filesystem::path& path, const std::string& reason)
-{
-    return "The workbook\r\n" + path.string() + "\r\ncould not be written." + (reason.empty() ? "" : "\r\n" + reason);
-}
-
 // The formats of the sheet, one per distinct font and number format.
 class Formats
 {
@@ -64,33 +59,16 @@ private:
     std::map<std::tuple<bool, uint32_t, std::string>, lxw_format*> m_formats;
 };
 
-// The workbook's bytes exactly as the library wrote them.
-std::optional<std::string> rawBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return in.bad() ? std::nullopt : std::optional<std::string>(bytes.str());
-}
-
 } // namespace
 
-std::string writeXlsxWorkbook(const Worksheet& sheet, const std::filesystem::path& path)
-{
-    // The library writes a file of its own; it is made beside the system's temporary files and
-    // then put in place by the atomic replace, so a failure never leaves half a workbook.
-    std::error_code ec;
-    const auto tempFolder = std::filesystem::temp_directory_path(ec);
-    if (ec)
-        return failed(path, ec.message());
-    const auto temp = tempFolder / ("tallyrin-" + std::to_string(reinterpret_cast<uintptr_t>(&sheet)) + "-" +
-                                    path.filename().string());
+namespace {
 
-    lxw_workbook* workbook = workbook_new(temp.string().c_str());
+// The workbook into `file`; the library's reason when it could not be written.
+std::optional<std::string> writeWorkbookTo(const Worksheet& sheet, const std::filesystem::path& file)
+{
+    lxw_workbook* workbook = workbook_new(file.string().c_str());
     if (!workbook)
-        return failed(path, "The workbook could not be started.");
+        return std::string("the workbook could not be started");
     lxw_worksheet* ws = workbook_add_worksheet(workbook, nullptr);
     Formats formats(workbook);
 
@@ -133,18 +111,22 @@ std::string writeXlsxWorkbook(const Worksheet& sheet, const std::filesystem::pat
     const lxw_error closed = workbook_close(workbook);
     if (error == LXW_NO_ERROR)
         error = closed;
-    std::string message;
-    if (error != LXW_NO_ERROR) {
-        message = failed(path, lxw_strerror(error));
-    } else if (const auto bytes = rawBytes(temp)) {
-        std::string reason;
-        if (!replaceFile(path, *bytes, &reason))
-            message = failed(path, reason);
-    } else {
-        message = failed(path, "The finished workbook could not be read back.");
-    }
-    std::filesystem::remove(temp, ec);
-    return message;
+    if (error != LXW_NO_ERROR)
+        return std::string(lxw_strerror(error));
+    return std::nullopt;
+}
+
+} // namespace
+
+FileOutcome writeXlsxWorkbook(const Worksheet& sheet, const std::filesystem::path& path)
+{
+    // The library writes the target's temporary twin, which takes the target's place once whole:
+    // a failure never leaves half a workbook, and the old file stays.
+    const FileOutcome written = writeOutputFile(
+        path, [&](const std::filesystem::path& temporary) { return writeWorkbookTo(sheet, temporary); });
+    if (!written.failed())
+        return written;
+    return FileOutcome::writeFailed(path, {"The workbook could not be written.", written.message()});
 }
 
 } // namespace tallyrin

@@ -4,6 +4,7 @@
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -61,12 +62,16 @@ TEST_F(CalcCommandPrintTest, TextRenderingsOfTheThreePrints)
 TEST_F(CalcCommandPrintTest, PdfNamesGoToThePdfWriter)
 {
     std::vector<std::string> written;
+    // The writer paints a temporary file beside the target, which then takes its place.
     const PdfWriter pdf = [&](const PrintDocument& d, const std::string& path, std::string&) {
-        written.push_back(path);
+        written.push_back(std::filesystem::path(path).filename().string());
+        std::ofstream(path, std::ios::binary) << "%PDF-1.4\n%%EOF\n";
         return d.landscape() == (path.find("ledger") != std::string::npos);
     };
     EXPECT_EQ(run({"--statement", (tmp / "s.PDF").string(), "--ledger-print", (tmp / "ledger.pdf").string()}, pdf), 0);
-    EXPECT_EQ(written.size(), 2u);
+    EXPECT_EQ(written, (std::vector<std::string>{".s.PDF.tmp", ".ledger.pdf.tmp"}));
+    EXPECT_EQ(fileBytes(tmp / "ledger.pdf"), "%PDF-1.4\n%%EOF\n");
+    EXPECT_FALSE(std::filesystem::exists(tmp / ".ledger.pdf.tmp"));
     // Without a writer a PDF cannot be made: status 1 and the reason.
     EXPECT_EQ(run({"--check", (tmp / "c.pdf").string()}), 1);
     EXPECT_NE(err.str().find("c.pdf could not be written"), std::string::npos);

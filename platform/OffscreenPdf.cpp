@@ -1,0 +1,30 @@
+#include "platform/OffscreenPdf.h"
+
+#include "platform/QtPrintDevice.h"
+#include "platform/QtText.h"
+
+#include <QGuiApplication>
+
+namespace tallyrin {
+
+OffscreenPdf::OffscreenPdf(int& argc, char** argv)
+    : m_argc(argc)
+    , m_argv(argv)
+{
+}
+
+OffscreenPdf::~OffscreenPdf() = default;
+
+bool OffscreenPdf::write(const PrintDocument& document, const std::string& path, std::string& error)
+{
+    if (!m_app) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
+    }
+    QString problem;
+    const bool written = writePdf(document, toQt(path), &problem);
+    error = toStd(problem);
+    return written;
+}
+
+} // namespace tallyrin
