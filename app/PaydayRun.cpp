@@ -95,6 +95,7 @@ PaydayRun::PaydayRun(fs::path folder, HoursSheet sheet, PaydayOptions options, C
     , m_options(std::move(options))
     , m_clock(std::move(clock))
 {
+    m_checks.keepPagesToOneSheet(); // one check form a page
 }
 
 PaydayRun::RowPlan PaydayRun::plan(const HoursRow& row) const

@@ -111,6 +111,7 @@ PrintDocument Workspace::checkDocument()
     fillEmptyAmounts();
     const CheckPlacement at = checkPlacement(printSet.cboHorz, printSet.cboVert);
     PrintDocument page;
+    page.keepPagesToOneSheet();
     tallyrin::PrintCheck(page, at, checks, form1.txtWeek, printFigures());
     return page;
 }

@@ -1,5 +1,7 @@
 #include "forms/dlgPrintSet.h"
 
+#include "platform/QtPrintDevice.h"
+
 #include "app/Workspace.h"
 
 #include <QComboBox>
@@ -59,6 +61,11 @@ dlgPrintSet::dlgPrintSet(Workspace& ws, std::function<PrintDevice*()> device, st
     auto* instruction = new QLabel(QString::fromLatin1(dlgPrintSetScreen::kInstruction), this);
     instruction->setWordWrap(true);
     outer->addWidget(instruction);
+    // Where the check's lowest line falls at the offsets the boxes hold, when it is below the sheet.
+    m_fit = new QLabel(this);
+    m_fit->setObjectName(QStringLiteral("lbFit"));
+    m_fit->setWordWrap(true);
+    outer->addWidget(m_fit);
 
     auto* buttons = new QHBoxLayout;
     auto* apply = new QPushButton(QStringLiteral("&Apply"), this);
@@ -79,6 +86,22 @@ dlgPrintSet::dlgPrintSet(Workspace& ws, std::function<PrintDevice*()> device, st
     m_binding.editable(cboHorz, screen.cboHorz);
     m_binding.editable(cboVert, screen.cboVert);
     m_binding.caption(lbWeek, screen.lbWeek);
+    for (QComboBox* box : {cboHorz, cboVert})
+        connect(box, &QComboBox::currentTextChanged, this, &dlgPrintSet::showFit);
+}
+
+void dlgPrintSet::showFit()
+{
+    const SheetFit fit = measureOnLetter(m_ws.checkDocument());
+    if (fit.linesLeftOut == 0) {
+        m_fit->clear();
+        return;
+    }
+    m_fit->setText(QStringLiteral("At these offsets the check's lowest line falls at %1 of the sheet's %2 points: "
+                                  "the lines below it are left out (%3 entries).")
+                       .arg(qRound(fit.lowestLine))
+                       .arg(qRound(fit.sheetHeight))
+                       .arg(fit.linesLeftOut));
 }
 
 void dlgPrintSet::load()
@@ -87,7 +110,11 @@ void dlgPrintSet::load()
     showScreen();
 }
 
-void dlgPrintSet::showScreen() { m_binding.show(); }
+void dlgPrintSet::showScreen()
+{
+    m_binding.show();
+    showFit();
+}
 
 void dlgPrintSet::cmdApply_Click()
 {

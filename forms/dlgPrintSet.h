@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class QLabel;
+
 namespace tallyrin {
 
 class PrintDevice;
@@ -29,12 +31,15 @@ public:
 public slots:
     void cmdApply_Click();
     void OKButton_Click();
+    // The line under the boxes that says when the offsets push the check's lines off the sheet.
+    void showFit();
 
 private:
     Workspace& m_ws;
     std::function<PrintDevice*()> m_device;
     std::function<void()> m_beforePrint;
     FormBinding m_binding;
+    QLabel* m_fit = nullptr;
 };
 
 } // namespace tallyrin

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryFile>
 
 #include <algorithm>
 
@@ -44,10 +45,11 @@ qreal averageCharWidth(const QFontMetricsF& metrics)
 class PainterSurface : public PrintSurface
 {
 public:
-    PainterSurface(QPainter& painter, QPrinter& printer)
+    PainterSurface(QPainter& painter, QPrinter& printer, bool oneSheet)
         : m_painter(painter)
         , m_printer(printer)
         , m_pageHeight(printer.pageLayout().paintRectPixels(printer.resolution()).height())
+        , m_oneSheet(oneSheet)
     {
         m_font.setFamily(familyFor("Arial"));
         m_font.setPointSizeF(10);
@@ -71,7 +73,13 @@ public:
             return;
         beginPendingPage();
         const QString q = toQt(text);
+        m_lowest = std::max(m_lowest, m_y + m_metrics.height());
         if (m_y + m_metrics.height() > m_pageHeight && m_y > 0) {
+            if (m_oneSheet) {
+                ++m_dropped; // below the sheet: left out
+                m_x += m_metrics.horizontalAdvance(q);
+                return;
+            }
             m_printer.newPage();
             m_y = 0;
         }
@@ -115,9 +123,17 @@ private:
         m_column = averageCharWidth(m_metrics);
     }
 
+public:
+    qreal lowest() const { return m_lowest; }
+    int dropped() const { return m_dropped; }
+
+private:
     QPainter& m_painter;
     QPrinter& m_printer;
     qreal m_pageHeight;
+    bool m_oneSheet;
+    qreal m_lowest = 0; // the lowest line's bottom on any page, in device pixels
+    int m_dropped = 0;
     QFont m_font;
     QFontMetricsF m_metrics{QFont()};
     qreal m_column = 0;
@@ -128,15 +144,37 @@ private:
 
 } // namespace
 
-bool renderDocument(const PrintDocument& document, QPrinter& printer)
+bool renderDocument(const PrintDocument& document, QPrinter& printer, SheetFit* fit)
 {
     printer.setPageOrientation(document.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    PainterSurface surface(painter, printer);
+    PainterSurface surface(painter, printer, document.pagesKeptToOneSheet());
     document.playOnto(surface);
+    if (fit) {
+        const qreal toPoints = 72.0 / printer.resolution();
+        fit->lowestLine = (printer.pageLayout().paintRectPixels(printer.resolution()).top() + surface.lowest()) * toPoints;
+        fit->sheetHeight = printer.pageLayout().fullRectPoints().height();
+        fit->linesLeftOut = surface.dropped();
+    }
     return painter.end();
+}
+
+SheetFit measureOnLetter(const PrintDocument& document)
+{
+    // Painted onto a PDF of the program's sheet (US Letter) in the system's temporary folder, only
+    // to measure it.
+    QTemporaryFile file(QDir::temp().filePath(QStringLiteral("tallyrin-measure-XXXXXX.pdf")));
+    SheetFit fit;
+    if (!file.open())
+        return fit;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setOutputFileName(file.fileName());
+    renderDocument(document, printer, &fit);
+    return fit;
 }
 
 bool writePdf(const PrintDocument& document, const QString& path, QString* error)

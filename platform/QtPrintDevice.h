@@ -13,10 +13,23 @@ namespace tallyrin {
 
 class QtOperator;
 
+// Where a print's lowest line falls, in points from the top of the sheet, against the sheet's
+// height; and how many of its texts a one-sheet document left out below the sheet.
+struct SheetFit
+{
+    double lowestLine = 0;
+    double sheetHeight = 0;
+    int linesLeftOut = 0;
+};
+
 // Paints the document onto the printer, starting a new page when a line would pass the bottom of
-// the printable area. Sets the printer's orientation from the document. False when the printer
-// could not be started or finished.
-bool renderDocument(const PrintDocument& document, QPrinter& printer);
+// the printable area (a document kept to one sheet a page leaves such lines out). Sets the
+// printer's orientation from the document. False when the printer could not be started or
+// finished. `fit`, when given, says where the lowest line fell.
+bool renderDocument(const PrintDocument& document, QPrinter& printer, SheetFit* fit = nullptr);
+
+// The document measured on the program's sheet, US Letter.
+SheetFit measureOnLetter(const PrintDocument& document);
 
 // The document as the PDF the program would print (US Letter). False with `error` set on failure.
 bool writePdf(const PrintDocument& document, const QString& path, QString* error = nullptr);

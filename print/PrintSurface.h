@@ -64,12 +64,17 @@ public:
     const std::vector<PrintOp>& ops() const { return m_ops; }
     bool empty() const { return m_ops.empty(); }
     bool landscape() const;
+    // A document whose every page is one sheet of check stock: a line that would fall below the
+    // sheet is left out rather than starting a second sheet (a clerk loses a check form each time).
+    void keepPagesToOneSheet() { m_oneSheet = true; }
+    bool pagesKeptToOneSheet() const { return m_oneSheet; }
     // Repeats every recorded call on `surface`, in order.
     void playOnto(PrintSurface& surface) const;
 
 private:
     void add(PrintOp op) { m_ops.push_back(std::move(op)); }
     std::vector<PrintOp> m_ops;
+    bool m_oneSheet = false;
 };
 
 // The text rendering: each printed line one text line (ended by "\n", trailing spaces removed);

@@ -4,9 +4,16 @@
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
+#include "text/FileStore.h"
+
+#include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace tallyrin {
 namespace {
@@ -76,6 +83,102 @@ TEST_F(CalcCommandPrintTest, PdfNamesGoToThePdfWriter)
     EXPECT_EQ(run({"--check", (tmp / "c.pdf").string()}), 1);
     EXPECT_NE(err.str().find("c.pdf could not be written"), std::string::npos);
     EXPECT_EQ(run({"--check"}), 2);
+}
+
+// Every output against every target it must not harm: the run exits 1 naming the file and why,
+// nothing waits on a pipe, and whatever stood there before is as it was.
+TEST_F(CalcCommandPrintTest, OutputsRefuseSpecialTargetsAndKeepTheOldFileOnFailure)
+{
+    struct Output
+    {
+        const char* option;
+        const char* name;
+    };
+    const Output outputs[] = {{"--statement", "out.txt"},  {"--check", "out.pdf"}, {"--ledger-print", "out.txt"},
+                              {"--ledger-xlsx", "out.xlsx"}};
+    const PdfWriter pdf = [](const PrintDocument&, const std::string& path, std::string&) {
+        std::ofstream(path, std::ios::binary) << "%PDF-1.4\n%%EOF\n";
+        return true;
+    };
+    const fs::path old = tmp / "last-week.txt";
+    writeBytes(old, "last week");
+    enum class Target
+    {
+        Link,
+        Fifo,
+        Folder,
+        Device,
+        FullDisk,
+    };
+    for (const Output& o : outputs) {
+        for (Target t : {Target::Link, Target::Fifo, Target::Folder, Target::Device, Target::FullDisk}) {
+            SCOPED_TRACE(std::string(o.option) + " " + std::to_string(static_cast<int>(t)));
+            const fs::path target = tmp / o.name;
+            fs::remove_all(target);
+            const char* reason = "";
+            switch (t) {
+            case Target::Link:
+                fs::create_symlink(old, target);
+                reason = "symbolic link";
+                break;
+            case Target::Fifo:
+                ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0);
+                reason = "pipe";
+                break;
+            case Target::Folder:
+                fs::create_directory(target);
+                reason = "folder";
+                break;
+            case Target::Device:
+                // A device node of our own (the null device's numbers) in the test's folder.
+                if (::mknod(target.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+                    continue; // not allowed here (not root)
+                reason = "device";
+                break;
+            case Target::FullDisk:
+                writeBytes(target, "last week");
+                reason = "";
+                break;
+            }
+            const ReplaceCalls real = replaceCalls();
+            if (t == Target::FullDisk) {
+                // The disk fills after the first 100 bytes of the temporary file.
+                replaceCalls().write = [](int fd, const void* data, size_t size) -> ssize_t {
+                    static size_t written = 0;
+                    if (written >= 100)
+                        return errno = ENOSPC, -1;
+                    const size_t part = std::min(size, 100 - written);
+                    written += part;
+                    return ::write(fd, data, part);
+                };
+            }
+            const PdfWriter truncated = [](const PrintDocument&, const std::string& path, std::string&) {
+                std::ofstream(path, std::ios::binary) << "%PDF-1.4\n"; // the disk filled before the end
+                return true;
+            };
+            const bool fullPdf = t == Target::FullDisk && std::string(o.name) == "out.pdf";
+            const int status = run({o.option, target.string()}, fullPdf ? truncated : pdf);
+            replaceCalls() = real;
+            if (t == Target::FullDisk && std::string(o.name) == "out.xlsx")
+                continue; // the workbook library writes its own file; its refusals are above
+            EXPECT_EQ(status, 1);
+            if (fullPdf)
+                reason = "not written whole";
+            else if (t == Target::FullDisk)
+                reason = "No space left on device";
+            EXPECT_NE(err.str().find(target.string()), std::string::npos) << err.str();
+            EXPECT_NE(err.str().find(reason), std::string::npos) << err.str();
+            EXPECT_EQ(fileBytes(old), "last week");
+            const auto kept = fs::symlink_status(target).type();
+            const fs::file_type expected[] = {fs::file_type::symlink, fs::file_type::fifo, fs::file_type::directory,
+                                              fs::file_type::character, fs::file_type::regular};
+            EXPECT_EQ(kept, expected[static_cast<int>(t)]);
+            if (t == Target::FullDisk) {
+                EXPECT_EQ(fileBytes(target), "last week");
+            }
+            EXPECT_FALSE(fs::exists(fs::symlink_status(tmp / ("." + std::string(o.name) + ".tmp"))));
+        }
+    }
 }
 
 } // namespace

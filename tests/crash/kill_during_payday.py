@@ -7,6 +7,9 @@ bytes one clean run leaves (no week pasted twice or lost, no temporary file left
 exit 0 with every employee paid or already paid, and its checks must be the clean run's checks,
 page for page.
 
+Each killed run finds last week's PDFs in place of its prints: after the kill each must still be a
+whole PDF, last week's or this week's.
+
 Two at once: two payday runs started together on one folder paste different weeks. Both must exit
 0, and the folder must hold what the two runs leave one after the other.
 
@@ -102,6 +105,9 @@ def main():
             shutil.rmtree(folder, ignore_errors=True)
             shutil.copytree(fixture, folder)
             statements, checks = os.path.join(work, "s.pdf"), os.path.join(work, "c.pdf")
+            # Last week's prints are in place; a kill must leave them whole or put this week's.
+            shutil.copy(os.path.join(work, "clean-s.pdf"), statements)
+            shutil.copy(os.path.join(work, "clean-c.pdf"), checks)
             process = subprocess.Popen([tool, "--folder", folder, "--payroll", hours, "--date", "01/30/2009",
                                         "--paste", "--statements", statements, "--checks", checks],
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -112,6 +118,9 @@ def main():
             else:
                 finished += 1
             process.wait()
+            for pdf in (statements, checks):
+                if subprocess.run(["pdfinfo", pdf], capture_output=True).returncode != 0:
+                    failures.append("run %d: the kill left %s unreadable" % (kills + finished, os.path.basename(pdf)))
 
             rerun = payday(tool, folder, hours, statements, checks)
             run = kills + finished

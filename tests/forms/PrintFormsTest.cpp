@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -111,6 +113,61 @@ private slots:
         horz->setCurrentIndex(3); // "+2"
         offsets.findChild<QPushButton*>(QStringLiteral("cmdApply"))->click();
         QCOMPARE(ws.profile.HorzOffset, 2.0f);
+    }
+
+    // The paycheck at every offset the dialog offers is one sheet (read back with pdfinfo); at the
+    // lowest offsets the dialog says which lines fall below the sheet, and the check and its first
+    // stub print whole.
+    void paycheckStaysOnOneSheetAtEveryOffset()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("pdfinfo (poppler-utils) is not installed");
+        testing::FormsWorkspace f;
+        Workspace& ws = *f.ws;
+        ws.result.NetPay = 419.22f;
+        ws.frmChecks_Load();
+        dlgPrintSet offsets(ws, [] { return nullptr; }, {});
+        offsets.load();
+        auto* fit = offsets.findChild<QLabel*>(QStringLiteral("lbFit"));
+        QVERIFY(fit);
+        for (int vertical = -5; vertical <= 5; ++vertical) {
+            for (int horizontal : {-5, 0, 5}) {
+                const QString name = QStringLiteral("%1/%2").arg(horizontal).arg(vertical);
+                offsets.findChild<QComboBox*>(QStringLiteral("cboHorz"))->setCurrentText(QString::number(horizontal));
+                offsets.findChild<QComboBox*>(QStringLiteral("cboVert"))->setCurrentText(QString::number(vertical));
+                const PrintDocument check = ws.checkDocument();
+                const QString pdf = QString::fromStdString((f.folder / "check.pdf").string());
+                QVERIFY(writePdf(check, pdf));
+                QProcess info;
+                info.start(QStringLiteral("pdfinfo"), {pdf});
+                QVERIFY(info.waitForFinished(30000));
+                QVERIFY2(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\n")),
+                         qPrintable(name));
+                const SheetFit measured = measureOnLetter(check);
+                QCOMPARE(fit->text().isEmpty(), measured.linesLeftOut == 0);
+                if (vertical == 5) {
+                    QVERIFY2(measured.linesLeftOut > 0, qPrintable(name));
+                    QVERIFY(fit->text().contains(QStringLiteral("the lines below it are left out")));
+                }
+                // What is left out belongs to the second stub only: the check and the first stub
+                // print whole. The second stub starts on the line before its "Description" heading.
+                const auto& ops = check.ops();
+                int descriptions = 0;
+                size_t second = ops.size();
+                for (size_t i = 0; i < ops.size() && second == ops.size(); ++i)
+                    if (ops[i].kind == PrintOp::Kind::Text && ops[i].text.find("Description") != std::string::npos &&
+                        ++descriptions == 2)
+                        second = i;
+                QVERIFY(second < ops.size());
+                int endLines = 0;
+                while (second > 0 && endLines < 2)
+                    endLines += ops[--second].kind == PrintOp::Kind::EndLine;
+                int secondStubTexts = 0;
+                for (size_t i = second; i < ops.size(); ++i)
+                    secondStubTexts += ops[i].kind == PrintOp::Kind::Text;
+                QVERIFY2(measured.linesLeftOut <= secondStubTexts, qPrintable(name));
+            }
+        }
     }
 
     void headerScreenSavesTheBoxes()
