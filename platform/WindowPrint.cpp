@@ -1,5 +1,8 @@
 #include "platform/WindowPrint.h"
 
+#include "platform/QtText.h"
+#include "text/FileStore.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
@@ -7,11 +10,10 @@
 
 namespace tallyrin {
 
-bool printWindowImage(QWidget& window, QPrinter& printer)
+namespace {
+
+bool paintWindowImage(const QPixmap& image, QPrinter& printer)
 {
-    const QPixmap image = window.grab();
-    if (image.isNull())
-        return false;
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
@@ -22,6 +24,30 @@ bool printWindowImage(QWidget& window, QPrinter& printer)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(target, image, QRectF(image.rect()));
     return painter.end();
+}
+
+} // namespace
+
+bool printWindowImage(QWidget& window, QPrinter& printer)
+{
+    const QPixmap image = window.grab();
+    if (image.isNull())
+        return false;
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+        return paintWindowImage(image, printer);
+    // A PDF file is written whole into its temporary twin, then put in the chosen file's place; a
+    // link, device, pipe or folder of that name is refused.
+    const QString chosen = printer.outputFileName();
+    const FileOutcome written =
+        writeOutputFile(toStd(chosen), [&](const std::filesystem::path& temporary) -> std::optional<std::string> {
+            printer.setOutputFileName(toQt(temporary.string()));
+            const bool painted = paintWindowImage(image, printer);
+            printer.setOutputFileName(chosen);
+            if (!painted)
+                return std::string("the PDF file could not be created");
+            return std::nullopt;
+        });
+    return !written.failed();
 }
 
 } // namespace tallyrin
