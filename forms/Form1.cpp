@@ -23,6 +23,7 @@
 #include "platform/SpreadsheetOpener.h"
 #include "platform/xlsx/XlsxWorkbook.h"
 #include "platform/WindowPrint.h"
+#include "text/SystemMessages.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -508,7 +509,7 @@ void Form1::mnuPrintItem_Click()
         return; // cancelled: nothing is printed
     QPrinter* printer = m_printer ? m_printer() : nullptr;
     if (!printer || !printWindowImage(*this, *printer))
-        m_ws.op().message("The window could not be printed.", Icon::Exclamation);
+        m_ws.op().message(messages::kWindowNotPrinted, Icon::Exclamation);
 }
 
 void Form1::mnuPayday_Click()

@@ -6,6 +6,7 @@
 #include "platform/NumericKeyFilter.h"
 #include "platform/QtText.h"
 #include "platform/WindowPrint.h"
+#include "text/SystemMessages.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -179,7 +180,7 @@ void Form2::cmdPrint_Click()
         return; // cancelled: nothing is printed
     QPrinter* printer = m_printer ? m_printer() : nullptr;
     if (!printer || !printWindowImage(*this, *printer))
-        m_op.message("The window could not be printed.", Icon::Exclamation);
+        m_op.message(messages::kWindowNotPrinted, Icon::Exclamation);
 }
 
 void Form2::cmdClose_Click()

@@ -1,8 +1,10 @@
 #include "local/DialogCityScreen.h"
 
 #include "local/CityFile.h"
+#include "local/LocalBoxes.h"
 #include "local/LocalPresets.h"
 #include "text/Numbers.h"
+#include "text/SystemMessages.h"
 
 #include <cstddef>
 #include <optional>
@@ -12,26 +14,16 @@ namespace tallyrin {
 
 namespace {
 
-using Boxes = std::array<std::string, 10> DialogCityScreen::*;
-using Field = std::array<float, 10> CitySettings::*;
-
-struct Column
-{
-    Boxes boxes;
-    Field field;
-    bool minimumRange;
-};
-
 // Every column of the screen beside the field it shows.
-constexpr std::array<Column, 8> columns{{
+const std::array<BoxColumn<DialogCityScreen, CitySettings, 10>, 8> columns{{
     {&DialogCityScreen::txtCityMinBS, &CitySettings::CityMinBS, true},
-    {&DialogCityScreen::txtCityAmtBS, &CitySettings::CityAmtBS, false},
-    {&DialogCityScreen::txtCityPerBS, &CitySettings::CityPerBS, false},
+    {&DialogCityScreen::txtCityAmtBS, &CitySettings::CityAmtBS},
+    {&DialogCityScreen::txtCityPerBS, &CitySettings::CityPerBS},
     {&DialogCityScreen::txtCityMinBM, &CitySettings::CityMinBM, true},
-    {&DialogCityScreen::txtCityAmtBM, &CitySettings::CityAmtBM, false},
-    {&DialogCityScreen::txtCityPerBM, &CitySettings::CityPerBM, false},
-    {&DialogCityScreen::txtCitySgExp, &CitySettings::CitySgExp, false},
-    {&DialogCityScreen::txtCityMarExp, &CitySettings::CityMarExp, false},
+    {&DialogCityScreen::txtCityAmtBM, &CitySettings::CityAmtBM},
+    {&DialogCityScreen::txtCityPerBM, &CitySettings::CityPerBM},
+    {&DialogCityScreen::txtCitySgExp, &CitySettings::CitySgExp},
+    {&DialogCityScreen::txtCityMarExp, &CitySettings::CityMarExp},
 }};
 
 } // namespace
@@ -48,9 +40,7 @@ void DialogCityScreen::Form_Load()
     if (m_loaded)
         return;
     m_loaded = true;
-    for (const auto& c : columns)
-        for (auto& box : this->*c.boxes)
-            box.clear();
+    emptyBoxes(*this, columns);
     ckNoLocalTax = false;
     LoadCityFile();
     fillEmptyBoxes();
@@ -67,9 +57,7 @@ void DialogCityScreen::Unload()
 {
     m_loaded = false;
     m_visible = false;
-    for (const auto& c : columns)
-        for (auto& box : this->*c.boxes)
-            box.clear();
+    emptyBoxes(*this, columns);
     ckNoLocalTax = false;
 }
 
@@ -93,24 +81,15 @@ bool DialogCityScreen::LoadCityFile()
 
 void DialogCityScreen::fillEmptyBoxes()
 {
-    const CitySettings& preset = newYorkCityPreset();
-    for (const auto& c : columns)
-        for (std::size_t i = 0; i < 10; ++i)
-            if ((this->*c.boxes)[i].empty())
-                (this->*c.boxes)[i] = screenText((preset.*c.field)[i]);
+    fillEmptyColumns(*this, columns, newYorkCityPreset());
 }
 
 bool DialogCityScreen::copyScreenToSettings()
 {
     // Every box is converted before anything is stored, so a refused box changes nothing.
     CitySettings read = m_settings;
-    for (const auto& c : columns)
-        for (std::size_t i = 0; i < 10; ++i) {
-            const std::optional<float> value = fullSingle((this->*c.boxes)[i]);
-            if (!value)
-                return false;
-            (read.*c.field)[i] = *value;
-        }
+    if (!readColumns(*this, columns, read))
+        return false;
     read.NoLocalTax = ckNoLocalTax ? 1 : 0;
     m_settings = read;
     return true;
@@ -154,7 +133,7 @@ bool DialogCityScreen::OKButton_Click()
 {
     fillEmptyBoxes();
     if (!copyScreenToSettings()) {
-        m_op.message("You have entered a NON numerial.");
+        m_op.message(messages::kNonNumber);
         return false;
     }
     if (const auto result = SaveCityFile(m_files.path(CityFileExtension), m_settings); result.failed())
@@ -167,9 +146,7 @@ void DialogCityScreen::CancelButton_Click() { Unload(); }
 
 void DialogCityScreen::showTables(const CitySettings& tables)
 {
-    for (const auto& c : columns)
-        for (std::size_t i = 0; i < 10; ++i)
-            (this->*c.boxes)[i] = screenText((tables.*c.field)[i]);
+    showColumns(*this, columns, tables);
 }
 
 } // namespace tallyrin

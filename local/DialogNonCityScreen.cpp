@@ -1,8 +1,10 @@
 #include "local/DialogNonCityScreen.h"
 
+#include "local/LocalBoxes.h"
 #include "local/LocalPresets.h"
 #include "local/NonCityFile.h"
 #include "text/Numbers.h"
+#include "text/SystemMessages.h"
 
 #include <cstddef>
 #include <optional>
@@ -12,16 +14,7 @@ namespace tallyrin {
 
 namespace {
 
-using Boxes = std::array<std::string, 8> DialogNonCityScreen::*;
-using Field = std::array<float, 8> NonCitySettings::*;
-
-struct Column
-{
-    Boxes boxes;
-    Field field;
-};
-
-constexpr std::array<Column, 4> columns{{
+const std::array<BoxColumn<DialogNonCityScreen, NonCitySettings, 8>, 4> columns{{
     {&DialogNonCityScreen::txtNonMinBi, &NonCitySettings::NonMinBi},
     {&DialogNonCityScreen::txtNonExpBi, &NonCitySettings::NonExpBi},
     {&DialogNonCityScreen::txtNonMinWk, &NonCitySettings::NonMinWk},
@@ -42,9 +35,7 @@ void DialogNonCityScreen::Form_Load()
     if (m_loaded)
         return;
     m_loaded = true;
-    for (const auto& c : columns)
-        for (auto& box : this->*c.boxes)
-            box.clear();
+    emptyBoxes(*this, columns);
     txtNonPer.clear();
     LoadNonCityFile();
     fillEmptyBoxes();
@@ -61,9 +52,7 @@ void DialogNonCityScreen::Unload()
 {
     m_loaded = false;
     m_visible = false;
-    for (const auto& c : columns)
-        for (auto& box : this->*c.boxes)
-            box.clear();
+    emptyBoxes(*this, columns);
     txtNonPer.clear();
 }
 
@@ -84,10 +73,7 @@ bool DialogNonCityScreen::LoadNonCityFile()
 void DialogNonCityScreen::fillEmptyBoxes()
 {
     const NonCitySettings& defaults = nonCityDefaults();
-    for (const auto& c : columns)
-        for (std::size_t i = 0; i < 8; ++i)
-            if ((this->*c.boxes)[i].empty())
-                (this->*c.boxes)[i] = screenText((defaults.*c.field)[i]);
+    fillEmptyColumns(*this, columns, defaults);
     if (txtNonPer.empty())
         txtNonPer = screenText(defaults.NonPer);
 }
@@ -96,13 +82,8 @@ bool DialogNonCityScreen::copyScreenToSettings()
 {
     // Every box is converted before anything is stored, so a refused box changes nothing.
     NonCitySettings read;
-    for (const auto& c : columns)
-        for (std::size_t i = 0; i < 8; ++i) {
-            const std::optional<float> value = fullSingle((this->*c.boxes)[i]);
-            if (!value)
-                return false;
-            (read.*c.field)[i] = *value;
-        }
+    if (!readColumns(*this, columns, read))
+        return false;
     const std::optional<float> rate = fullSingle(txtNonPer);
     if (!rate)
         return false;
@@ -117,7 +98,7 @@ bool DialogNonCityScreen::OKButton_Click()
 {
     fillEmptyBoxes();
     if (!copyScreenToSettings()) {
-        m_op.message("You have entered a NON numerial.");
+        m_op.message(messages::kNonNumber);
         return false;
     }
     if (const auto result = SaveNonCityFile(m_files.path(NonCityFileExtension), m_settings); result.failed())
@@ -130,9 +111,7 @@ void DialogNonCityScreen::CancelButton_Click() { m_visible = false; }
 
 void DialogNonCityScreen::showSettings(const NonCitySettings& settings)
 {
-    for (const auto& c : columns)
-        for (std::size_t i = 0; i < 8; ++i)
-            (this->*c.boxes)[i] = screenText((settings.*c.field)[i]);
+    showColumns(*this, columns, settings);
     txtNonPer = screenText(settings.NonPer);
 }
 

@@ -4,6 +4,7 @@
 #include "state/StateFile.h"
 #include "text/FolderLock.h"
 #include "text/Numbers.h"
+#include "text/SystemMessages.h"
 
 #include <optional>
 
@@ -11,7 +12,7 @@ namespace tallyrin {
 
 using Column = std::array<std::string, 10>;
 
-const std::string DialogStateScreen::kNonNumber = "You have entered a NON numerial.";
+const std::string DialogStateScreen::kNonNumber = messages::kNonNumber;
 
 DialogStateScreen::DialogStateScreen(StateSettings& settings, EmployeeProfile& profile, Operator& op,
                                      const EmployeeFiles& files, DialogStateLinks& links)
