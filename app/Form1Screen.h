@@ -2,6 +2,8 @@
 // fills them; the Qt form only shows them and copies typing back.
 #pragma once
 
+#include "engine/PayCalculation.h"
+
 #include <array>
 #include <string>
 
@@ -29,6 +31,16 @@ struct Form1Screen
     std::string lbUser = "USER";
 
     void setWeek(std::string text) { txtWeek = text.substr(0, 10); }
+    // The result labels as they stand, and a calculation's labels shown.
+    PayPeriodLabels resultLabels() const
+    {
+        return {Label13, lbTaxes, lbDeduct, lbNet, lbOverT, lbTips, lbTaxDed, lbSDI, lbSUI, lbCafe};
+    }
+    void showResults(const PayPeriodLabels& l)
+    {
+        Label13 = l.Label13, lbTaxes = l.lbTaxes, lbDeduct = l.lbDeduct, lbNet = l.lbNet, lbOverT = l.lbOverT;
+        lbTips = l.lbTips, lbTaxDed = l.lbTaxDed, lbSDI = l.lbSDI, lbSUI = l.lbSUI, lbCafe = l.lbCafe;
+    }
     void blankResults()
     {
         Label13.clear(), lbTaxes.clear(), lbDeduct.clear(), lbNet.clear(), lbOverT.clear(), lbTips.clear();

@@ -75,18 +75,7 @@ std::vector<std::pair<std::string, std::string>> payFormLabels(const PayPeriodLa
 
 std::vector<std::pair<std::string, std::string>> payFormLabels(const Form1Screen& f)
 {
-    PayPeriodLabels shown;
-    shown.Label13 = f.Label13;
-    shown.lbTaxes = f.lbTaxes;
-    shown.lbDeduct = f.lbDeduct;
-    shown.lbNet = f.lbNet;
-    shown.lbOverT = f.lbOverT;
-    shown.lbTips = f.lbTips;
-    shown.lbTaxDed = f.lbTaxDed;
-    shown.lbSDI = f.lbSDI;
-    shown.lbSUI = f.lbSUI;
-    shown.lbCafe = f.lbCafe;
-    return payFormLabels(shown, f.lbTaxVer);
+    return payFormLabels(f.resultLabels(), f.lbTaxVer);
 }
 
 PaydayRun::PaydayRun(fs::path folder, HoursSheet sheet, PaydayOptions options, Clock clock)
@@ -318,18 +307,7 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
         for (auto& text : entries)
             if (text.empty())
                 text = "0";
-        PayFormTexts texts;
-        texts.txtAmount = entries;
-        texts.opt1x = !p.ot2x;
-        texts.txtWeek = p.date;
-        texts.Label13 = labels.Label13;
-        texts.lbTaxes = labels.lbTaxes;
-        texts.lbDeduct = labels.lbDeduct;
-        texts.lbNet = labels.lbNet;
-        texts.lbTaxDed = labels.lbTaxDed;
-        texts.lbSDI = labels.lbSDI;
-        texts.lbSUI = labels.lbSUI;
-        texts.lbCafe = labels.lbCafe;
+        const PayFormTexts texts = payFormTexts(entries, !p.ot2x, p.date, labels);
         StatementHeading heading;
         heading.header = m_header;
         heading.userName = row.user;

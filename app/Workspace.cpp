@@ -106,17 +106,7 @@ void Workspace::Calcu_late(bool closingSave)
     }
     stateScreen.calculationRan();
 
-    const PayPeriodLabels labels = payPeriodLabels(result);
-    form1.Label13 = labels.Label13;
-    form1.lbTaxes = labels.lbTaxes;
-    form1.lbDeduct = labels.lbDeduct;
-    form1.lbNet = labels.lbNet;
-    form1.lbOverT = labels.lbOverT;
-    form1.lbTips = labels.lbTips;
-    form1.lbTaxDed = labels.lbTaxDed;
-    form1.lbSDI = labels.lbSDI;
-    form1.lbSUI = labels.lbSUI;
-    form1.lbCafe = labels.lbCafe;
+    form1.showResults(payPeriodLabels(result));
 
     CleartxtBox(form1.txtAmount);
     clearFederalTables();
@@ -134,14 +124,7 @@ void Workspace::cmdCal_Click() { Calcu_late(true); }
 
 PayPeriodResult Workspace::shownPeriod() const
 {
-    PayPeriodLabels shown;
-    shown.lbTaxDed = form1.lbTaxDed;
-    shown.lbSDI = form1.lbSDI;
-    shown.lbSUI = form1.lbSUI;
-    shown.lbCafe = form1.lbCafe;
-    shown.lbOverT = form1.lbOverT;
-    shown.lbTips = form1.lbTips;
-    return periodAsShown(shown, result);
+    return periodAsShown(form1.resultLabels(), result);
 }
 
 void Workspace::Clear_All()

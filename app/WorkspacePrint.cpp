@@ -30,19 +30,8 @@ void Workspace::fillEmptyAmounts()
 
 PeriodFigures Workspace::printFigures() const
 {
-    PayFormTexts texts;
-    texts.txtAmount = form1.txtAmount;
-    texts.opt1x = form1.opt1x;
-    texts.txtWeek = form1.txtWeek;
-    texts.Label13 = form1.Label13;
-    texts.lbTaxes = form1.lbTaxes;
-    texts.lbDeduct = form1.lbDeduct;
-    texts.lbNet = form1.lbNet;
-    texts.lbTaxDed = form1.lbTaxDed;
-    texts.lbSDI = form1.lbSDI;
-    texts.lbSUI = form1.lbSUI;
-    texts.lbCafe = form1.lbCafe;
-    return periodFigures(texts, profile, result, ledger.totals());
+    return periodFigures(payFormTexts(form1.txtAmount, form1.opt1x, form1.txtWeek, form1.resultLabels()), profile,
+                         result, ledger.totals());
 }
 
 void Workspace::prepareStatement()

@@ -222,23 +222,25 @@ bool QtPrintDevice::print(const PrintDocument& document, const std::string& docu
         printer.setOutputFileName(
             QDir(QFileInfo(printer.outputFileName()).absolutePath()).filePath(toQt(documentName) + ".pdf"));
     printer.setDocName(toQt(documentName));
-    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
-        return renderDocument(document, printer);
-    // A PDF file is written as the employee's files are: into its temporary twin, then renamed
-    // over the chosen file once whole; a link, device, pipe or folder of that name is refused.
-    const QString chosen = printer.outputFileName();
-    const FileOutcome written =
-        writeOutputFile(toStd(chosen), [&](const std::filesystem::path& temporary) -> std::optional<std::string> {
-            printer.setOutputFileName(toQt(temporary.string()));
-            const bool painted = renderDocument(document, printer);
-            printer.setOutputFileName(chosen);
-            if (!painted)
-                return std::string("the PDF file could not be created");
-            return std::nullopt;
-        });
-    if (written.failed())
+    const FileOutcome written = paintOntoPrinter(printer, [&] { return renderDocument(document, printer); });
+    if (written.failed() && !written.lines.empty())
         m_op.message(written.message(), Icon::Exclamation);
     return !written.failed();
+}
+
+FileOutcome paintOntoPrinter(QPrinter& printer, const std::function<bool()>& paint)
+{
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+        return paint() ? FileOutcome::done() : FileOutcome::writeFailed({}, {});
+    const QString chosen = printer.outputFileName();
+    return writeOutputFile(toStd(chosen), [&](const std::filesystem::path& temporary) -> std::optional<std::string> {
+        printer.setOutputFileName(toQt(temporary.string()));
+        const bool painted = paint();
+        printer.setOutputFileName(chosen);
+        if (!painted)
+            return std::string("the PDF file could not be created");
+        return std::nullopt;
+    });
 }
 
 } // namespace tallyrin

@@ -4,6 +4,9 @@
 #pragma once
 
 #include "print/PrintDevice.h"
+#include "text/FileOutcome.h"
+
+#include <functional>
 
 #include <QString>
 
@@ -27,6 +30,11 @@ struct SheetFit
 // printer's orientation from the document. False when the printer could not be started or
 // finished. `fit`, when given, says where the lowest line fell.
 bool renderDocument(const PrintDocument& document, QPrinter& printer, SheetFit* fit = nullptr);
+
+// Paints with `paint` onto `printer`. When the printer prints to a PDF file, the file is written as
+// every output is: into its temporary twin, renamed over the chosen file once whole; a link,
+// device, pipe or folder of that name is refused. Done, or WriteFailed with the reason.
+FileOutcome paintOntoPrinter(QPrinter& printer, const std::function<bool()>& paint);
 
 // The document measured on the program's sheet, US Letter.
 SheetFit measureOnLetter(const PrintDocument& document);

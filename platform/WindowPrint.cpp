@@ -1,7 +1,6 @@
 #include "platform/WindowPrint.h"
 
-#include "platform/QtText.h"
-#include "text/FileStore.h"
+#include "platform/QtPrintDevice.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -33,21 +32,7 @@ bool printWindowImage(QWidget& window, QPrinter& printer)
     const QPixmap image = window.grab();
     if (image.isNull())
         return false;
-    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
-        return paintWindowImage(image, printer);
-    // A PDF file is written whole into its temporary twin, then put in the chosen file's place; a
-    // link, device, pipe or folder of that name is refused.
-    const QString chosen = printer.outputFileName();
-    const FileOutcome written =
-        writeOutputFile(toStd(chosen), [&](const std::filesystem::path& temporary) -> std::optional<std::string> {
-            printer.setOutputFileName(toQt(temporary.string()));
-            const bool painted = paintWindowImage(image, printer);
-            printer.setOutputFileName(chosen);
-            if (!painted)
-                return std::string("the PDF file could not be created");
-            return std::nullopt;
-        });
-    return !written.failed();
+    return !paintOntoPrinter(printer, [&] { return paintWindowImage(image, printer); }).failed();
 }
 
 } // namespace tallyrin

@@ -63,6 +63,12 @@ std::string shortDateText(int year, int month, int day)
     return std::to_string(month) + "/" + std::to_string(day) + "/" + std::to_string(year);
 }
 
+PayFormTexts payFormTexts(const std::array<std::string, 8>& txtAmount, bool opt1x, const std::string& txtWeek,
+                          const PayPeriodLabels& l)
+{
+    return {txtAmount, opt1x, txtWeek, l.Label13, l.lbTaxes, l.lbDeduct, l.lbNet, l.lbTaxDed, l.lbSDI, l.lbSUI, l.lbCafe};
+}
+
 PeriodFigures periodFigures(const PayFormTexts& form, const EmployeeProfile& profile, const PayPeriodResult& result,
                             const YtdTotals& ytd)
 {

@@ -2,6 +2,8 @@
 // paycheck with its two stubs (PrintCheck) and the year-to-date ledger (PrintYr).
 #pragma once
 
+#include "engine/PayCalculation.h"
+
 #include "employee/CompanyHeader.h"
 #include "employee/EmployeeProfile.h"
 #include "engine/PayPeriod.h"
@@ -27,6 +29,10 @@ struct PayFormTexts
     std::array<std::string, 11> lbTaxDed{};
     std::string lbSDI, lbSUI, lbCafe;
 };
+
+// The pay form's texts from its entries, its options and a calculation's labels.
+PayFormTexts payFormTexts(const std::array<std::string, 8>& txtAmount, bool opt1x, const std::string& txtWeek,
+                          const PayPeriodLabels& labels);
 
 // The earnings lines; the statement and the stub print them in different orders.
 enum class Earning
