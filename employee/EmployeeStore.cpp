@@ -178,16 +178,15 @@ StoreSave EmployeeStore::save(const EmployeeFiles& files, const std::string& use
         const fs::path file = files.folder() / nameOf(saves[i]);
         // Before a save replaces a file that could not be read whole, the file is kept beside itself.
         if (damaged.count(file)) {
-            std::string error;
-            const auto kept = keepAside(file, &error);
-            if (!kept) {
+            const FileOutcome kept = keepAside(file);
+            if (kept.failed()) {
                 result.outcomes.push_back(
-                    FileOutcome::writeFailed(file, messages::notKeptAside(file.filename().string(), error)));
+                    FileOutcome::writeFailed(file, messages::notKeptAside(file.filename().string(), kept.message())));
                 result.saved = false;
                 return result;
             }
             result.outcomes.push_back(
-                FileOutcome::keptAside(file, messages::keptAside(file.filename().string(), kept->filename().string())));
+                FileOutcome::keptAside(file, messages::keptAside(file.filename().string(), kept.file.filename().string())));
             damaged.erase(file);
         }
         FileOutcome outcome = saves[i]->save(file, employee);

@@ -21,10 +21,9 @@ bool OffscreenPdf::write(const PrintDocument& document, const std::string& path,
         qputenv("QT_QPA_PLATFORM", "offscreen");
         m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
     }
-    QString problem;
-    const bool written = writePdf(document, toQt(path), &problem);
-    error = toStd(problem);
-    return written;
+    const FileOutcome written = writePdf(document, toQt(path));
+    error = written.message();
+    return !written.failed();
 }
 
 } // namespace tallyrin

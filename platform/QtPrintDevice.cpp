@@ -177,7 +177,7 @@ SheetFit measureOnLetter(const PrintDocument& document)
     return fit;
 }
 
-bool writePdf(const PrintDocument& document, const QString& path, QString* error)
+FileOutcome writePdf(const PrintDocument& document, const QString& path)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -185,10 +185,8 @@ bool writePdf(const PrintDocument& document, const QString& path, QString* error
     printer.setOutputFileName(path);
     printer.setDocName(QFileInfo(path).completeBaseName());
     if (renderDocument(document, printer))
-        return true;
-    if (error)
-        *error = QStringLiteral("the PDF file could not be created");
-    return false;
+        return FileOutcome::done(toStd(path));
+    return FileOutcome::writeFailed(toStd(path), {"the PDF file could not be created"});
 }
 
 QtPrintDevice::QtPrintDevice(QtOperator& op)

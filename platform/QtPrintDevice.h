@@ -39,8 +39,9 @@ FileOutcome paintOntoPrinter(QPrinter& printer, const std::function<bool()>& pai
 // The document measured on the program's sheet, US Letter.
 SheetFit measureOnLetter(const PrintDocument& document);
 
-// The document as the PDF the program would print (US Letter). False with `error` set on failure.
-bool writePdf(const PrintDocument& document, const QString& path, QString* error = nullptr);
+// The document as the PDF the program would print (US Letter), painted straight into `path`.
+// Done, or WriteFailed with the reason.
+FileOutcome writePdf(const PrintDocument& document, const QString& path);
 
 class QtPrintDevice : public PrintDevice
 {

@@ -212,7 +212,7 @@ bool holdsExactly(const std::filesystem::path& path, std::string_view content)
 
 } // namespace
 
-std::optional<std::filesystem::path> keepAside(const std::filesystem::path& path, std::string* error)
+FileOutcome keepAside(const std::filesystem::path& path)
 {
     std::error_code ec;
     for (int n = 0; n < 1000; ++n) {
@@ -226,16 +226,11 @@ std::optional<std::filesystem::path> keepAside(const std::filesystem::path& path
             std::filesystem::copy_file(path, kept, ec);
         else
             std::filesystem::rename(path, kept, ec);
-        if (ec) {
-            if (error)
-                *error = ec.message();
-            return std::nullopt;
-        }
-        return kept;
+        if (ec)
+            return FileOutcome::writeFailed(path, {ec.message()});
+        return FileOutcome::keptAside(kept, {});
     }
-    if (error)
-        *error = "too many kept copies";
-    return std::nullopt;
+    return FileOutcome::writeFailed(path, {"too many kept copies"});
 }
 
 ReplaceCalls& replaceCalls() { return g_replaceCalls; }
@@ -346,33 +341,23 @@ FileOutcome writeOutputFile(const std::filesystem::path& target, const OutputWri
 
 FileOutcome writeOutputFile(const std::filesystem::path& target, std::string_view content)
 {
-    std::string error;
-    if (replaceFile(target, content, &error))
-        return FileOutcome::done(target);
-    return FileOutcome::writeFailed(target, {error});
+    return replaceFile(target, content);
 }
 
-bool replaceFile(const std::filesystem::path& path, std::string_view content, std::string* error)
+FileOutcome replaceFile(const std::filesystem::path& path, std::string_view content)
 {
-    if (const auto refused = refusedTarget(path)) {
-        if (error)
-            *error = path.string() + " could not be written: " + *refused;
-        return false;
-    }
+    if (const auto refused = refusedTarget(path))
+        return outputFailed(path, *refused);
     // A file that already holds exactly these bytes is left as it is: most saves (every
     // calculation ends with one) change few of the employee's files, and an unchanged file needs
     // neither a rewrite nor a flush to disk.
     if (holdsExactly(path, content)) {
         // A save killed before its rename may have left the twin; this file needs it no more.
         ::unlink(temporaryTwin(path).c_str());
-        return true;
+        return FileOutcome::done(path);
     }
 
-    const auto report = [error](std::string text) {
-        if (error)
-            *error = std::move(text);
-        return false;
-    };
+    const auto report = [&path](std::string text) { return FileOutcome::writeFailed(path, {std::move(text)}); };
 
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     removeStaleTwins(folder, path.filename().string());
@@ -409,7 +394,7 @@ bool replaceFile(const std::filesystem::path& path, std::string_view content, st
 
     // Make the rename itself durable; the new file is in place whatever this gives.
     flushFolder(folder);
-    return true;
+    return FileOutcome::done(path);
 }
 
 } // namespace tallyrin

@@ -48,7 +48,8 @@ bool fileExists(const std::filesystem::path& path);
 // given) says what failed. The twin has one name per target, so a save killed half-way leaves at
 // most one behind, which the next save of that file reuses; a save also removes the randomly
 // named twins older versions left.
-bool replaceFile(const std::filesystem::path& path, std::string_view content, std::string* error = nullptr);
+// Done, or WriteFailed with one line naming the file and the system's reason.
+FileOutcome replaceFile(const std::filesystem::path& path, std::string_view content);
 // Why an existing `target` may not be replaced: a link, a device, a FIFO or a folder stands in its
 // place (looked at, never opened, so never waited on). nullopt when it is a regular file or there
 // is nothing there. Nothing is ever written through a link or over such a file.
@@ -65,9 +66,9 @@ FileOutcome writeOutputFile(const std::filesystem::path& target, const OutputWri
 FileOutcome writeOutputFile(const std::filesystem::path& target, std::string_view content);
 
 // Copies a damaged `path` beside itself before a save replaces it: "<name>.damaged", or, when an
-// earlier copy holds that name, "<name>.damaged.1", ".2" ... The copy kept, or nullopt (with
-// `error`) when it could not be made.
-std::optional<std::filesystem::path> keepAside(const std::filesystem::path& path, std::string* error = nullptr);
+// earlier copy holds that name, "<name>.damaged.1", ".2" ... KeptAside with the copy as its file,
+// or WriteFailed with the reason when it could not be made.
+FileOutcome keepAside(const std::filesystem::path& path);
 
 // The system calls a replace makes on its temporary file and its folder. The real ones unless a
 // test puts recording or failing stand-ins here, to see the order of the flushes and the rename,

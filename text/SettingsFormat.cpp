@@ -52,8 +52,12 @@ FileOutcome saveSettingsFile(const std::filesystem::path& file, FileMessageStyle
 {
     std::string error;
     const auto lock = FolderLock::acquire(file.parent_path(), &error);
-    if (lock && replaceFile(file, settingsText(items), &error))
-        return FileOutcome::done(file);
+    if (lock) {
+        const FileOutcome written = replaceFile(file, settingsText(items));
+        if (!written.failed())
+            return written;
+        error = written.message();
+    }
     // The settings files keep the system's three lines, followed by which file and why.
     auto lines = messages::notSaved(file.filename().string(), error);
     if (style == FileMessageStyle::Settings) {

@@ -59,9 +59,9 @@ bool MDIForm1Screen::mnuClose_Click()
     if (m_op.askYesNo(kSaveTitle, kSaveQuestion)) {
         m_ledger.Update();
         // A ledger file that could not be read whole is kept aside before it is replaced.
-        bool kept = true;
-        show(m_ledger.keepDamagedFile(m_context.files.folder(), m_context.files.userName(), kept));
-        if (!kept)
+        const FileOutcome kept = m_ledger.keepDamagedFile(m_context.files.folder(), m_context.files.userName());
+        show(kept.message());
+        if (kept.failed())
             return false;
         // SaveAnnual recomputes the totals first; a failure (a total that is no longer a number,
         // a file that cannot be written) keeps the frame open so the rows are not given up.

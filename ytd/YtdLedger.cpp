@@ -404,19 +404,16 @@ std::string YtdLedger::fileContent(const std::array<YtdRow, kLedgerSlots>& rows)
     return settingsText([&](SettingsWriter& out) { ledgerItems(out, rows, m_totals, usedRows()); });
 }
 
-std::string YtdLedger::keepDamagedFile(const std::filesystem::path& folder, const std::string& user, bool& ok)
+FileOutcome YtdLedger::keepDamagedFile(const std::filesystem::path& folder, const std::string& user)
 {
-    ok = true;
-    if (!m_damagedOnRead)
-        return {};
     const auto path = filePath(folder, user);
-    std::string error;
-    const auto kept = keepAside(path, &error);
-    ok = kept.has_value();
-    if (!ok)
-        return messages::joined(messages::notKeptAside(path.filename().string(), error));
+    if (!m_damagedOnRead)
+        return FileOutcome::done(path);
+    const FileOutcome kept = keepAside(path);
+    if (kept.failed())
+        return FileOutcome::writeFailed(path, messages::notKeptAside(path.filename().string(), kept.message()));
     m_damagedOnRead = false;
-    return messages::joined(messages::keptAside(path.filename().string(), kept->filename().string()));
+    return FileOutcome::keptAside(path, messages::keptAside(path.filename().string(), kept.file.filename().string()));
 }
 
 std::optional<std::string> YtdLedger::textToSave(std::string& message)
@@ -466,9 +463,9 @@ YtdLedger::Paste YtdLedger::pastePeriod(const std::filesystem::path& folder, con
         paste.saved = text.has_value();
         return paste;
     }
-    bool kept = true;
-    say(keepDamagedFile(folder, user, kept));
-    if (!kept)
+    const FileOutcome kept = keepDamagedFile(folder, user);
+    say(kept.message());
+    if (kept.failed())
         return paste;
     const std::string failed = SaveAnnual(folder, user);
     say(failed);
@@ -485,9 +482,13 @@ std::string YtdLedger::SaveAnnual(const std::filesystem::path& folder, const std
     const auto path = filePath(folder, user);
     std::string error;
     const auto lock = FolderLock::acquire(folder, &error);
-    if (!lock || !replaceFile(path, *text, &error))
-        return messages::joined(messages::ledgerNotSaved(path.filename().string(), error));
-    return {};
+    if (lock) {
+        const FileOutcome written = replaceFile(path, *text);
+        if (!written.failed())
+            return {};
+        error = written.message();
+    }
+    return messages::joined(messages::ledgerNotSaved(path.filename().string(), error));
 }
 
 } // namespace tallyrin

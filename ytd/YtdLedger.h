@@ -185,8 +185,8 @@ public:
     std::optional<std::string> textToSave(std::string& message);
     // Before a save replaces a ledger file that could not be read whole when it was last read, the
     // file is kept beside itself ("<file>.damaged"). The message to show (empty when there was
-    // nothing to keep); `ok` false when it could not be kept, and the save must not run.
-    std::string keepDamagedFile(const std::filesystem::path& folder, const std::string& user, bool& ok);
+    // nothing to keep); failed when it could not be kept, and the save must not run.
+    FileOutcome keepDamagedFile(const std::filesystem::path& folder, const std::string& user);
     // Sets every used row to "0", zeroes the SDI, SUI, cafeteria and tips sums, then Update and
     // AddAnnual. Nothing is written.
     std::string ClearAll();

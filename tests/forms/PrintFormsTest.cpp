@@ -51,7 +51,7 @@ private slots:
 
         TempFolder folder;
         const QString pdf = QString::fromStdString((folder / "statement.pdf").string());
-        QVERIFY(writePdf(page, pdf));
+        QVERIFY(!writePdf(page, pdf).failed());
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(text.waitForFinished(30000));
@@ -137,7 +137,7 @@ private slots:
                 offsets.findChild<QComboBox*>(QStringLiteral("cboVert"))->setCurrentText(QString::number(vertical));
                 const PrintDocument check = ws.checkDocument();
                 const QString pdf = QString::fromStdString((f.folder / "check.pdf").string());
-                QVERIFY(writePdf(check, pdf));
+                QVERIFY(!writePdf(check, pdf).failed());
                 QProcess info;
                 info.start(QStringLiteral("pdfinfo"), {pdf});
                 QVERIFY(info.waitForFinished(30000));

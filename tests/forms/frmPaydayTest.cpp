@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(run.totals().paid, 3);
         for (const auto& [document, kind] : {std::pair{&run.statements(), "statements"}, {&run.checks(), "checks"}}) {
             const QString pdf = QString::fromStdString((*m_folder / (std::string(kind) + ".pdf")).string());
-            QVERIFY(writePdf(*document, pdf));
+            QVERIFY(!writePdf(*document, pdf).failed());
             QProcess text;
             text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
             QVERIFY(text.waitForFinished(30000));

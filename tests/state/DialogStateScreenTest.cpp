@@ -23,7 +23,7 @@ class DialogStateScreenTest : public ::testing::Test
 protected:
     void putFixture(const std::string& userName)
     {
-        ASSERT_TRUE(replaceFile(folder / (userName + ".sta"), readWholeFile(kFixture).value()));
+        ASSERT_FALSE(replaceFile(folder / (userName + ".sta"), readWholeFile(kFixture).value()).failed());
     }
 
     TempFolder folder;
@@ -107,7 +107,7 @@ TEST_F(DialogStateScreenTest, CorruptFileIsReportedAndWhatWasReadIsShown)
 {
     std::string text = readWholeFile(kFixture).value();
     text.replace(text.find("423"), 3, "4x3"); // line 3
-    ASSERT_TRUE(replaceFile(folder / "Smith.sta", text));
+    ASSERT_FALSE(replaceFile(folder / "Smith.sta", text).failed());
     settings.StateAmtBS[2] = 99;
     open(folder.path(), "Smith");
     ASSERT_EQ(dialogs.messages(),

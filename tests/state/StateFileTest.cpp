@@ -142,8 +142,8 @@ TEST(StateFileTest, CorruptFileNamesItself)
     TempFolder folder;
     std::string text = fixture();
     text.replace(text.find("308"), 3, "3x8"); // line 2
-    ASSERT_TRUE(replaceFile(folder / "Smith.sta", text));
-    ASSERT_TRUE(replaceFile(folder / ".sta", fixture().substr(0, 40)));
+    ASSERT_FALSE(replaceFile(folder / "Smith.sta", text).failed());
+    ASSERT_FALSE(replaceFile(folder / ".sta", fixture().substr(0, 40)).failed());
 
     StateSettings s;
     EmployeeProfile p;

@@ -67,9 +67,9 @@ TEST(FileStoreTest, ReplaceWritesTheWholeFileAndLeavesNoTemporary)
     TempFolder folder;
     const auto target = folder / "Smith.use";
     std::string error;
-    ASSERT_TRUE(replaceFile(target, "1,2\r\n", &error)) << error;
+    ASSERT_FALSE(replaceFile(target, "1,2\r\n").failed());
     EXPECT_EQ(readWholeFile(target), "1,2\r\n");
-    ASSERT_TRUE(replaceFile(target, "3\r\n", &error)) << error;
+    ASSERT_FALSE(replaceFile(target, "3\r\n").failed());
     EXPECT_EQ(readWholeFile(target), "3\r\n");
     EXPECT_EQ(folderNames(folder.path()), std::vector<std::string>{"Smith.use"});
 }
@@ -102,7 +102,7 @@ TEST(FileStoreTest, DataIsFlushedBeforeTheRenameAndTheFolderAfterIt)
         g_calls.push_back(std::string("rename ") + from + " " + to);
         return ::rename(from, to);
     };
-    const bool replaced = replaceFile(target, "new\r\n");
+    const bool replaced = !replaceFile(target, "new\r\n").failed();
     replaceCalls() = real;
     ASSERT_TRUE(replaced);
 
@@ -125,7 +125,9 @@ TEST(FileStoreTest, AFailedFlushOrCloseKeepsTheOldFile)
         else
             replaceCalls().close = [](int fd) { return ::close(fd), errno = ENOSPC, -1; };
         std::string error;
-        const bool replaced = replaceFile(target, "new\r\n", &error);
+        const FileOutcome outcome = replaceFile(target, "new\r\n");
+        const bool replaced = !outcome.failed();
+        error = outcome.message();
         replaceCalls() = real;
         SCOPED_TRACE(failing);
         EXPECT_FALSE(replaced);
@@ -143,13 +145,13 @@ TEST(FileStoreTest, AFileAlreadyHoldingTheBytesIsLeftAsItIs)
     const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 400);
     std::filesystem::last_write_time(target, past);
 
-    EXPECT_TRUE(replaceFile(target, "1170,2340,1170\r\n"));
+    EXPECT_FALSE(replaceFile(target, "1170,2340,1170\r\n").failed());
     EXPECT_EQ(std::filesystem::last_write_time(target), past); // not rewritten
 
-    EXPECT_TRUE(replaceFile(target, "1170,2340,1171\r\n")); // same size, other bytes
+    EXPECT_FALSE(replaceFile(target, "1170,2340,1171\r\n").failed()); // same size, other bytes
     EXPECT_NE(std::filesystem::last_write_time(target), past);
     EXPECT_EQ(readWholeFile(target), "1170,2340,1171\r\n");
-    EXPECT_TRUE(replaceFile(target, ""));
+    EXPECT_FALSE(replaceFile(target, "").failed());
     EXPECT_EQ(readWholeFile(target), "");
 }
 
@@ -162,14 +164,18 @@ TEST(FileStoreTest, FailedReplaceLeavesTheOldFileWhole)
     std::filesystem::create_directory(blocked);
     writeBytes(blocked / "inside", "old");
     std::string error;
-    EXPECT_FALSE(replaceFile(blocked, "new\r\n", &error));
+    const FileOutcome blockedOutcome = replaceFile(blocked, "new\r\n");
+    EXPECT_TRUE(blockedOutcome.failed());
+    error = blockedOutcome.message();
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(readWholeFile(blocked / "inside"), "old");
     EXPECT_EQ(folderNames(folder.path()), std::vector<std::string>{"Smith.sta"});
 
     // A folder that does not exist.
     error.clear();
-    EXPECT_FALSE(replaceFile(folder / "nowhere" / "Smith.use", "x", &error));
+    const FileOutcome nowhere = replaceFile(folder / "nowhere" / "Smith.use", "x");
+    EXPECT_TRUE(nowhere.failed());
+    error = nowhere.message();
     EXPECT_FALSE(error.empty());
 }
 
@@ -188,7 +194,9 @@ TEST(FileStoreTest, DiskFullDuringTheWriteKeepsTheOldBytes)
     small.rlim_cur = 8;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     std::string error;
-    const bool replaced = replaceFile(target, std::string(4096, '7'), &error);
+    const FileOutcome full = replaceFile(target, std::string(4096, '7'));
+    const bool replaced = !full.failed();
+    error = full.message();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -231,7 +239,7 @@ TEST(FileStoreTest, OneTemporaryTwinPerFileReusedAndStaleOnesRemoved)
     writeBytes(temporaryTwin(target), "half");
     writeBytes(folder / ".Smith.use.tmp123456", "half");
     writeBytes(folder / ".Smith.and.tmp99", "another file's");
-    ASSERT_TRUE(replaceFile(target, "1,2\r\n"));
+    ASSERT_FALSE(replaceFile(target, "1,2\r\n").failed());
     EXPECT_EQ(folderNames(folder.path()), (std::vector<std::string>{".Smith.and.tmp99", "Smith.use"}));
     EXPECT_EQ(temporaryTwin(target).filename(), ".Smith.use.tmp");
 }
@@ -241,15 +249,15 @@ TEST(FileStoreTest, ADamagedFileIsKeptAsideUnderAFreeName)
     TempFolder folder;
     const auto file = folder / "Smith.use";
     writeBytes(file, "damaged once");
-    EXPECT_EQ(keepAside(file), folder / "Smith.use.damaged");
+    EXPECT_EQ(keepAside(file).file, folder / "Smith.use.damaged");
     writeBytes(file, "damaged again");
-    EXPECT_EQ(keepAside(file), folder / "Smith.use.damaged.1");
+    EXPECT_EQ(keepAside(file).file, folder / "Smith.use.damaged.1");
     EXPECT_EQ(readWholeFile(folder / "Smith.use.damaged"), "damaged once");
     EXPECT_EQ(readWholeFile(folder / "Smith.use.damaged.1"), "damaged again");
     EXPECT_EQ(readWholeFile(file), "damaged again"); // a copy: the file stays until it is replaced
     // A folder in the file's place is moved aside, so the save can put the file there.
     std::filesystem::create_directory(folder / "Smith.sta");
-    EXPECT_EQ(keepAside(folder / "Smith.sta"), folder / "Smith.sta.damaged");
+    EXPECT_EQ(keepAside(folder / "Smith.sta").file, folder / "Smith.sta.damaged");
     EXPECT_FALSE(std::filesystem::exists(folder / "Smith.sta"));
 }
 
