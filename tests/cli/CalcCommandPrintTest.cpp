@@ -181,5 +181,21 @@ TEST_F(CalcCommandPrintTest, OutputsRefuseSpecialTargetsAndKeepTheOldFileOnFailu
     }
 }
 
+// A target in a folder the user may not write: the old file stays. (Root may write anywhere, so
+// this runs for other users only.)
+TEST_F(CalcCommandPrintTest, AnOutputInAReadOnlyFolderKeepsTheOldFile)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into a read-only folder";
+    const fs::path locked = tmp / "locked";
+    fs::create_directory(locked);
+    writeBytes(locked / "s.txt", "last week");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(run({"--statement", (locked / "s.txt").string()}), 1);
+    fs::permissions(locked, fs::perms::owner_all);
+    EXPECT_NE(err.str().find((locked / "s.txt").string()), std::string::npos) << err.str();
+    EXPECT_EQ(fileBytes(locked / "s.txt"), "last week");
+}
+
 } // namespace
 } // namespace tallyrin
