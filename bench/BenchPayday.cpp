@@ -1,7 +1,7 @@
-// Payday over 1,000 employees: one `tallyrin-calc --payroll` run against 1,000 separate runs of
-// `tallyrin-calc --user ... --save` over the same folder, each employee calculated and saved. The
-// employees are made here, in a temporary folder, through the workspace's own save. A third
-// figure shows the full payday: the run with the ledger paste and both combined PDFs.
+// Payday at the scale of a real staff: 250, 1,000 and 4,000 employees in one working folder that
+// holds every employee's files and a ledger with rows. One `tallyrin-calc --payroll` run, with and
+// without the ledger paste and both combined PDFs, with its peak memory, and against separate runs
+// of `tallyrin-calc --user ... --save`. The employees are made here, in a temporary folder.
 #include "text/Operator.h"
 #include "app/Workspace.h"
 
@@ -12,6 +12,7 @@
 #include <fstream>
 #include <random>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <fcntl.h>
 
@@ -22,7 +23,6 @@ namespace {
 using namespace tallyrin;
 namespace fs = std::filesystem;
 
-constexpr int kEmployees = 1000;
 
 class QuietOperator : public Operator
 {
@@ -34,40 +34,18 @@ public:
     bool choosePrinter() override { return false; }
 };
 
-std::string employeeName(int i) { return "Emp" + std::to_string(1000 + i).substr(1); }
+std::string employeeName(int i) { return "Emp" + std::to_string(100000 + i).substr(1); }
 
-// One employee's files written as the save screen writes them, copied under every other name (a
-// save of each would spend minutes flushing files to disk), and the hours sheet.
-void makeStaff(const fs::path& folder)
+struct Run
 {
-    for (const char* name : {"Federal09.dtt", "Federal09_jan.dtt"})
-        fs::copy_file(fs::path(SHIPPED_DATA_DIR) / name, folder / name, fs::copy_options::overwrite_existing);
-    QuietOperator op;
-    Workspace ws(op, folder);
-    ws.startUp();
-    ws.txtSaveUser = employeeName(0);
-    ws.cmdSaveUser_Click();
-    ws.showTaxInfo();
-    ws.taxInfo.txtHourRate = "18.25";
-    ws.taxInfo.cboStatus = "Married";
-    ws.taxInfo.txtPension = "3";
-    ws.taxInfo_cmdOk();
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.path().stem() == employeeName(0))
-            files.push_back(entry.path());
-    std::ofstream sheet(folder / "hours.csv");
-    sheet << "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\n";
-    for (int i = 0; i < kEmployees; ++i) {
-        for (const fs::path& file : files)
-            if (i > 0)
-                fs::copy_file(file, folder / (employeeName(i) + file.extension().string()));
-        sheet << employeeName(i) << ",40," << i % 5 << ",2,3.5,,,125.50,,0,1\n";
-    }
-}
+    bool ok = false;
+    double seconds = 0;
+    double peakMegabytes = 0;
+};
 
-// Runs the built command line with its output thrown away; its exit status.
-int spawnCalc(const std::vector<std::string>& args)
+// Runs the built command line with its output thrown away: whether it exited 0, how long it took
+// and its peak memory.
+Run spawnCalc(const std::vector<std::string>& args)
 {
     std::vector<char*> argv;
     std::string program = TALLYRIN_CALC;
@@ -80,66 +58,113 @@ int spawnCalc(const std::vector<std::string>& args)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    Run run;
     if (spawned != 0)
-        return -1;
+        return run;
     int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    run.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    return run;
 }
 
-double secondsOf(const std::function<bool()>& work, bool& ok)
+// One employee's files written as the save screen writes them, with three weeks in the ledger
+// pasted by a payday run, copied under every other name (a save of each would spend minutes
+// flushing files to disk), and the hours sheet: a working folder holding the whole staff, about
+// nine files an employee.
+void makeStaff(const fs::path& folder, int employees)
 {
-    const auto start = std::chrono::steady_clock::now();
-    ok = work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-void BM_PaydayRunAgainstSeparateRuns(benchmark::State& run)
-{
-    const fs::path folder = fs::temp_directory_path() / ("tallyrin-payday-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
-    makeStaff(folder);
-    const std::string dir = folder.string();
-    const std::string sheet = (folder / "hours.csv").string();
-
-    for (auto _ : run) {
-        bool batchOk = false, separateOk = false, fullOk = false;
-        const double batch =
-            secondsOf([&] { return spawnCalc({"--folder", dir, "--payroll", sheet, "--date", "01/09/2009"}) == 0; },
-                      batchOk);
-        const double separate = secondsOf(
-            [&] {
-                bool all = true;
-                for (int i = 0; i < kEmployees; ++i)
-                    all = spawnCalc({"--folder", dir, "--user", employeeName(i), "--entries",
-                                     "40," + std::to_string(i % 5) + ",2,3.5,,,125.50,", "--save"}) == 0 &&
-                          all;
-                return all;
-            },
-            separateOk);
-        const double full = secondsOf(
-            [&] {
-                return spawnCalc({"--folder", dir, "--payroll", sheet, "--date", "01/09/2009", "--paste",
-                                  "--statements", dir + "/statements.pdf", "--checks", dir + "/checks.pdf"}) == 0;
-            },
-            fullOk);
-        if (!batchOk || !separateOk || !fullOk) {
-            run.SkipWithError("a run of tallyrin-calc failed");
-            break;
-        }
-        run.counters["payroll_s"] = batch;
-        run.counters["separate_s"] = separate;
-        run.counters["ratio"] = separate / batch;
-        run.counters["paste_pdfs_s"] = full;
-        std::printf("payday over %d employees: one run %.2f s, %d separate runs %.2f s, %.1f times faster; "
-                    "with the ledger paste and both PDFs %.2f s\n",
-                    kEmployees, batch, kEmployees, separate, separate / batch, full);
+    for (const char* name : {"Federal09.dtt", "Federal09_jan.dtt"})
+        fs::copy_file(fs::path(SHIPPED_DATA_DIR) / name, folder / name, fs::copy_options::overwrite_existing);
+    {
+        QuietOperator op;
+        Workspace ws(op, folder);
+        ws.startUp();
+        ws.txtSaveUser = employeeName(0);
+        ws.cmdSaveUser_Click();
+        ws.showTaxInfo();
+        ws.taxInfo.txtHourRate = "18.25";
+        ws.taxInfo.cboStatus = "Married";
+        ws.taxInfo.txtPension = "3";
+        ws.taxInfo_cmdOk();
     }
-    fs::remove_all(folder);
+    for (int week = 1; week <= 3; ++week) {
+        std::ofstream(folder / "first.csv") << "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\n"
+                                            << employeeName(0) << ",40,,2,,,,,,0," << week << "\n";
+        spawnCalc({"--folder", folder.string(), "--payroll", (folder / "first.csv").string(), "--date",
+                   "01/0" + std::to_string(week + 1) + "/2009", "--paste"});
+    }
+    fs::remove(folder / "first.csv");
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().stem() == employeeName(0))
+            files.push_back(entry.path());
+    std::ofstream sheet(folder / "hours.csv");
+    sheet << "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\n";
+    for (int i = 0; i < employees; ++i) {
+        for (const fs::path& file : files)
+            if (i > 0)
+                fs::copy_file(file, folder / (employeeName(i) + file.extension().string()));
+        sheet << employeeName(i) << ",40," << i % 5 << ",2,3.5,,,125.50,,0,4\n";
+    }
 }
-BENCHMARK(BM_PaydayRunAgainstSeparateRuns)->Iterations(1)->Unit(benchmark::kSecond);
+
+// For each staff size: one payday run that calculates and saves everyone, one with the ledger
+// paste and both combined PDFs, and (up to 1,000) the same payday as separate command-line runs.
+void BM_PaydayAtTheScaleOfTheStaff(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::printf("%10s %16s %10s %22s %10s %16s %8s\n", "employees", "calculate+save", "peak MB",
+                    "paste+both PDFs", "peak MB", "separate runs", "ratio");
+        double perEmployee250 = 0;
+        for (int employees : {250, 1000, 4000}) {
+            const fs::path folder =
+                fs::temp_directory_path() / ("tallyrin-payday-" + std::to_string(std::random_device{}()));
+            fs::create_directories(folder);
+            makeStaff(folder, employees);
+            const std::string dir = folder.string();
+            const std::string sheet = (folder / "hours.csv").string();
+            const Run batch = spawnCalc({"--folder", dir, "--payroll", sheet, "--date", "01/23/2009"});
+            const Run full = spawnCalc({"--folder", dir, "--payroll", sheet, "--date", "01/23/2009", "--paste",
+                                        "--statements", dir + "/statements.pdf", "--checks", dir + "/checks.pdf"});
+            double separate = 0;
+            bool separateOk = true;
+            if (employees <= 1000) {
+                for (int i = 0; i < employees; ++i) {
+                    const Run one = spawnCalc({"--folder", dir, "--user", employeeName(i), "--entries",
+                                               "40," + std::to_string(i % 5) + ",2,3.5,,,125.50,", "--save"});
+                    separate += one.seconds;
+                    separateOk = separateOk && one.ok;
+                }
+            }
+            fs::remove_all(folder);
+            if (!batch.ok || !full.ok || !separateOk) {
+                state.SkipWithError("a run of tallyrin-calc failed");
+                return;
+            }
+            if (employees == 250)
+                perEmployee250 = batch.seconds / employees;
+            std::printf("%10d %14.2f s %10.0f %20.2f s %10.0f", employees, batch.seconds, batch.peakMegabytes,
+                        full.seconds, full.peakMegabytes);
+            if (employees <= 1000)
+                std::printf(" %14.2f s %7.1fx", separate, separate / batch.seconds);
+            std::printf("\n");
+            if (employees == 1000) {
+                state.counters["calc_save_1000_s"] = batch.seconds;
+                state.counters["full_1000_s"] = full.seconds;
+                state.counters["separate_vs_one_run"] = separate / batch.seconds;
+                std::printf("%10s cost of 1,000 against 250, scaled: %.1f (4 is in step)\n", "",
+                            batch.seconds / (perEmployee250 * 250));
+            }
+        }
+    }
+}
+BENCHMARK(BM_PaydayAtTheScaleOfTheStaff)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "text/FileStore.h"
 
+#include <mutex>
+#include <set>
+
 #include <array>
 #include <cerrno>
 #include <cstdint>
@@ -244,18 +247,28 @@ std::filesystem::path temporaryTwin(const std::filesystem::path& path)
 namespace {
 
 // Earlier versions named the twin ".<name>.tmp<digits>", a new name every time; those a killed
-// save left behind are removed when the file is next saved.
-void removeStaleTwins(const std::filesystem::path& folder, const std::string& name)
+// save left behind are removed. The folder is looked through once per process, at its first save:
+// looking through it at every save made a payday's cost grow with the square of the staff.
+void removeStaleTwins(const std::filesystem::path& folder)
 {
-    const std::string prefix = "." + name + ".tmp";
+    static std::mutex mutex;
+    static std::set<std::string> cleaned;
+    {
+        std::error_code ec;
+        const std::string key = std::filesystem::absolute(folder, ec).lexically_normal().string();
+        std::lock_guard guard(mutex);
+        if (!cleaned.insert(key).second)
+            return;
+    }
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string entry = it->path().filename().string();
-        if (entry.size() > prefix.size() && entry.compare(0, prefix.size(), prefix) == 0 &&
-            entry.find_first_not_of("0123456789", prefix.size()) == std::string::npos) {
-            std::error_code ignored;
-            std::filesystem::remove(it->path(), ignored);
-        }
+        const size_t tmp = entry.rfind(".tmp");
+        if (entry.size() < 2 || entry[0] != '.' || tmp == std::string::npos || tmp + 4 == entry.size() ||
+            entry.find_first_not_of("0123456789", tmp + 4) != std::string::npos)
+            continue;
+        std::error_code ignored;
+        std::filesystem::remove(it->path(), ignored);
     }
 }
 
@@ -360,7 +373,7 @@ FileOutcome replaceFile(const std::filesystem::path& path, std::string_view cont
     const auto report = [&path](std::string text) { return FileOutcome::writeFailed(path, {std::move(text)}); };
 
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    removeStaleTwins(folder, path.filename().string());
+    removeStaleTwins(folder);
     const std::filesystem::path temporary = temporaryTwin(path);
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
     if (fd < 0)

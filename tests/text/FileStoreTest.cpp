@@ -239,8 +239,13 @@ TEST(FileStoreTest, OneTemporaryTwinPerFileReusedAndStaleOnesRemoved)
     writeBytes(temporaryTwin(target), "half");
     writeBytes(folder / ".Smith.use.tmp123456", "half");
     writeBytes(folder / ".Smith.and.tmp99", "another file's");
+    // The folder is looked through once, at its first save: every older version's twin goes then,
+    // whichever file it was of.
     ASSERT_FALSE(replaceFile(target, "1,2\r\n").failed());
-    EXPECT_EQ(folderNames(folder.path()), (std::vector<std::string>{".Smith.and.tmp99", "Smith.use"}));
+    EXPECT_EQ(folderNames(folder.path()), (std::vector<std::string>{"Smith.use"}));
+    writeBytes(folder / ".Smith.and.tmp98", "left by another process later");
+    ASSERT_FALSE(replaceFile(target, "3\r\n").failed());
+    EXPECT_EQ(folderNames(folder.path()), (std::vector<std::string>{".Smith.and.tmp98", "Smith.use"}));
     EXPECT_EQ(temporaryTwin(target).filename(), ".Smith.use.tmp");
 }
 
