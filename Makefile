@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 SANITIZE_BUILD_DIR ?= build-sanitize
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: run test build deps bench format clean fuzz test-sanitize
+.PHONY: run test build deps bench format clean fuzz test-sanitize package
 
 run: build
 	./$(BUILD_DIR)/forms/tallyrin
@@ -37,6 +37,10 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_BUILD_DIR) -j$(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir $(SANITIZE_BUILD_DIR) --output-on-failure -j$(JOBS)
+
+# The Debian package build/tallyrin2009_<version>_amd64.deb.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 bench: build
 	./$(BUILD_DIR)/bench/bench_calc

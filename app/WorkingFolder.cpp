@@ -43,7 +43,7 @@ FolderPreparation prepareWorkingFolder(const fs::path& folder, const fs::path& d
 
 fs::path findDataDir(const fs::path& programFolder)
 {
-    const fs::path candidates[] = {programFolder / ".." / "share" / "tallyrin", programFolder / "data",
+    const fs::path candidates[] = {programFolder / ".." / "share" / "tallyrin2009", programFolder / "data",
                                    programFolder / ".." / "data"};
     for (const auto& dir : candidates) {
         std::error_code ec;

@@ -20,7 +20,7 @@ struct FolderPreparation
 
 FolderPreparation prepareWorkingFolder(const std::filesystem::path& folder, const std::filesystem::path& dataDir);
 
-// The installed data folder: "<program folder>/../share/tallyrin", "<program folder>/data",
+// The installed data folder: "<program folder>/../share/tallyrin2009", "<program folder>/data",
 // "<program folder>/../data", then the build's own data folder.
 std::filesystem::path findDataDir(const std::filesystem::path& programFolder);
 

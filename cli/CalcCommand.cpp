@@ -11,6 +11,8 @@
 #include "text/FileStore.h"
 #include "text/FolderLock.h"
 
+#include "TallyrinVersion.h"
+
 #include <algorithm>
 #include <cctype>
 #include <optional>
@@ -23,6 +25,43 @@ namespace {
 constexpr const char* kUsage = "usage: tallyrin-calc --folder DIR --user NAME --entries A0,A1,A2,A3,A4,A5,A6,A7 "
                                "[--ot2x] [--fed-jan] [--json] [--save] [--statement FILE] [--check FILE] "
                                "[--ledger-print FILE] [--ledger-xlsx FILE]\n";
+
+constexpr const char* kHelp =
+    "usage: tallyrin-calc --folder DIR --user NAME --entries A0,A1,A2,A3,A4,A5,A6,A7 [--ot2x] [--fed-jan]\n"
+    "                     [--json] [--save] [--statement FILE] [--check FILE] [--ledger-print FILE]\n"
+    "                     [--ledger-xlsx FILE]\n"
+    "       tallyrin-calc --folder DIR --payroll HOURS.csv [--date MM/DD/YYYY] [--fed-jan]\n"
+    "                     [--paste [--overwrite]] [--statements FILE] [--checks FILE] [--json]\n"
+    "       tallyrin-calc --version | --help\n"
+    "\n"
+    "One pay period of a saved employee, calculated as the program does after opening that employee.\n"
+    "\n"
+    "  --folder DIR         the working folder: the federal tables and the employees' files\n"
+    "  --user NAME          the employee (NAME.use in the working folder)\n"
+    "  --entries A0,...,A7  the eight entries of the pay form: regular hours, regular 2 hours, O.T.\n"
+    "                       hours, O.T. 1.5 hours, holiday hours, vacation hours, adjustment, tips\n"
+    "  --ot2x               O.T. at twice the rate (\"(2X)\"); without it \"(1X)\"\n"
+    "  --fed-jan            the federal tables before April (\"Fed Tax Prior to April\")\n"
+    "  --json               the result labels as one JSON object\n"
+    "  --save               save the employee's files as the program does\n"
+    "  --statement FILE     the pay statement (FILE.pdf as a PDF, any other name as text)\n"
+    "  --check FILE         the paycheck with its stubs\n"
+    "  --ledger-print FILE  the year-to-date ledger print\n"
+    "  --ledger-xlsx FILE   the year-to-date ledger as a workbook\n"
+    "  --payroll HOURS.csv  payday for every employee of the hours sheet\n"
+    "  --date MM/DD/YYYY    the period date of rows without one of their own\n"
+    "  --paste              paste each period into its row's ledger week\n"
+    "  --overwrite          with --paste: replace a week holding another period\n"
+    "  --statements FILE    every statement of the payday in one print\n"
+    "  --checks FILE        every paycheck of the payday in one print\n"
+    "  --version            the program's version\n"
+    "  --help               this text\n"
+    "\n"
+    "The hours sheet is a CSV file with a header row naming its columns: user, regular, regular2, ot,\n"
+    "ot15, holiday, vacation, amount, tips, ot2x, and optionally week and date.\n"
+    "\n"
+    "Exit status: 0 done; 1 a file could not be read or written, was damaged, or a row was not paid;\n"
+    "2 bad arguments, a refused user name or an hours sheet that cannot be used.\n";
 
 // Messages the application would show go to standard error; there is nobody to answer questions,
 // so every question is answered No and every chooser is cancelled.
@@ -180,6 +219,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const PdfWriter& pdf)
 {
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "tallyrin-calc (Tallyrin 2009) " << TALLYRIN_VERSION << '\n';
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--help") {
+        out << kHelp;
+        return 0;
+    }
     if (std::find(args.begin(), args.end(), "--payroll") != args.end())
         return runPayroll(args, out, err, pdf);
     std::string problem;
