@@ -5,6 +5,7 @@
 #include "app/Workspace.h"
 #include "cli/CliOutput.h"
 #include "cli/PayrollCommand.h"
+#include "cli/ReportCommand.h"
 #include "platform/xlsx/XlsxWorkbook.h"
 #include "ytd/LedgerWorkbook.h"
 #include "ytd/MDIForm1Screen.h"
@@ -32,6 +33,8 @@ constexpr const char* kHelp =
     "                     [--ledger-xlsx FILE]\n"
     "       tallyrin-calc --folder DIR --payroll HOURS.csv [--date MM/DD/YYYY] [--fed-jan]\n"
     "                     [--paste [--overwrite]] [--statements FILE] [--checks FILE] [--json]\n"
+    "       tallyrin-calc --folder DIR --list [--json]\n"
+    "       tallyrin-calc --folder DIR --report q1|q2|q3|q4|year [--json] [--out FILE.csv|FILE.pdf|FILE.xlsx]\n"
     "       tallyrin-calc --version | --help\n"
     "\n"
     "One pay period of a saved employee, calculated as the program does after opening that employee.\n"
@@ -54,6 +57,10 @@ constexpr const char* kHelp =
     "  --overwrite          with --paste: replace a week holding another period\n"
     "  --statements FILE    every statement of the payday in one print\n"
     "  --checks FILE        every paycheck of the payday in one print\n"
+    "  --list               every employee of the working folder, one line each\n"
+    "  --report PERIOD      the figures of Form 941 for a quarter (q1 to q4) or of the W-2s and Form\n"
+    "                       940 for the year, from the ledgers\n"
+    "  --out FILE           the report as a CSV file, a PDF or a workbook (.csv, .pdf, .xlsx)\n"
     "  --version            the program's version\n"
     "  --help               this text\n"
     "\n"
@@ -229,6 +236,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (std::find(args.begin(), args.end(), "--payroll") != args.end())
         return runPayroll(args, out, err, pdf);
+    if (std::find(args.begin(), args.end(), "--list") != args.end())
+        return runList(args, out, err);
+    if (std::find(args.begin(), args.end(), "--report") != args.end()) {
+        const CalendarDate d = systemToday();
+        return runReport(args, out, err, pdf, shortDateText(d.year, d.month, d.day));
+    }
     std::string problem;
     const auto a = parse(args, problem);
     if (!a) {
