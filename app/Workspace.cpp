@@ -351,6 +351,14 @@ void Workspace::mnuOpen_Click()
     openEmployee(fs::path(*chosen));
 }
 
+void Workspace::openListedEmployee(const std::string& user)
+{
+    showSaveUser();
+    if (m_quit)
+        return;
+    openEmployee(workingFolder() / (user + ".use"));
+}
+
 void Workspace::mnuExitItem_Click()
 {
     if (m_op.askYesNo(kSaveTitle, "     SAVE USER'S SETTINGS?"))

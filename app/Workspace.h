@@ -79,6 +79,9 @@ public:
     void resetWindows() { m_windows = &m_noWindows; }
     void mnuNew_Click();
     void mnuOpen_Click();
+    // An employee chosen in the staff window, opened as File > Open opens one: the save screen
+    // first, then the employee's files.
+    void openListedEmployee(const std::string& user);
     void mnuSave_Click(); // the save screen, modal
     // Asks to save the user's settings; the caller then ends the program.
     void mnuExitItem_Click();

@@ -15,6 +15,8 @@
 #include "forms/frmAboutSpcl.h"
 #include "forms/frmDateMain.h"
 #include "forms/frmPayday.h"
+#include "forms/frmReport.h"
+#include "forms/frmStaff.h"
 #include "forms/frmSaveUser.h"
 #include "forms/frmTaxInfo.h"
 #include "platform/FormBinding.h"
@@ -392,6 +394,8 @@ void Form1::buildMenus()
     item(file, "mnuPrintSheetItem", QStringLiteral("Print Sheet"), &Form1::mnuPrintSheetItem_Click);
     item(file, "mnuPrintItem", QStringLiteral("&Print Image"), &Form1::mnuPrintItem_Click);
     item(file, "mnuPayday", QStringLiteral("Payday Run..."), &Form1::mnuPayday_Click);
+    item(file, "mnuEmployees", QStringLiteral("Employees..."), &Form1::mnuEmployees_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addSeparator();
     item(file, "mnuClearIitem", QStringLiteral("&Clear"), &Form1::cmdClear_Click);
     file->addSeparator();
@@ -411,6 +415,10 @@ void Form1::buildMenus()
     item(options, "mnuState", QStringLiteral("S&tate Tax"), &Form1::mnuState_Click);
     item(options, "mnuCity", QStringLiteral("C&ity Tax"), &Form1::mnuCity_Click);
     item(options, "mnuNonCity", QStringLiteral("Non City Tax"), &Form1::mnuNonCity_Click);
+
+    QMenu* reports = menu("mnuReportsMenu", QStringLiteral("Reports"));
+    item(reports, "mnuQuarter", QStringLiteral("Quarter..."), &Form1::mnuQuarter_Click);
+    item(reports, "mnuYearEnd", QStringLiteral("Year End (W-2, 940)..."), &Form1::mnuYearEnd_Click);
 
     QMenu* help = menu("mnuHelpMenu", QStringLiteral("Help"));
     item(help, "mnuHelpItem", QStringLiteral("He&lp"), &Form1::mnuHelpItem_Click);
@@ -519,6 +527,30 @@ void Form1::mnuPayday_Click()
     frmPayday dialog(screen, m_device, this);
     dialog.exec();
 }
+
+void Form1::mnuEmployees_Click()
+{
+    // The staff of the working folder; the open employee stays as it is unless one is chosen.
+    frmStaff list(m_ws.workingFolder(), this);
+    if (list.exec() != QDialog::Accepted || list.chosenUser().empty())
+        return;
+    m_ws.openListedEmployee(list.chosenUser());
+    showScreen();
+}
+
+void Form1::showReport(bool year)
+{
+    frmReport report(m_ws.workingFolder(), year, m_ws.op(), m_device,
+                     [this](const std::filesystem::path& file) {
+                         return m_openWorkbook ? m_openWorkbook(file) : openInSpreadsheet(file);
+                     },
+                     this);
+    report.exec();
+}
+
+void Form1::mnuQuarter_Click() { showReport(false); }
+
+void Form1::mnuYearEnd_Click() { showReport(true); }
 
 void Form1::mnuYear_Click()
 {

@@ -82,6 +82,9 @@ public slots:
     void mnuPrintItem_Click();
     void mnuYear_Click();
     void mnuPayday_Click();
+    void mnuEmployees_Click();
+    void mnuQuarter_Click();
+    void mnuYearEnd_Click();
     void mnuState_Click();
     void mnuCity_Click();
     void mnuNonCity_Click();
@@ -104,6 +107,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void showReport(bool year);
     QWidget* buildEntries();
     QWidget* buildResults();
     void buildMenus();

@@ -515,3 +515,24 @@ TEST_F(WorkspaceTest, ASaveThatStopsPartWaySaysWhatItWroteAndWhatNot)
 
 } // namespace
 } // namespace tallyrin
+
+namespace tallyrin {
+namespace {
+
+// An employee chosen in the staff window opens as File > Open opens one: the save screen first.
+TEST_F(WorkspaceTest, AnEmployeeChosenInTheStaffListOpensAfterTheSaveScreen)
+{
+    makeSmith();
+    dialogs.yesNoAnswers.push_back(false);
+    dialogs.inputAnswers.push_back("Jones");
+    ws.mnuNew_Click();
+    ASSERT_EQ(ws.userName(), "Jones");
+    pressNo();
+    ws.openListedEmployee("Smith");
+    EXPECT_TRUE(windows.saveScreenActions.empty()); // the save screen was shown
+    EXPECT_EQ(ws.userName(), "Smith");
+    EXPECT_EQ(ws.profile.HourRate, 10.0f);
+}
+
+} // namespace
+} // namespace tallyrin
