@@ -263,13 +263,18 @@ private slots:
             {"Options", "mnuState", "S&tate Tax", true},
             {"Options", "mnuCity", "C&ity Tax", true},
             {"Options", "mnuNonCity", "Non City Tax", true},
+            {"File", "mnuEmployees", "Employees...", true},
+            {"Reports", "mnuQuarter", "Quarter...", true},
+            {"Reports", "mnuYearEnd", "Year End (W-2, 940)...", true},
             {"Help", "mnuHelpItem", "He&lp", true},
             {"Help", "mnuAboutItem", "&About", true},
         };
         QStringList titles;
         for (QAction* a : m_form->menuBar()->actions())
             titles << a->text();
-        QCOMPARE(titles, (QStringList{"File", "Forms", "Options", "Help"}));
+        QCOMPARE(titles, (QStringList{"File", "Forms", "Options", "Reports", "Help"}));
+        QCOMPARE(m_form->findChild<QAction*>(QStringLiteral("mnuEmployees"))->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_E));
         for (const Item& item : items) {
             const QString name = QString::fromLatin1(item.name);
             QAction* action = m_form->findChild<QAction*>(name);
