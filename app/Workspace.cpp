@@ -12,6 +12,7 @@
 #include "text/FileStore.h"
 #include "text/FolderLock.h"
 #include "text/Numbers.h"
+#include "text/SystemMessages.h"
 
 #include <algorithm>
 #include <utility>
@@ -82,6 +83,13 @@ void Workspace::clearFederalTables() { tallyrin::clearFederalTables(federal); }
 
 void Workspace::Calcu_late(bool closingSave)
 {
+    // An entry that is not a number ("4-5", "1 2") would be taken as 0 and the hours lost without
+    // a word: it is shown as typed and nothing is calculated.
+    if (nonNumericEntry(form1.txtAmount)) {
+        m_periodRefused = true;
+        m_op.message(messages::kNonNumber, Icon::Exclamation);
+        return;
+    }
     resetPayPeriod(result, profile);
     form1.blankResults();
     loadFederalTables();

@@ -231,6 +231,18 @@ std::optional<std::string> periodOutOfRange(const std::array<std::string, 8>& tx
            "No results are shown and nothing was saved.";
 }
 
+std::optional<size_t> nonNumericEntry(const std::array<std::string, 8>& txtAmount)
+{
+    for (size_t i = 0; i < txtAmount.size(); ++i) {
+        const std::string& text = txtAmount[i];
+        if (text.empty())
+            continue;
+        if (!(i == 6 ? fullCurrency(text).has_value() : fullSingle(text).has_value()))
+            return i;
+    }
+    return std::nullopt;
+}
+
 void CleartxtBox(std::array<std::string, 8>& txtAmount)
 {
     for (size_t i = 0; i < txtAmount.size(); ++i)

@@ -72,6 +72,10 @@ float federalAllowanceAmount(const FederalTables& tables, std::string_view fedSt
 // counts as 0. Every field that reads as 0, empty ones included, is set to "0" first.
 PayPeriodEntry readPayPeriodEntry(std::array<std::string, 8>& txtAmount);
 
+// The first entry field holding text that is not a number (an hours field by single conversion,
+// the adjustment as currency); nullopt when every field is blank or a number.
+std::optional<size_t> nonNumericEntry(const std::array<std::string, 8>& txtAmount);
+
 // Blanks every entry field whose text reads as 0.
 void CleartxtBox(std::array<std::string, 8>& txtAmount);
 

@@ -35,6 +35,9 @@ void DialogStateScreen::open()
     // The boxes hold what was loaded or filled, so this read cannot meet a non-number.
     readScreen();
     updateBaseLabels();
+    // A Missouri or Utah employee's screen shows "Spouse Works", so that it can be seen and cleared.
+    if (ckMissouri || ckUtah)
+        ckSpouseVisible = true;
 }
 
 void DialogStateScreen::close()

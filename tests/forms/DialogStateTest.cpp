@@ -251,6 +251,22 @@ private slots:
         QVERIFY(find<QLabel>("Label2")->isEnabled());
     }
 
+    // Reopened for a Missouri employee, the screen shows "Spouse Works" as it was saved.
+    void spouseWorksShowsWhenReopenedForMissouri()
+    {
+        m_profile.StateStatus = "Married";
+        tick("ckMissouri");
+        tick("ckSpouse");
+        QVERIFY(m_screen->OKButton_Click());
+        m_form.reset();
+        m_screen->open();
+        m_form = std::make_unique<DialogState>(*m_screen);
+        m_form->show();
+        QVERIFY(m_screen->ckMissouri);
+        QVERIFY(find<QCheckBox>("ckSpouse")->isVisible());
+        QVERIFY(find<QCheckBox>("ckSpouse")->isChecked());
+    }
+
     void cancelDropsTheEdits()
     {
         const float before = m_settings.StateMinBS[1];

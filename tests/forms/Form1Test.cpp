@@ -190,6 +190,16 @@ private slots:
         QVERIFY(m_w->dialogs.log.empty()); // no warning on the way
     }
 
+    // An hours entry that is not a number is refused before anything is calculated, as typed.
+    void addRefusesAnEntryThatIsNotANumber()
+    {
+        QTest::keyClicks(amount(0), QStringLiteral("4-5"));
+        QTest::mouseClick(child<QPushButton>("cmdCal"), Qt::LeftButton);
+        QCOMPARE(m_w->dialogs.messages(), (std::vector<std::string>{"You have entered a NON numerial."}));
+        QCOMPARE(amount(0)->text(), QStringLiteral("4-5"));
+        QCOMPARE(label("lbNet"), QString());
+    }
+
     void addAndClearByKeyReturnToTheFirstEntry()
     {
         auto* add = child<QPushButton>("cmdCal");
