@@ -385,7 +385,8 @@ void Form1::buildMenus()
         return action;
     };
 
-    QMenu* file = menu("mnuFileMenu", QStringLiteral("File"));
+    // Each top menu has an Alt letter, its first where no other menu has it (Forms takes its "m").
+    QMenu* file = menu("mnuFileMenu", QStringLiteral("&File"));
     item(file, "mnuNew", QStringLiteral("&New"), &Form1::mnuNew_Click);
     item(file, "mnuOpen", QStringLiteral("&Open"), &Form1::mnuOpen_Click);
     item(file, "mnuSave", QStringLiteral("&Save"), &Form1::mnuSave_Click);
@@ -403,12 +404,12 @@ void Form1::buildMenus()
     exit->setEnabled(true);
     connect(exit, &QAction::triggered, this, &QWidget::close); // the close asks to save
 
-    QMenu* forms = menu("mnuFormsMenu", QStringLiteral("Forms"));
+    QMenu* forms = menu("mnuFormsMenu", QStringLiteral("For&ms"));
     item(forms, "mnuVac", QStringLiteral("&Vacation"), &Form1::mnuVac_Click);
     item(forms, "mnuOtItem", QStringLiteral("OT %"), &Form1::cmdOT_Click);
     item(forms, "mnuYear", QStringLiteral("&Year to Date"), &Form1::mnuYear_Click);
 
-    QMenu* options = menu("mnuOptionsMenu", QStringLiteral("Options"));
+    QMenu* options = menu("mnuOptionsMenu", QStringLiteral("&Options"));
     item(options, "mnuHeader", QStringLiteral("H&eader"), &Form1::mnuHeader_Click);
     item(options, "mnuTaxInfoItem", QStringLiteral("&User Info"), &Form1::mnuTaxInfoItem_Click);
     options->addSeparator();
@@ -416,11 +417,11 @@ void Form1::buildMenus()
     item(options, "mnuCity", QStringLiteral("C&ity Tax"), &Form1::mnuCity_Click);
     item(options, "mnuNonCity", QStringLiteral("Non City Tax"), &Form1::mnuNonCity_Click);
 
-    QMenu* reports = menu("mnuReportsMenu", QStringLiteral("Reports"));
+    QMenu* reports = menu("mnuReportsMenu", QStringLiteral("&Reports"));
     item(reports, "mnuQuarter", QStringLiteral("Quarter..."), &Form1::mnuQuarter_Click);
     item(reports, "mnuYearEnd", QStringLiteral("Year End (W-2, 940)..."), &Form1::mnuYearEnd_Click);
 
-    QMenu* help = menu("mnuHelpMenu", QStringLiteral("Help"));
+    QMenu* help = menu("mnuHelpMenu", QStringLiteral("&Help"));
     item(help, "mnuHelpItem", QStringLiteral("He&lp"), &Form1::mnuHelpItem_Click);
     help->addSeparator();
     item(help, "mnuAboutItem", QStringLiteral("&About"), &Form1::mnuAboutItem_Click);

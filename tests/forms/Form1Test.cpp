@@ -282,7 +282,15 @@ private slots:
         QStringList titles;
         for (QAction* a : m_form->menuBar()->actions())
             titles << a->text();
-        QCOMPARE(titles, (QStringList{"File", "Forms", "Options", "Reports", "Help"}));
+        QCOMPARE(titles, (QStringList{"&File", "For&ms", "&Options", "&Reports", "&Help"}));
+        // Every top menu has its own Alt letter.
+        QSet<QChar> letters;
+        for (const QString& t : titles) {
+            const qsizetype at = t.indexOf(QLatin1Char('&'));
+            QVERIFY2(at >= 0 && at + 1 < t.size(), qPrintable(t));
+            letters.insert(t.at(at + 1).toLower());
+        }
+        QCOMPARE(letters.size(), titles.size());
         QCOMPARE(m_form->findChild<QAction*>(QStringLiteral("mnuEmployees"))->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_E));
         for (const Item& item : items) {
@@ -294,7 +302,8 @@ private slots:
             // In the menu the table names.
             bool inMenu = false;
             for (QAction* top : m_form->menuBar()->actions())
-                if (top->text() == QLatin1String(item.menu) && top->menu()->actions().contains(action))
+                if (QString(top->text()).remove(QLatin1Char('&')) == QLatin1String(item.menu) &&
+                    top->menu()->actions().contains(action))
                     inMenu = true;
             QVERIFY2(inMenu, item.name);
         }
