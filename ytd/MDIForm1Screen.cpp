@@ -57,6 +57,13 @@ void MDIForm1Screen::mnuAdd_Click()
 bool MDIForm1Screen::mnuClose_Click()
 {
     if (m_op.askYesNo(kSaveTitle, kSaveQuestion)) {
+        if (m_context.files.userName().empty()) {
+            // With no employee open the ledger belongs to nobody: a file with no name is never
+            // written.
+            m_op.message(kNoEmployee, Icon::Exclamation);
+            m_ledgerClosing = true;
+            return true;
+        }
         m_ledger.Update();
         // A ledger file that could not be read whole is kept aside before it is replaced.
         const FileOutcome kept = m_ledger.keepDamagedFile(m_context.files.folder(), m_context.files.userName());

@@ -41,6 +41,9 @@ public:
     static constexpr const char* kSaveQuestion = "     Do you want to save YTD";
     static constexpr const char* kSaveTitle = "Save?";
     static constexpr const char* kUseClose = "USE CLOSE INSTEAD";
+    static constexpr const char* kNoEmployee =
+        "No employee is open, so the year-to-date ledger was not saved.\r\nOpen or add an employee first "
+        "(File > Open, File > New).";
     static constexpr const char* kWorkbookSaved = "The ledger workbook was saved as";
     static constexpr const char* kNoSpreadsheet = "No spreadsheet program is installed to open it.";
 

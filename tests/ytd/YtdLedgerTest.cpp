@@ -339,6 +339,20 @@ protected:
     int mainShown = 0;
 };
 
+TEST_F(YtdFrameTest, WithNoEmployeeOpenClosingWithYesSavesNothingAndSaysWhy)
+{
+    const EmployeeFiles nobody{tmp.path(), ""};
+    YtdContext none{nobody, profile, [] { return samplePeriod(); }, [] { return std::string("11/27/2009"); }};
+    MDIForm1Screen frame(ledger, dialogs, none);
+    frame.open();
+    frame.weekClicked(0);
+    dialogs.yesNoAnswers = {true};
+    EXPECT_TRUE(frame.mnuClose_Click());
+    EXPECT_FALSE(std::filesystem::exists(tmp / ".yrw"));
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0], MDIForm1Screen::kNoEmployee);
+}
+
 TEST_F(YtdFrameTest, OpeningShowsTheFileAndItsTotals)
 {
     MDIForm1Screen frame(ledger, dialogs, context);
