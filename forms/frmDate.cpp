@@ -21,7 +21,10 @@ frmDate::frmDate(std::string& rowDate, CalendarDate today, std::function<void()>
     setWindowTitle(QStringLiteral("Week Ending"));
     setModal(true);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
-    m_ok->setDefault(true);
+    // Not a default button: Enter in the calendar's year box takes the year and leaves the picker
+    // open; Enter on a day picks it (`activated`).
+    m_ok->setDefault(false);
+    m_ok->setAutoDefault(false);
 
     // The picker opens at the row's date; placing it is not a pick, so the row keeps its text
     // until the operator picks.

@@ -46,15 +46,6 @@ frmDateMain::frmDateMain(Form1Screen& form1, Clock clock, std::function<void()> 
 
     connect(m_picker, &QCalendarWidget::selectionChanged, this, &frmDateMain::DTPicker1_Change);
     connect(m_picker, &QCalendarWidget::clicked, this, &frmDateMain::DTPicker1_Change);
-    // A new month or year in the header (typed, or chosen with the arrows) moves the picked date
-    // with it, on the same day of the month where that month has it, and so writes the date.
-    connect(m_picker, &QCalendarWidget::currentPageChanged, this, [this](int year, int month) {
-        const QDate picked = m_picker->selectedDate();
-        if (picked.year() == year && picked.month() == month)
-            return;
-        const QDate first(year, month, 1);
-        m_picker->setSelectedDate(first.addDays(std::min(picked.day(), first.daysInMonth()) - 1));
-    });
     // Enter or a double click on a day picks it and closes, as "Ok" does.
     connect(m_picker, &QCalendarWidget::activated, this, &frmDateMain::Command1_Click);
     connect(m_ok, &QPushButton::clicked, this, &frmDateMain::Command1_Click);

@@ -3,6 +3,8 @@
 #include <QCalendarWidget>
 #include <QDate>
 
+#include <algorithm>
+
 namespace tallyrin {
 
 QCalendarWidget* newDatePicker(QWidget* parent)
@@ -12,6 +14,15 @@ QCalendarWidget* newDatePicker(QWidget* parent)
     picker->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     picker->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     picker->setGridVisible(true);
+    // A new month or year in the header (typed, or chosen with the arrows) moves the picked date
+    // with it, on the same day of the month where that month has it, and so writes the date.
+    QObject::connect(picker, &QCalendarWidget::currentPageChanged, picker, [picker](int year, int month) {
+        const QDate picked = picker->selectedDate();
+        if (picked.year() == year && picked.month() == month)
+            return;
+        const QDate first(year, month, 1);
+        picker->setSelectedDate(first.addDays(std::min(picked.day(), first.daysInMonth()) - 1));
+    });
     return picker;
 }
 

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -103,6 +104,26 @@ private slots:
         row = "02/06/2009";
         frmDate again(row, {2009, 3, 7}, {});
         QCOMPARE(child<QCalendarWidget>(&again, "DTPicker1")->selectedDate(), QDate(2009, 2, 6));
+    }
+
+    // A year typed in the picker's header and Enter: the picker stays open with the row on that
+    // year, and OK keeps it.
+    void datePickerKeepsATypedYear()
+    {
+        std::string row = "03/09/2009";
+        frmDate picker(row, {2026, 12, 9}, {});
+        picker.show();
+        auto* year = child<QCalendarWidget>(&picker, "DTPicker1")->findChild<QSpinBox*>();
+        QVERIFY(year);
+        year->show();
+        year->setFocus();
+        year->selectAll();
+        QTest::keyClicks(year, QStringLiteral("2010"));
+        QTest::keyClick(year, Qt::Key_Return);
+        QVERIFY(picker.isVisible());
+        QCOMPARE(row, std::string("03/09/2010"));
+        QTest::mouseClick(child<QPushButton>(&picker, "cmdOK"), Qt::LeftButton);
+        QCOMPARE(row, std::string("03/09/2010"));
     }
 
     void vacationScreenFollowsEditsAndSaves()
