@@ -1,5 +1,7 @@
 #include "forms/DialogHeader.h"
 
+#include "platform/NumericKeyFilter.h"
+
 #include "app/Workspace.h"
 
 #include <QFormLayout>
@@ -24,6 +26,8 @@ DialogHeader::DialogHeader(Workspace& ws, QWidget* parent)
         box->setMinimumWidth(360);
         boxes->addWidget(box);
         m_binding.text(box, m_ws.headerScreen.txtHeader[i]);
+        // Every box selects its whole text when it gets the focus, so typing replaces it.
+        selectAllOnFocus(box);
     }
     outer->addLayout(boxes);
     auto* buttons = new QHBoxLayout;
@@ -46,7 +50,15 @@ void DialogHeader::load()
     showScreen();
 }
 
-void DialogHeader::showScreen() { m_binding.show(); }
+void DialogHeader::showScreen()
+{
+    m_binding.show();
+    // The first box has the focus on opening, its text selected.
+    if (auto* first = findChild<QLineEdit*>(QStringLiteral("txtHeader_0"))) {
+        first->setFocus();
+        first->selectAll();
+    }
+}
 
 void DialogHeader::OKButton_Click()
 {

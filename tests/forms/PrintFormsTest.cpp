@@ -10,6 +10,7 @@
 #include "support/FileBytes.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
@@ -176,10 +177,15 @@ private slots:
         DialogHeader dialog(*f.ws);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Print Out Heading"));
         QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("txtHeader_1"))->text(), QStringLiteral("Adress"));
-        dialog.load();
+        dialog.load(); // as File > Options > Header: loaded, then shown
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto* company = dialog.findChild<QLineEdit*>(QStringLiteral("txtHeader_0"));
         QCOMPARE(company->text(), QStringLiteral("Company"));
-        company->setText(QStringLiteral("Acme, Inc."));
+        // The first box has the focus with its text selected: typing replaces the placeholder.
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(company));
+        QTest::keyClicks(company, QStringLiteral("Acme, Inc."));
+        QCOMPARE(company->text(), QStringLiteral("Acme, Inc."));
         dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
         QCOMPARE(QString::fromStdString(fileBytes(f.folder / "Header.sav")),
                  QStringLiteral("\"Acme, Inc.\",\"Address\",\"Zip Code\",\"ID Number\"\r\n"));
