@@ -1,5 +1,7 @@
 #include "forms/HelpWindow.h"
 
+#include "platform/ScreenPlacement.h"
+
 #include "text/Operator.h"
 #include "platform/ChmHelp.h"
 #include "platform/QtText.h"
@@ -68,6 +70,12 @@ QVariant ChmBrowser::loadResource(int /*type*/, const QUrl& name)
     if (!bytes)
         return {};
     return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
+}
+
+void HelpWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    placeWithinScreen(*this);
 }
 
 HelpWindow::HelpWindow(QWidget* parent)

@@ -36,6 +36,9 @@ private:
 class HelpWindow : public QWidget
 {
     Q_OBJECT
+protected:
+    void showEvent(QShowEvent* event) override;
+
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
     ~HelpWindow() override;

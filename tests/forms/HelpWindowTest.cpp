@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -110,6 +111,13 @@ private slots:
         QVERIFY(help);
         QVERIFY(m_dialogs.log.empty());
         QVERIFY(help->isVisible());
+        // The window opens within the screen's free area.
+        QVERIFY2(help->screen()->availableGeometry().contains(help->frameGeometry()),
+                 qPrintable(QStringLiteral("%1x%2+%3+%4")
+                                .arg(help->frameGeometry().width())
+                                .arg(help->frameGeometry().height())
+                                .arg(help->frameGeometry().x())
+                                .arg(help->frameGeometry().y())));
         QCOMPARE(help->browser()->source().path(), QStringLiteral("/index.html"));
         QCOMPARE(help->browser()->documentTitle(), QStringLiteral("Tallyrin 2009"));
         QCOMPARE(help->windowTitle(), QStringLiteral("Tallyrin 2009 Help"));
