@@ -11,13 +11,12 @@ shift 2 2>/dev/null || shift $#
 root=$(cd "$(dirname "$0")/.." && pwd)
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(settings_reader federal_tables profile_files state_file city_file noncity_file ledger leave_file
-             header_file saved_period)
+    targets=(settings_reader federal_tables employee_files ledger header_file saved_period)
 fi
 
 seeds="$build/fuzz-seeds"
 rm -rf "$seeds"
-/usr/bin/python3 "$root/tests/fuzz/make_seeds.py" "$seeds" >/dev/null
+/usr/bin/python3 "$root/tests/fuzz/make_seeds.py" "$seeds" "$build/tests/fuzz/file_kinds" >/dev/null
 
 total=0
 found=0
