@@ -104,7 +104,13 @@ void frmPaydayScreen::print(PrintDevice& device, const PrintDocument& document, 
 {
     if (!canPrint || document.empty())
         return;
-    const std::string name = printDocumentName("Payday", m_run->options().date, kind);
+    // Named after what it holds: the period date of the rows printed (the sheet's own dates
+    // before the dialog's).
+    std::string date;
+    for (const PaydayLine& line : m_run->lines())
+        if ((line.paid || line.alreadyPaid) && date.empty())
+            date = line.date;
+    const std::string name = printDocumentName("Payday", date.empty() ? m_run->options().date : date, kind);
     if (!device.choosePrinter(name))
         return; // Cancel prints nothing
     if (!device.print(document, name))

@@ -104,6 +104,30 @@ private slots:
         }
     }
 
+    // The combined prints are named after the rows' own period date, not the dialog's.
+    void combinedPrintsAreNamedAfterTheRowsDate()
+    {
+        std::ofstream(m_sheet) << "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,date\n"
+                                  "Smith,40,,,,,,,,0,01/30/2009\n";
+        ScriptedDialogs op;
+        op.fileAnswers = {m_sheet};
+        frmPaydayScreen screen(op, m_folder->path(), payday);
+        screen.cmdChoose_Click();
+        screen.cmdRun_Click();
+        struct Names : PrintDevice
+        {
+            bool choosePrinter(const std::string& name) override
+            {
+                names.push_back(name);
+                return false;
+            }
+            bool print(const PrintDocument&, const std::string&) override { return true; }
+            std::vector<std::string> names;
+        } device;
+        screen.cmdPrintChecks_Click(device);
+        QCOMPARE(device.names, (std::vector<std::string>{"Payday 01_30_2009 checks"}));
+    }
+
     void combinedPdfHasOnePagePerEmployeePaid()
     {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
