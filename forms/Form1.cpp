@@ -647,6 +647,11 @@ void Form1::mnuPrintCheck_Click()
                     m_ledger->hide();
             },
             this);
+    // The offsets dialog belongs to the check form it was opened from: it stays above that form
+    // when the form is clicked.
+    QWidget* owner = m_checks ? static_cast<QWidget*>(m_checks) : static_cast<QWidget*>(this);
+    if (m_printSet->parentWidget() != owner)
+        m_printSet->setParent(owner, m_printSet->windowFlags());
     m_printSet->load();
     m_printSet->show();
     m_printSet->raise();

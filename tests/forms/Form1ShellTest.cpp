@@ -103,6 +103,19 @@ private slots:
         QVERIFY(!m_form->ledgerFrame()->isVisible());
     }
 
+    // Printer Offset opened from Check Printing is owned by it, so it stays above the check form.
+    void printerOffsetStaysAboveTheCheckForm()
+    {
+        trigger("mnuChecks");
+        auto* checks = m_form->findChild<QWidget*>(QStringLiteral("frmChecks"));
+        QVERIFY(checks && checks->isVisible());
+        checks->findChild<QAction*>(QStringLiteral("mnuPrintCheck"))->trigger();
+        auto* offsets = m_form->findChild<QWidget*>(QStringLiteral("dlgPrintSet"));
+        QVERIFY(offsets && offsets->isVisible());
+        QCOMPARE(offsets->parentWidget(), checks);
+        QVERIFY(offsets->isWindow());
+    }
+
     void taxScreensOpenFilledWithTheirPresets()
     {
         trigger("mnuState");
