@@ -125,14 +125,28 @@ std::optional<std::string> QtOperator::chooseOpenFile(const std::string& filter)
 bool QtOperator::choosePrinter()
 {
     QPrintDialog dialog(&printer(), m_parent);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    rememberPaper();
+    return true;
 }
 
 QPrinter& QtOperator::printer()
 {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!m_paper)
+        m_paper = std::make_unique<QPageSize>(QPageSize::Letter);
+    // A printer dialog or the queue may have put its own default paper in; the session's stays.
+    if (!m_printer->pageLayout().pageSize().isEquivalentTo(*m_paper))
+        m_printer->setPageSize(*m_paper);
     return *m_printer;
+}
+
+void QtOperator::rememberPaper()
+{
+    if (m_printer)
+        m_paper = std::make_unique<QPageSize>(m_printer->pageLayout().pageSize());
 }
 
 } // namespace tallyrin

@@ -5,6 +5,7 @@
 #include "text/Operator.h"
 
 #include <QMessageBox>
+#include <QPageSize>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -44,12 +45,17 @@ public:
     bool choosePrinter() override;
 
     // The printer last chosen (or the default one before any choice), for the print that follows.
+    // Its paper is the one last chosen in a printer dialog this session, US Letter before any
+    // choice (the layouts and the check stock are Letter), whatever the queue's default.
     QPrinter& printer();
+    // After a printer dialog was accepted: its paper stays chosen for the rest of the session.
+    void rememberPaper();
 
 private:
     QPointer<QWidget> m_parent;
     QString m_chooserFolder;
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPageSize> m_paper;
 };
 
 } // namespace tallyrin

@@ -205,6 +205,8 @@ bool QtPrintDevice::choosePrinter(const std::string& documentName)
             QDir(QFileInfo(printer.outputFileName()).absolutePath()).filePath(toQt(documentName) + ".pdf"));
     QPrintDialog dialog(&printer, m_op.parentWidget());
     m_fresh = dialog.exec() == QDialog::Accepted;
+    if (m_fresh)
+        m_op.rememberPaper();
     m_chosenFor = documentName;
     return m_fresh;
 }

@@ -11,6 +11,8 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPageSize>
+#include <QPrinter>
 #include <QTest>
 
 #include <fstream>
@@ -158,6 +160,24 @@ private slots:
 
         onNextModal([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
         QVERIFY(!op.chooseOpenFile("Saved Files (*.use)|*.use").has_value());
+    }
+
+    // Every print is on US Letter, whatever paper the queue defaults to, until a printer dialog
+    // chooses another; that choice then stays for the session.
+    void printsAskForLetterAndKeepTheChosenPaper()
+    {
+        QtOperator op;
+        QCOMPARE(op.printer().pageLayout().pageSize().id(), QPageSize::Letter);
+        op.printer().setPageSize(QPageSize(QPageSize::A4)); // a queue whose default paper is A4
+        QCOMPARE(op.printer().pageLayout().pageSize().id(), QPageSize::Letter);
+        // The clerk chooses Legal in a dialog: the next prints keep it.
+        onNextModal([&op](QWidget* w) {
+            op.printer().setPageSize(QPageSize(QPageSize::Legal));
+            static_cast<QDialog*>(w)->accept();
+        });
+        QVERIFY(op.choosePrinter());
+        op.printer().setPageSize(QPageSize(QPageSize::A4));
+        QCOMPARE(op.printer().pageLayout().pageSize().id(), QPageSize::Legal);
     }
 };
 
