@@ -42,13 +42,7 @@ bool holdsPeriod(const YtdRow& row)
     return false;
 }
 
-// A message's CR LF line breaks as the run's lines keep them.
-std::string plainLines(std::string text)
-{
-    for (size_t at; (at = text.find("\r\n")) != std::string::npos;)
-        text.replace(at, 2, "\n");
-    return text;
-}
+using messages::plainLines;
 
 std::string joined(const std::string& first, const std::string& second)
 {

@@ -81,10 +81,7 @@ public:
     }
     void message(const std::string& text, Icon, const std::string&) override
     {
-        std::string plain = text;
-        for (size_t at; (at = plain.find("\r\n")) != std::string::npos;)
-            plain.replace(at, 2, "\n");
-        m_err << plain << '\n';
+        m_err << plainLines(text) << '\n';
         ++shown;
     }
     bool askYesNo(const std::string&, const std::string&) override { return false; }
@@ -129,14 +126,7 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::string
     bool entriesGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value = [&](std::string& into) {
-            if (i + 1 >= args.size()) {
-                problem = arg + " needs a value";
-                return false;
-            }
-            into = args[++i];
-            return true;
-        };
+        const auto value = [&](std::string& into) { return optionValue(args, i, into, problem); };
         if (arg == "--folder") {
             if (!value(a.folder))
                 return std::nullopt;
@@ -250,10 +240,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     // The user name names files in the working folder only, as New and the save screen demand.
     if (const auto refused = refusedUserName(a->user)) {
-        std::string plain = *refused;
-        for (size_t at; (at = plain.find("\r\n")) != std::string::npos;)
-            plain.replace(at, 2, "\n");
-        err << "tallyrin-calc: " << plain << '\n';
+        err << "tallyrin-calc: " << plainLines(*refused) << '\n';
         return 2;
     }
     const std::filesystem::path folder(a->folder);

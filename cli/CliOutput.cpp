@@ -57,11 +57,14 @@ std::string jsonString(const std::string& text)
     return out + "\"";
 }
 
-std::string plainLines(std::string text)
+bool optionValue(const std::vector<std::string>& args, size_t& i, std::string& into, std::string& problem)
 {
-    for (size_t at; (at = text.find("\r\n")) != std::string::npos;)
-        text.replace(at, 2, "\n");
-    return text;
+    if (i + 1 >= args.size()) {
+        problem = args[i] + " needs a value";
+        return false;
+    }
+    into = args[++i];
+    return true;
 }
 
 namespace {

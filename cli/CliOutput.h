@@ -3,15 +3,18 @@
 #pragma once
 
 #include "cli/CalcCommand.h"
+#include "text/FileMessages.h"
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace tallyrin {
 
 std::string jsonString(const std::string& text);
-// The system's CR LF line breaks as plain line breaks.
-std::string plainLines(std::string text);
+using messages::plainLines;
+// The value after option `args[i]`, moving `i` past it; false with `problem` set when there is none.
+bool optionValue(const std::vector<std::string>& args, size_t& i, std::string& into, std::string& problem);
 // Writes one print; false after telling `err` why it could not.
 bool writePrint(const PrintDocument& document, const std::string& path, const PdfWriter& pdf, std::ostream& err);
 

@@ -26,14 +26,7 @@ std::optional<PayrollArguments> parse(const std::vector<std::string>& args, std:
     PayrollArguments a;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value = [&](std::string& into) {
-            if (i + 1 >= args.size()) {
-                problem = arg + " needs a value";
-                return false;
-            }
-            into = args[++i];
-            return true;
-        };
+        const auto value = [&](std::string& into) { return optionValue(args, i, into, problem); };
         bool ok = true;
         if (arg == "--folder")
             ok = value(a.folder);

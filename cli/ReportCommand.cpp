@@ -26,14 +26,7 @@ std::optional<ReportArguments> parse(const std::vector<std::string>& args, bool 
     ReportArguments a;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const auto value = [&](std::string& into) {
-            if (i + 1 >= args.size()) {
-                problem = arg + " needs a value";
-                return false;
-            }
-            into = args[++i];
-            return true;
-        };
+        const auto value = [&](std::string& into) { return optionValue(args, i, into, problem); };
         if (arg == "--folder") {
             if (!value(a.folder))
                 return std::nullopt;

@@ -66,6 +66,13 @@ std::vector<std::string> notReadable(std::string_view fileName, std::string_view
     return {"The file", std::string(fileName), "could not be read.", std::string(why)};
 }
 
+std::string plainLines(std::string text)
+{
+    for (size_t at; (at = text.find("\r\n")) != std::string::npos;)
+        text.replace(at, 2, "\n");
+    return text;
+}
+
 std::string shortQuote(std::string_view item)
 {
     constexpr size_t kLongest = 60;

@@ -37,6 +37,8 @@ std::vector<std::string> notKeptAside(std::string_view fileName, std::string_vie
 // A bad item as a message quotes it: in double quotes, at most 60 characters (a damaged file may
 // hold one item of megabytes), control characters shown escaped ("\t", "\x01").
 std::string shortQuote(std::string_view item);
+// The system's CR LF line breaks as plain line breaks (for standard error and the payday's lines).
+std::string plainLines(std::string text);
 // Lines joined by CR LF.
 std::string joined(const std::vector<std::string>& lines);
 
