@@ -15,11 +15,13 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace tallyrin {
 
@@ -60,6 +62,18 @@ public:
             commitData(editor);
             closeEditor(editor, QAbstractItemDelegate::NoHint);
         }
+    }
+
+    // The width a cell needs to show `text` whole in this grid's font and style.
+    int cellWidth(const QString& text, const QFont& font) const
+    {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        option.font = font;
+        option.text = text;
+        option.features |= QStyleOptionViewItem::HasDisplay;
+        // One more pixel for the grid line drawn inside the cell.
+        return style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width() + 1;
     }
 };
 
@@ -168,28 +182,11 @@ LedgerGrid* frmYear::buildHalf(int half)
         }
     }
     grid->resizeRowsToContents();
-    // Columns as wide as their widest text, so that on a 1280-pixel screen all of them stay in
-    // view beside the scroll bar: a week's amount up to 99,999.99 and the longest heading.
-    const QFontMetrics metrics = grid->fontMetrics();
-    // The item views keep a focus-frame margin plus one pixel on each side of a cell's text.
-    const int padding = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1) + 1;
-    grid->setColumnWidth(kWeekColumn, 40);
-    grid->setColumnWidth(kDateColumn, metrics.horizontalAdvance(QStringLiteral("00/00/0000")) + padding);
-    const int amountWidth = std::max(metrics.horizontalAdvance(QStringLiteral("99,999.99")),
-                                     grid->horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("CrUnion"))) +
-                            padding;
-    for (int c = 0; c < kYtdColumns; ++c)
-        grid->setColumnWidth(kFirstAmountColumn + c, amountWidth);
     // Every row of the half stays in view; the scroll area around both halves scrolls.
     int height = grid->horizontalHeader()->sizeHint().height() + 2 * grid->frameWidth();
     for (int r = 0; r < grid->rowCount(); ++r)
         height += grid->rowHeight(r);
     grid->setFixedHeight(height);
-    // Every column stays in the grid's width too: a narrow window scrolls instead of hiding columns.
-    int width = 2 * grid->frameWidth();
-    for (int c = 0; c < grid->columnCount(); ++c)
-        width += grid->columnWidth(c);
-    grid->setFixedWidth(width);
 
     grid->viewport()->installEventFilter(this);
     // Each week row shows its ledger row slot: the date, then the amounts. Edits reach the
@@ -221,12 +218,47 @@ void frmYear::showScreen()
         headings << toQt(ledger.heading(static_cast<YtdColumn>(c)));
     for (auto* grid : m_grid)
         grid->setHorizontalHeaderLabels(headings);
+    fitColumns();
     // A bi-weekly ledger uses weeks 1 to 26 only.
     m_grid[1]->setVisible(!ledger.biWeekly());
     // The scroll area is never taller than the rows it shows, so the totals follow the last row.
     m_scroll->widget()->adjustSize();
     m_scroll->setMaximumHeight(m_scroll->widget()->sizeHint().height() + 2 * m_scroll->frameWidth() +
                                m_scroll->horizontalScrollBar()->sizeHint().height());
+}
+
+void frmYear::fitColumns()
+{
+    // Each column is as wide as its widest text in either half: its heading, the texts shown and
+    // the widest a week can hold (a full date, an amount up to 99,999.99), so a paste never elides.
+    const auto* first = m_grid[0];
+    const int columns = first->columnCount();
+    std::vector<int> widths(static_cast<size_t>(columns), 0);
+    for (int c = 0; c < columns; ++c) {
+        const QString widest = c == kWeekColumn   ? QStringLiteral("52")
+                               : c == kDateColumn ? QStringLiteral("00/00/0000")
+                                                  : QStringLiteral("99,999.99");
+        widths[static_cast<size_t>(c)] = first->cellWidth(widest, first->font());
+    }
+    for (auto* grid : m_grid) {
+        for (int c = 0; c < columns; ++c) {
+            int& width = widths[static_cast<size_t>(c)];
+            width = std::max(width, grid->horizontalHeader()->sectionSizeHint(c));
+            for (int r = kInstructionRow + 1; r < grid->rowCount(); ++r) {
+                const auto* item = grid->item(r, c);
+                width = std::max(width, grid->cellWidth(item->text(), item->font()));
+            }
+        }
+    }
+    for (auto* grid : m_grid) {
+        // Every column stays in the grid's width: a narrow window scrolls instead of hiding columns.
+        int total = 2 * grid->frameWidth();
+        for (int c = 0; c < columns; ++c) {
+            grid->setColumnWidth(c, widths[static_cast<size_t>(c)]);
+            total += widths[static_cast<size_t>(c)];
+        }
+        grid->setFixedWidth(total);
+    }
 }
 
 void frmYear::finishEditing()

@@ -48,6 +48,7 @@ protected:
 private:
     LedgerGrid* buildHalf(int half);
     void afterOperation();
+    void fitColumns();
     // A pop-up menu item: the edit in progress is taken, the screen's operation runs, the grid shows it.
     void runMenuItem(void (MDIForm1Screen::*op)());
 

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableWidget>
 #include <QTest>
 
@@ -131,6 +133,43 @@ private slots:
         QVERIFY(scroll->horizontalScrollBar()->maximum() > 0);
         auto* totals = m_frame->findChild<QScrollArea*>(QStringLiteral("totalsScroll"));
         QVERIFY(totals->horizontalScrollBar()->maximum() > 0);
+    }
+
+    // Every column is as wide as its widest text: a full date, the largest weekly amount and
+    // the longest heading are shown whole, in both halves.
+    void everyColumnShowsItsWidestTextWhole()
+    {
+        m_profile.DeductLabel = {"Union", "Bond", "Dues", "Pension", "Retirement"};
+        PayPeriodResult big = period();
+        big.GrossPay = 99999.99f;
+        YtdContext context{*m_files, m_profile, [big] { return big; }, [] { return std::string("01/09/2009"); }};
+        m_frame = std::make_unique<MDIForm1>(*m_ledger, *m_dialogs, context);
+        m_frame->showLedger();
+        clickWeek(1, Qt::LeftButton);
+        clickWeek(40, Qt::LeftButton);
+        for (int half = 0; half < 2; ++half) {
+            auto* g = grid(half);
+            for (int c = 0; c < g->columnCount(); ++c) {
+                const int needed = std::max(g->horizontalHeader()->sectionSizeHint(c),
+                                            [&] {
+                                                int widest = 0;
+                                                for (int r = frmYear::kInstructionRow + 1; r < g->rowCount(); ++r) {
+                                                    QStyleOptionViewItem option;
+                                                    option.initFrom(g);
+                                                    option.font = g->font();
+                                                    option.text = g->item(r, c)->text();
+                                                    option.features = QStyleOptionViewItem::HasDisplay;
+                                                    widest = std::max(widest, g->style()->sizeFromContents(
+                                                        QStyle::CT_ItemViewItem, &option, QSize(), g).width());
+                                                }
+                                                return widest;
+                                            }());
+                QVERIFY2(g->columnWidth(c) >= needed,
+                         qPrintable(QStringLiteral("column %1 of half %2: %3 < %4")
+                                        .arg(c).arg(half).arg(g->columnWidth(c)).arg(needed)));
+            }
+        }
+        QCOMPARE(grid(0)->item(1, frmYear::kDateColumn)->text(), QStringLiteral("01/09/2009"));
     }
 
     void menuBarClearAllAndAdd()
