@@ -19,6 +19,7 @@
 #include "forms/frmStaff.h"
 #include "forms/frmSaveUser.h"
 #include "forms/frmTaxInfo.h"
+#include "platform/DialogOwner.h"
 #include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
 #include "platform/QtText.h"
@@ -454,7 +455,7 @@ void Form1::mnuTaxInfoItem_Click()
 {
     frmTaxInfo screen(m_ws, this);
     screen.load();
-    screen.exec();
+    execOver(screen);
     // Save may have changed the deduction captions and the table notice.
     showScreen();
 }
@@ -480,7 +481,7 @@ void Form1::mnuSave_Click()
 void Form1::showSaveUser()
 {
     frmSaveUser screen(m_ws, this);
-    screen.exec();
+    execOver(screen);
     showScreen();
 }
 
@@ -526,14 +527,14 @@ void Form1::mnuPayday_Click()
     // Pays the employees of the working folder; the open employee stays as it is on this form.
     frmPaydayScreen screen(m_ws.op(), m_ws.workingFolder());
     frmPayday dialog(screen, m_device, this);
-    dialog.exec();
+    execOver(dialog);
 }
 
 void Form1::mnuEmployees_Click()
 {
     // The staff of the working folder; the open employee stays as it is unless one is chosen.
     frmStaff list(m_ws.workingFolder(), this);
-    if (list.exec() != QDialog::Accepted || list.chosenUser().empty())
+    if (execOver(list) != QDialog::Accepted || list.chosenUser().empty())
         return;
     m_ws.openListedEmployee(list.chosenUser());
     showScreen();
@@ -546,7 +547,7 @@ void Form1::showReport(bool year)
                          return m_openWorkbook ? m_openWorkbook(file) : openInSpreadsheet(file);
                      },
                      this);
-    report.exec();
+    execOver(report);
 }
 
 void Form1::mnuQuarter_Click() { showReport(false); }
@@ -606,14 +607,14 @@ void Form1::mnuHelpItem_Click() { showHelp(m_ws.workingFolder(), m_ws.op(), this
 void Form1::mnuAboutItem_Click()
 {
     frmAboutSpcl about(this);
-    about.exec();
+    execOver(about);
 }
 
 void Form1::txtWeek_Click()
 {
     frmDateMain picker(
         m_ws, [this] { showScreen(); }, this);
-    picker.exec();
+    execOver(picker);
     showScreen();
 }
 
@@ -661,7 +662,7 @@ void Form1::mnuHeader_Click()
 {
     DialogHeader screen(m_ws, this);
     screen.load();
-    screen.exec();
+    execOver(screen);
 }
 
 void Form1::cmdOT_Click()

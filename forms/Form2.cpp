@@ -3,6 +3,7 @@
 #include "text/Operator.h"
 #include "employee/Form2Screen.h"
 #include "forms/frmDate.h"
+#include "platform/DialogOwner.h"
 #include "platform/NumericKeyFilter.h"
 #include "platform/QtText.h"
 #include "platform/WindowPrint.h"
@@ -202,7 +203,7 @@ void Form2::Text1_Click(int row)
     frmDate picker(
         m_screen.Text1[static_cast<size_t>(row)], m_today ? m_today() : CalendarDate{}, [this] { showScreen(); },
         this);
-    picker.exec();
+    execOver(picker);
     showScreen();
 }
 

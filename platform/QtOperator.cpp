@@ -1,5 +1,6 @@
 #include "platform/QtOperator.h"
 
+#include "platform/DialogOwner.h"
 #include "platform/QtText.h"
 
 #include <QCoreApplication>
@@ -83,15 +84,17 @@ QtOperator::~QtOperator() = default;
 
 void QtOperator::message(const std::string& text, Icon icon, const std::string& title)
 {
-    QMessageBox box(qtIcon(icon), titleOrApplicationName(title), dialogText(text), QMessageBox::Ok, m_parent);
+    const DialogOwner owner(askingWindow(m_parent));
+    QMessageBox box(qtIcon(icon), titleOrApplicationName(title), dialogText(text), QMessageBox::Ok, owner.window());
     box.setTextFormat(Qt::PlainText); // file names and figures are never markup
     box.exec();
 }
 
 bool QtOperator::askYesNo(const std::string& title, const std::string& text)
 {
+    const DialogOwner owner(askingWindow(m_parent));
     QMessageBox box(QMessageBox::Question, titleOrApplicationName(title), dialogText(text),
-                    QMessageBox::Yes | QMessageBox::No, m_parent);
+                    QMessageBox::Yes | QMessageBox::No, owner.window());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
@@ -100,7 +103,8 @@ bool QtOperator::askYesNo(const std::string& title, const std::string& text)
 
 std::optional<std::string> QtOperator::inputText(const std::string& title, const std::string& prompt)
 {
-    QInputDialog dialog(m_parent);
+    const DialogOwner owner(askingWindow(m_parent));
+    QInputDialog dialog(owner.window());
     dialog.setWindowTitle(titleOrApplicationName(title));
     dialog.setLabelText(dialogText(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
@@ -111,7 +115,8 @@ std::optional<std::string> QtOperator::inputText(const std::string& title, const
 
 std::optional<std::string> QtOperator::chooseOpenFile(const std::string& filter)
 {
-    QFileDialog dialog(m_parent, QString(), m_chooserFolder);
+    const DialogOwner owner(askingWindow(m_parent));
+    QFileDialog dialog(owner.window(), QString(), m_chooserFolder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(qtFileFilter(filter)); // the first filter is selected
@@ -124,7 +129,8 @@ std::optional<std::string> QtOperator::chooseOpenFile(const std::string& filter)
 
 bool QtOperator::choosePrinter()
 {
-    QPrintDialog dialog(&printer(), m_parent);
+    const DialogOwner owner(askingWindow(m_parent));
+    QPrintDialog dialog(&printer(), owner.window());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     rememberPaper();

@@ -2,6 +2,7 @@
 
 #include "text/FileStore.h"
 
+#include "platform/DialogOwner.h"
 #include "platform/QtOperator.h"
 #include "platform/QtText.h"
 
@@ -203,7 +204,8 @@ bool QtPrintDevice::choosePrinter(const std::string& documentName)
     if (!printer.outputFileName().isEmpty())
         printer.setOutputFileName(
             QDir(QFileInfo(printer.outputFileName()).absolutePath()).filePath(toQt(documentName) + ".pdf"));
-    QPrintDialog dialog(&printer, m_op.parentWidget());
+    const DialogOwner owner(askingWindow(m_op.parentWidget()));
+    QPrintDialog dialog(&printer, owner.window());
     m_fresh = dialog.exec() == QDialog::Accepted;
     if (m_fresh)
         m_op.rememberPaper();

@@ -14,6 +14,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <fstream>
 
@@ -178,6 +179,39 @@ private slots:
         QVERIFY(op.choosePrinter());
         op.printer().setPageSize(QPageSize(QPageSize::A4));
         QCOMPARE(op.printer().pageLayout().pageSize().id(), QPageSize::Legal);
+    }
+
+    // A message belongs to the window that asks it, not to the main window, and that window has
+    // the keyboard back afterwards, also when a second question was answered from the first
+    // dialog (as the printer dialog asks before overwriting a file).
+    void dialogsBelongToTheAskingWindowAndGiveTheFocusBack()
+    {
+        QWidget main;
+        main.show();
+        QWidget ledger;
+        auto* box = new QLineEdit(&ledger);
+        new QVBoxLayout(&ledger);
+        ledger.layout()->addWidget(box);
+        ledger.show();
+        ledger.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ledger));
+        box->setFocus();
+
+        QWidget* owner = nullptr;
+        onNextModal([&](QWidget* dialog) {
+            owner = dialog->parentWidget();
+            QMessageBox inner(QMessageBox::Question, QStringLiteral("Print"),
+                              QStringLiteral("already exists. Do you want to overwrite it?"),
+                              QMessageBox::Yes | QMessageBox::No, dialog);
+            onNextModal([](QWidget* w) { static_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click(); });
+            inner.exec();
+            static_cast<QMessageBox*>(dialog)->button(QMessageBox::Ok)->click();
+        });
+        QtOperator op(&main);
+        op.message("USE CLOSE INSTEAD");
+        QCOMPARE(owner, &ledger);
+        QTRY_COMPARE(QApplication::activeWindow(), &ledger);
+        QCOMPARE(QApplication::focusWidget(), box);
     }
 };
 
