@@ -58,7 +58,7 @@ public:
     bool askYesNo(const std::string&, const std::string&) override { return false; }
     std::optional<std::string> inputText(const std::string&, const std::string&) override { return std::nullopt; }
     std::optional<std::string> chooseOpenFile(const std::string&) override { return std::nullopt; }
-    bool choosePrinter() override { return false; }
+    bool choosePrinter(const std::string&) override { return false; }
 };
 
 // `changeOneFile`: each cycle also changes a setting, so that the closing save rewrites (and

@@ -31,7 +31,7 @@ public:
     bool askYesNo(const std::string&, const std::string&) override { return false; }
     std::optional<std::string> inputText(const std::string&, const std::string&) override { return std::nullopt; }
     std::optional<std::string> chooseOpenFile(const std::string&) override { return std::nullopt; }
-    bool choosePrinter() override { return false; }
+    bool choosePrinter(const std::string&) override { return false; }
 };
 
 std::string employeeName(int i) { return "Emp" + std::to_string(100000 + i).substr(1); }

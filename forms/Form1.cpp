@@ -25,6 +25,7 @@
 #include "platform/QtText.h"
 #include "platform/SpreadsheetOpener.h"
 #include "platform/xlsx/XlsxWorkbook.h"
+#include "print/PrintDevice.h"
 #include "platform/WindowPrint.h"
 #include "text/SystemMessages.h"
 
@@ -515,7 +516,8 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::mnuPrintItem_Click()
 {
-    if (!m_ws.op().choosePrinter())
+    // Named after what it shows: the employee and the period date.
+    if (!m_ws.op().choosePrinter(printDocumentName(m_ws.userName(), m_ws.form1.txtWeek, "screen")))
         return; // cancelled: nothing is printed
     QPrinter* printer = m_printer ? m_printer() : nullptr;
     if (!printer || !printWindowImage(*this, *printer))
@@ -672,6 +674,7 @@ void Form1::cmdOT_Click()
             m_ws.overtimeScreen, m_ws.op(), [this] { return m_ws.today(); }, this);
         m_form2->setModal(false);
         m_form2->setPrinterSource(m_printer);
+        m_form2->setPrintName([this] { return printDocumentName(m_ws.userName(), m_ws.form1.txtWeek, "overtime"); });
     }
     m_ws.overtimeScreen.open(m_ws.form1.lbOverT, m_ws.form1.txtWeek);
     m_form2->showScreen();

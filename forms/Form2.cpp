@@ -177,7 +177,7 @@ void Form2::cmdUndo_Click()
 
 void Form2::cmdPrint_Click()
 {
-    if (!m_op.choosePrinter())
+    if (!m_op.choosePrinter(m_printName ? m_printName() : std::string("overtime")))
         return; // cancelled: nothing is printed
     QPrinter* printer = m_printer ? m_printer() : nullptr;
     if (!printer || !printWindowImage(*this, *printer))

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 class QLineEdit;
 class QPrinter;
@@ -28,6 +29,8 @@ public:
 
     // Where "&Print" prints once the printer chooser has said yes.
     void setPrinterSource(std::function<QPrinter*()> printer) { m_printer = std::move(printer); }
+    // The name Print proposes for its PDF file: the employee and the period date.
+    void setPrintName(std::function<std::string()> name) { m_printName = std::move(name); }
     // Copies every box and label of the screen into the widgets; the second block of rows shows
     // for weekly pay only.
     void showScreen();
@@ -52,6 +55,7 @@ private:
     Operator& m_op;
     std::function<CalendarDate()> m_today;
     std::function<QPrinter*()> m_printer;
+    std::function<std::string()> m_printName;
     std::array<QLineEdit*, 52> m_Text1{};
     std::array<QLineEdit*, 52> m_txtOT{};
     QWidget* m_secondBlock = nullptr;

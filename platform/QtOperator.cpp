@@ -4,6 +4,7 @@
 #include "platform/QtText.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -127,8 +128,19 @@ std::optional<std::string> QtOperator::chooseOpenFile(const std::string& filter)
     return toStd(chosen);
 }
 
-bool QtOperator::choosePrinter()
+void QtOperator::namePrint(const std::string& documentName)
 {
+    QPrinter& chosen = printer();
+    chosen.setDocName(toQt(documentName));
+    if (!chosen.outputFileName().isEmpty())
+        chosen.setOutputFileName(
+            QDir(QFileInfo(chosen.outputFileName()).absolutePath()).filePath(toQt(documentName) + ".pdf"));
+}
+
+bool QtOperator::choosePrinter(const std::string& documentName)
+{
+    // Before any print to a PDF file the dialog proposes "<name>.pdf" itself from the document name.
+    namePrint(documentName);
     const DialogOwner owner(askingWindow(m_parent));
     QPrintDialog dialog(&printer(), owner.window());
     if (dialog.exec() != QDialog::Accepted)

@@ -42,12 +42,16 @@ public:
     bool askYesNo(const std::string& title, const std::string& text) override;
     std::optional<std::string> inputText(const std::string& title, const std::string& prompt) override;
     std::optional<std::string> chooseOpenFile(const std::string& filter) override;
-    bool choosePrinter() override;
+    // The printer dialog for a print named `documentName` (its proposed PDF file name too).
+    bool choosePrinter(const std::string& documentName) override;
 
     // The printer last chosen (or the default one before any choice), for the print that follows.
     // Its paper is the one last chosen in a printer dialog this session, US Letter before any
     // choice (the layouts and the check stock are Letter), whatever the queue's default.
     QPrinter& printer();
+    // Names the next print: the printer's document name and, after a print to a PDF file,
+    // "<name>.pdf" beside that file, so no print proposes or overwrites another print's file.
+    void namePrint(const std::string& documentName);
     // After a printer dialog was accepted: its paper stays chosen for the rest of the session.
     void rememberPaper();
 

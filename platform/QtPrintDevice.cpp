@@ -2,7 +2,6 @@
 
 #include "text/FileStore.h"
 
-#include "platform/DialogOwner.h"
 #include "platform/QtOperator.h"
 #include "platform/QtText.h"
 
@@ -197,18 +196,7 @@ QtPrintDevice::QtPrintDevice(QtOperator& op)
 
 bool QtPrintDevice::choosePrinter(const std::string& documentName)
 {
-    QPrinter& printer = m_op.printer();
-    printer.setDocName(toQt(documentName));
-    // After a print to a PDF file the dialog proposes "<name>.pdf" beside that file; before, the
-    // dialog proposes "<name>.pdf" itself from the document name.
-    if (!printer.outputFileName().isEmpty())
-        printer.setOutputFileName(
-            QDir(QFileInfo(printer.outputFileName()).absolutePath()).filePath(toQt(documentName) + ".pdf"));
-    const DialogOwner owner(askingWindow(m_op.parentWidget()));
-    QPrintDialog dialog(&printer, owner.window());
-    m_fresh = dialog.exec() == QDialog::Accepted;
-    if (m_fresh)
-        m_op.rememberPaper();
+    m_fresh = m_op.choosePrinter(documentName);
     m_chosenFor = documentName;
     return m_fresh;
 }
@@ -220,10 +208,8 @@ bool QtPrintDevice::print(const PrintDocument& document, const std::string& docu
     // goes to a file of its own beside that one, so it does not overwrite it.
     const bool chosenForThis = m_fresh && documentName == m_chosenFor;
     m_fresh = false;
-    if (!chosenForThis && !printer.outputFileName().isEmpty())
-        printer.setOutputFileName(
-            QDir(QFileInfo(printer.outputFileName()).absolutePath()).filePath(toQt(documentName) + ".pdf"));
-    printer.setDocName(toQt(documentName));
+    if (!chosenForThis)
+        m_op.namePrint(documentName);
     const FileOutcome written = paintOntoPrinter(printer, [&] { return renderDocument(document, printer); });
     if (written.failed() && !written.lines.empty())
         m_op.message(written.message(), Icon::Exclamation);

@@ -30,7 +30,7 @@ public:
     // File chooser; `filter` in the system's form "Saved Files (*.use)|*.use". nullopt on Cancel.
     virtual std::optional<std::string> chooseOpenFile(const std::string& filter) = 0;
     // Printer chooser; false on Cancel.
-    virtual bool choosePrinter() = 0;
+    virtual bool choosePrinter(const std::string& documentName) = 0;
 };
 
 } // namespace tallyrin

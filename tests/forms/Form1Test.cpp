@@ -309,6 +309,23 @@ private slots:
         }
     }
 
+    // Print Image and the overtime form's Print propose names of their own: the period date.
+    void printImageIsNamedAfterThePeriod()
+    {
+        ws().form1.txtWeek = "1/9/2009";
+        m_w->dialogs.printerAnswers = {false, false};
+        child<QAction>("mnuPrintItem")->trigger();
+        QCOMPARE(m_w->dialogs.log.back().kind, std::string("printer"));
+        QCOMPARE(m_w->dialogs.log.back().text, std::string("1_9_2009 screen"));
+        m_form->cmdOT_Click();
+        auto* overtime = m_form->findChild<QWidget*>(QStringLiteral("Form2"));
+        QVERIFY(overtime);
+        auto* print = overtime->findChild<QPushButton*>(QStringLiteral("cmdPrint"));
+        QVERIFY(print);
+        print->click();
+        QCOMPARE(QString::fromStdString(m_w->dialogs.log.back().text), QStringLiteral("1_9_2009 overtime"));
+    }
+
     void userInfoOpensModalAndSaveUpdatesCaptions()
     {
         QString title;

@@ -176,9 +176,28 @@ private slots:
             op.printer().setPageSize(QPageSize(QPageSize::Legal));
             static_cast<QDialog*>(w)->accept();
         });
-        QVERIFY(op.choosePrinter());
+        QVERIFY(op.choosePrinter("Smith 1_9_2009 screen"));
         op.printer().setPageSize(QPageSize(QPageSize::A4));
         QCOMPARE(op.printer().pageLayout().pageSize().id(), QPageSize::Legal);
+    }
+
+    // The printer dialog proposes a PDF named after what it prints, beside the last PDF written,
+    // never the previous document's name.
+    void printerDialogProposesTheDocumentsOwnName()
+    {
+        TempFolder tmp;
+        QtOperator op;
+        const QString last = QString::fromStdString((tmp.path() / "Payday 12_09_2026 checks.pdf").string());
+        op.printer().setOutputFileName(last);
+        QString proposed, docName;
+        onNextModal([&](QWidget* w) {
+            proposed = op.printer().outputFileName();
+            docName = op.printer().docName();
+            static_cast<QDialog*>(w)->reject();
+        });
+        QVERIFY(!op.choosePrinter("Smith 1_9_2009 screen"));
+        QCOMPARE(docName, QStringLiteral("Smith 1_9_2009 screen"));
+        QCOMPARE(proposed, QString::fromStdString((tmp.path() / "Smith 1_9_2009 screen.pdf").string()));
     }
 
     // A message belongs to the window that asks it, not to the main window, and that window has

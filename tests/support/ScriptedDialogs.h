@@ -48,9 +48,9 @@ public:
         log.push_back({"file", {}, filter, Icon::None});
         return take(fileAnswers, "file chooser: " + filter);
     }
-    bool choosePrinter() override
+    bool choosePrinter(const std::string& documentName) override
     {
-        log.push_back({"printer", {}, {}, Icon::None});
+        log.push_back({"printer", {}, documentName, Icon::None});
         return take(printerAnswers, "printer chooser");
     }
 
