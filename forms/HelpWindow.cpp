@@ -1,19 +1,23 @@
 #include "forms/HelpWindow.h"
 
-#include "platform/ScreenPlacement.h"
-
-#include "text/Operator.h"
 #include "platform/ChmHelp.h"
 #include "platform/QtText.h"
+#include "platform/ScreenPlacement.h"
+#include "text/Operator.h"
 
 #include <QAction>
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStyle>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -81,7 +85,13 @@ void HelpWindow::showEvent(QShowEvent* event)
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_browser(new ChmBrowser(this))
-    , m_contents(new QTreeWidget(this))
+    , m_tabs(new QTabWidget(this))
+    , m_contents(new QTreeWidget(m_tabs))
+    , m_indexFilter(new QLineEdit(m_tabs))
+    , m_index(new QListWidget(m_tabs))
+    , m_searchText(new QLineEdit(m_tabs))
+    , m_searchNote(new QLabel(m_tabs))
+    , m_results(new QListWidget(m_tabs))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QString::fromLatin1(helpFileName));
@@ -112,8 +122,13 @@ HelpWindow::HelpWindow(QWidget* parent)
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
+    m_tabs->setObjectName(QStringLiteral("helpTabs"));
+    m_tabs->addTab(m_contents, QStringLiteral("Contents"));
+    m_tabs->addTab(buildIndexTab(), QStringLiteral("&Index"));
+    m_tabs->addTab(buildSearchTab(), QStringLiteral("&Search"));
+
     auto* split = new QSplitter(this);
-    split->addWidget(m_contents);
+    split->addWidget(m_tabs);
     split->addWidget(m_browser);
     split->setStretchFactor(1, 1);
     split->setSizes({240, 620});
@@ -124,11 +139,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     layout->addWidget(tools);
     layout->addWidget(split);
 
-    connect(m_contents, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        const QString local = item->data(0, Qt::UserRole).toString();
-        if (!local.isEmpty())
-            m_browser->setSource(ChmBrowser::pageUrl(archivePath(toStd(local))));
-    });
+    connect(m_contents, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { showTopic(item->data(0, Qt::UserRole).toString()); });
     connect(m_contents, &QTreeWidget::itemClicked, m_contents, &QTreeWidget::itemActivated);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::markContents);
 
@@ -137,6 +149,85 @@ HelpWindow::HelpWindow(QWidget* parent)
 }
 
 HelpWindow::~HelpWindow() = default;
+
+void HelpWindow::showTopic(const QString& local)
+{
+    if (!local.isEmpty())
+        m_browser->setSource(ChmBrowser::pageUrl(archivePath(toStd(local))));
+}
+
+// The index: the keywords in order; typing goes to the first keyword that starts with the text
+// typed, and Enter, a click or a double click shows its topic.
+QWidget* HelpWindow::buildIndexTab()
+{
+    auto* tab = new QWidget(m_tabs);
+    auto* layout = new QVBoxLayout(tab);
+    m_indexFilter->setObjectName(QStringLiteral("helpIndexFilter"));
+    m_indexFilter->setPlaceholderText(QStringLiteral("Type the keyword to find"));
+    m_index->setObjectName(QStringLiteral("helpIndex"));
+    layout->addWidget(m_indexFilter);
+    layout->addWidget(m_index, 1);
+    connect(m_indexFilter, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        for (int i = 0; i < m_index->count(); ++i) {
+            if (m_index->item(i)->text().startsWith(typed, Qt::CaseInsensitive)) {
+                m_index->setCurrentRow(i);
+                m_index->scrollToItem(m_index->item(i), QAbstractItemView::PositionAtTop);
+                return;
+            }
+        }
+    });
+    connect(m_indexFilter, &QLineEdit::returnPressed, this, [this] {
+        if (QListWidgetItem* item = m_index->currentItem())
+            showTopic(item->data(Qt::UserRole).toString());
+    });
+    connect(m_index, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { showTopic(item->data(Qt::UserRole).toString()); });
+    connect(m_index, &QListWidget::itemClicked, m_index, &QListWidget::itemActivated);
+    return tab;
+}
+
+// The search: the topics whose text holds every word typed, listed by their contents names.
+QWidget* HelpWindow::buildSearchTab()
+{
+    auto* tab = new QWidget(m_tabs);
+    auto* layout = new QVBoxLayout(tab);
+    m_searchText->setObjectName(QStringLiteral("helpSearchText"));
+    m_searchText->setPlaceholderText(QStringLiteral("Type the words to find"));
+    auto* list = new QPushButton(QStringLiteral("&List Topics"), tab);
+    list->setObjectName(QStringLiteral("helpSearch"));
+    m_searchNote->setObjectName(QStringLiteral("helpSearchNote"));
+    m_searchNote->setWordWrap(true);
+    m_results->setObjectName(QStringLiteral("helpResults"));
+    layout->addWidget(m_searchText);
+    layout->addWidget(list);
+    layout->addWidget(m_searchNote);
+    layout->addWidget(m_results, 1);
+    connect(list, &QPushButton::clicked, this, &HelpWindow::search);
+    connect(m_searchText, &QLineEdit::returnPressed, this, &HelpWindow::search);
+    connect(m_results, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { showTopic(item->data(Qt::UserRole).toString()); });
+    connect(m_results, &QListWidget::itemClicked, m_results, &QListWidget::itemActivated);
+    return tab;
+}
+
+void HelpWindow::search()
+{
+    m_results->clear();
+    if (!m_archive || m_searchText->text().trimmed().isEmpty()) {
+        m_searchNote->setText(QStringLiteral("Type the words to find, then List Topics."));
+        return;
+    }
+    const auto found = m_archive->findTopics(toStd(m_searchText->text()));
+    for (const ContentsEntry& topic : found) {
+        auto* item = new QListWidgetItem(toQt(topic.name), m_results);
+        item->setData(Qt::UserRole, toQt(topic.local));
+    }
+    m_searchNote->setText(found.empty() ? QStringLiteral("No topic holds these words.")
+                          : found.size() == 1 ? QStringLiteral("1 topic found.")
+                                              : QStringLiteral("%1 topics found.").arg(found.size()));
+    if (!found.empty())
+        m_results->setCurrentRow(0);
+}
 
 bool HelpWindow::openHelpFile(const std::filesystem::path& file, Operator& op)
 {
@@ -189,7 +280,19 @@ void HelpWindow::fillContents()
         parents.push_back(item);
     }
     m_contents->expandAll();
-    m_contents->setVisible(m_contents->topLevelItemCount() > 0);
+
+    m_index->clear();
+    m_indexFilter->clear();
+    for (const ContentsEntry& keyword : m_archive->index()) {
+        auto* item = new QListWidgetItem(toQt(keyword.name), m_index);
+        item->setData(Qt::UserRole, toQt(keyword.local));
+    }
+    m_results->clear();
+    m_searchNote->clear();
+    // A help file without contents or an index shows its pages alone.
+    m_tabs->setTabVisible(m_tabs->indexOf(m_contents), m_contents->topLevelItemCount() > 0);
+    m_tabs->setTabVisible(m_tabs->indexOf(m_index->parentWidget()), m_index->count() > 0);
+    m_tabs->setVisible(m_contents->topLevelItemCount() > 0 || m_index->count() > 0);
 }
 
 // The contents line of the page shown is the current one, so the operator sees where he is.

@@ -1,5 +1,5 @@
 // "He&lp": the help file Tly2k.chm of the working folder, shown at its default topic in a window
-// of its own with the table of contents beside the pages.
+// of its own with the table of contents, the index and a word search beside the pages.
 #pragma once
 
 #include <QTextBrowser>
@@ -8,6 +8,10 @@
 #include <filesystem>
 #include <memory>
 
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QTabWidget;
 class QTreeWidget;
 
 namespace tallyrin {
@@ -52,12 +56,22 @@ public:
     ChmBrowser* browser() const { return m_browser; }
 
 private:
+    QWidget* buildIndexTab();
+    QWidget* buildSearchTab();
+    void search();
+    void showTopic(const QString& local);
     void fillContents();
     void markContents(const QUrl& page);
 
     std::unique_ptr<ChmArchive> m_archive;
     ChmBrowser* m_browser;
+    QTabWidget* m_tabs;
     QTreeWidget* m_contents;
+    QLineEdit* m_indexFilter;
+    QListWidget* m_index;
+    QLineEdit* m_searchText;
+    QLabel* m_searchNote;
+    QListWidget* m_results;
 };
 
 // "He&lp": opens <working folder>/Tly2k.chm in the help window of `parent` (made on first use and

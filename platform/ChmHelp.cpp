@@ -16,6 +16,7 @@ constexpr LONGUINT64 largestObject = 64u * 1024u * 1024u;
 enum SystemCode : unsigned
 {
     ContentsFile = 0,
+    IndexFile = 1,
     DefaultTopic = 2,
     Title = 3,
 };
@@ -164,6 +165,8 @@ void ChmArchive::readSystemObject()
                 m_title = text;
             else if (code == ContentsFile)
                 m_contentsFile = archivePath(text);
+            else if (code == IndexFile)
+                m_indexFile = archivePath(text);
         }
         pos += length;
     }
@@ -175,6 +178,69 @@ std::vector<ContentsEntry> ChmArchive::contents() const
     if (!sitemap)
         return {};
     return parseContents(*sitemap);
+}
+
+std::vector<ContentsEntry> ChmArchive::index() const
+{
+    if (m_indexFile.empty())
+        return {};
+    const auto sitemap = read(m_indexFile);
+    if (!sitemap)
+        return {};
+    return parseContents(*sitemap);
+}
+
+std::vector<ContentsEntry> ChmArchive::findTopics(std::string_view words) const
+{
+    std::vector<std::string> wanted;
+    std::string word;
+    for (const char c : lowered(words) + ' ') {
+        if (std::isspace(static_cast<unsigned char>(c))) {
+            if (!word.empty())
+                wanted.push_back(std::move(word));
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    std::vector<ContentsEntry> found;
+    if (wanted.empty())
+        return found;
+    std::vector<std::string> seen;
+    for (const ContentsEntry& topic : contents()) {
+        const std::string page = lowered(archivePath(topic.local));
+        if (topic.local.empty() || std::find(seen.begin(), seen.end(), page) != seen.end())
+            continue;
+        seen.push_back(page);
+        const auto html = read(page);
+        if (!html)
+            continue;
+        const std::string text = lowered(pageText(*html));
+        if (std::all_of(wanted.begin(), wanted.end(),
+                        [&text](const std::string& w) { return text.find(w) != std::string::npos; }))
+            found.push_back({topic.name, topic.local, 0});
+    }
+    return found;
+}
+
+std::string pageText(std::string_view html)
+{
+    std::string text;
+    bool inTag = false;
+    for (const char c : html) {
+        if (c == '<') {
+            inTag = true;
+            text += ' '; // a tag ends a word
+        } else if (c == '>') {
+            inTag = false;
+        } else if (!inTag) {
+            text += c;
+        }
+    }
+    std::string out = decodeEntities(text);
+    for (std::size_t at = 0; (at = out.find("&nbsp;", at)) != std::string::npos;)
+        out.replace(at, 6, " ");
+    return out;
 }
 
 std::vector<ContentsEntry> parseContents(std::string_view sitemap)

@@ -45,6 +45,10 @@ public:
     const std::string& title() const { return m_title; }
     // The table of contents named in #SYSTEM (or "/toc.hhc"); empty when there is none.
     std::vector<ContentsEntry> contents() const;
+    // The keywords of the index file named in #SYSTEM, each with its page; empty without one.
+    std::vector<ContentsEntry> index() const;
+    // The topics of the contents whose page text holds every one of `words` (any case).
+    std::vector<ContentsEntry> findTopics(std::string_view words) const;
 
 private:
     explicit ChmArchive(chmFile* file);
@@ -54,6 +58,7 @@ private:
     std::string m_defaultTopic = "/index.html";
     std::string m_title;
     std::string m_contentsFile;
+    std::string m_indexFile;
 };
 
 // "/" + path unless it starts with one already; "\" separators become "/".
@@ -62,6 +67,9 @@ std::string archivePath(std::string_view path);
 // The entries of a contents (sitemap) file: each <object type="text/sitemap"> with its "Name" and
 // "Local" parameters, nested by its <ul> level.
 std::vector<ContentsEntry> parseContents(std::string_view sitemap);
+
+// The words of a page: its text without tags, entities decoded.
+std::string pageText(std::string_view html);
 
 // The operator's messages when the help cannot be shown.
 std::string helpFileMissingMessage(const std::filesystem::path& folder);

@@ -9,6 +9,9 @@
 #include "support/TempFolder.h"
 
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
@@ -19,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 
 namespace tallyrin {
 
@@ -124,7 +128,7 @@ private slots:
         QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("calculates the pay of one employee")));
 
         auto* contents = help->findChild<QTreeWidget*>(QStringLiteral("helpContents"));
-        QCOMPARE(contents->topLevelItemCount(), 9);
+        QCOMPARE(contents->topLevelItemCount(), 17);
         QCOMPARE(contents->topLevelItem(3)->text(0), QStringLiteral("State Tax"));
 
         // "He&lp" again uses the same window.
@@ -157,6 +161,75 @@ private slots:
 
         help->home();
         QCOMPARE(browser->source().path(), QStringLiteral("/index.html"));
+    }
+
+    // The shipped help: every page is in the contents, every link leads to a page of the file,
+    // and the file carries an index and the data a viewer's full-text search reads.
+    void shippedHelpIsWholeWithIndexAndSearchData()
+    {
+        if (!copyBuiltHelp())
+            QSKIP("this build has no help compiler");
+        const auto archive = ChmArchive::open(*m_folder / "Tly2k.chm");
+        QVERIFY(archive);
+        QVERIFY(archive->read("/$FIftiMain").has_value());
+        QVERIFY(archive->read("/$WWKeywordLinks/BTree").has_value());
+        std::set<std::string> inContents;
+        for (const ContentsEntry& e : archive->contents())
+            inContents.insert(archivePath(e.local));
+        for (const ContentsEntry& e : archive->index())
+            QVERIFY2(archive->read(e.local).has_value(), e.local.c_str());
+        QVERIFY(archive->index().size() > 40);
+        std::ifstream project(std::filesystem::path(HELP_SOURCE_DIR) / "Tly2k.hhp");
+        std::string line;
+        bool inFiles = false;
+        int pages = 0;
+        while (std::getline(project, line)) {
+            if (line.starts_with('['))
+                inFiles = line == "[FILES]";
+            else if (inFiles && line.ends_with(".html")) {
+                ++pages;
+                QVERIFY2(inContents.count(archivePath(line)), line.c_str());
+                const std::string html = archive->read(line).value_or("");
+                for (std::size_t at = 0; (at = html.find("href=\"", at)) != std::string::npos;) {
+                    at += 6;
+                    const std::string target = html.substr(at, html.find('"', at) - at);
+                    QVERIFY2(archive->read(target).has_value(), (line + " -> " + target).c_str());
+                }
+            }
+        }
+        QCOMPARE(pages, 17);
+    }
+
+    // The Index tab goes to a keyword as it is typed and shows its topic; the Search tab lists the
+    // topics holding every word typed.
+    void indexAndSearchLeadToTheirTopics()
+    {
+        if (!copyBuiltHelp())
+            QSKIP("this build has no help compiler");
+        HelpWindow* help = showHelp(m_folder->path(), m_dialogs, m_main.get());
+        QVERIFY(help);
+        auto* filter = help->findChild<QLineEdit*>(QStringLiteral("helpIndexFilter"));
+        auto* index = help->findChild<QListWidget*>(QStringLiteral("helpIndex"));
+        QVERIFY(filter && index);
+        QTest::keyClicks(filter, QStringLiteral("hours"));
+        QCOMPARE(index->currentItem()->text(), QStringLiteral("Hours sheet"));
+        QTest::keyClick(filter, Qt::Key_Return);
+        QCOMPARE(help->browser()->source().path(), QStringLiteral("/payday.html"));
+
+        auto* words = help->findChild<QLineEdit*>(QStringLiteral("helpSearchText"));
+        auto* results = help->findChild<QListWidget*>(QStringLiteral("helpResults"));
+        auto* note = help->findChild<QLabel*>(QStringLiteral("helpSearchNote"));
+        QVERIFY(words && results && note);
+        QTest::keyClicks(words, QStringLiteral("Rolling YEAR"));
+        QTest::keyClick(words, Qt::Key_Return);
+        QCOMPARE(results->count(), 1);
+        QCOMPARE(note->text(), QStringLiteral("1 topic found."));
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, results->visualItemRect(results->item(0)).center());
+        QCOMPARE(help->browser()->source().path(), QStringLiteral("/overtime.html"));
+        words->setText(QStringLiteral("zebra"));
+        QTest::keyClick(words, Qt::Key_Return);
+        QCOMPARE(results->count(), 0);
+        QCOMPARE(note->text(), QStringLiteral("No topic holds these words."));
     }
 
     void readsOnlyFromTheHelpFile()
