@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -119,6 +120,18 @@ void makeStaff(const fs::path& folder, int employees)
 // paste and both combined PDFs, and (up to 1,000) the same payday as separate command-line runs.
 void BM_PaydayAtTheScaleOfTheStaff(benchmark::State& state)
 {
+    // To profile one run by hand: TALLYRIN_BENCH_STAFF=DIR:N builds the folder of N employees in
+    // DIR (with hours.csv) and stops.
+    if (const char* keep = std::getenv("TALLYRIN_BENCH_STAFF")) {
+        const std::string spec = keep;
+        const auto colon = spec.rfind(':');
+        const fs::path folder = spec.substr(0, colon);
+        fs::create_directories(folder);
+        makeStaff(folder, colon == std::string::npos ? 1000 : std::stoi(spec.substr(colon + 1)));
+        for (auto _ : state) {
+        }
+        return;
+    }
     for (auto _ : state) {
         std::printf("%10s %16s %10s %22s %10s %16s %8s\n", "employees", "calculate+save", "peak MB",
                     "paste+both PDFs", "peak MB", "separate runs", "ratio");

@@ -11,12 +11,16 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryFile>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <map>
+#include <unordered_map>
 
 namespace tallyrin {
 namespace {
@@ -72,19 +76,22 @@ public:
         if (text.empty())
             return;
         beginPendingPage();
-        const QString q = toQt(text);
+        const ShapedText& shaped = shape(text);
         m_lowest = std::max(m_lowest, m_y + m_metrics.height());
         if (m_y + m_metrics.height() > m_pageHeight && m_y > 0) {
             if (m_oneSheet) {
                 ++m_dropped; // below the sheet: left out
-                m_x += m_metrics.horizontalAdvance(q);
+                m_x += shaped.width;
                 return;
             }
             m_printer.newPage();
             m_y = 0;
         }
-        m_painter.drawText(QPointF(m_x, m_y + m_metrics.ascent()), q);
-        m_x += m_metrics.horizontalAdvance(q);
+        // The glyphs' baseline at the font's ascent below the line's top.
+        const QPointF at(m_x, m_y + m_metrics.ascent() - shaped.ascent);
+        for (const QGlyphRun& run : shaped.runs)
+            m_painter.drawGlyphRun(at, run);
+        m_x += shaped.width;
     }
     void moveToColumn(int column) override
     {
@@ -107,6 +114,37 @@ public:
     void setLandscape() override {}
 
 private:
+    // A text laid out in the current font once: a payday's thousands of pages repeat the same
+    // captions and many of the same amounts, and shaping them again each time was most of the cost
+    // of drawing a page.
+    struct ShapedText
+    {
+        QList<QGlyphRun> runs;
+        qreal width = 0;  // the advance of the whole text, trailing spaces included
+        qreal ascent = 0; // where the runs' baseline lies below their top
+    };
+
+    const ShapedText& shape(const std::string& text)
+    {
+        auto& shapes = m_shaped[m_font.key()];
+        auto found = shapes.find(text);
+        if (found != shapes.end())
+            return found->second;
+        const QString q = toQt(text);
+        QTextLayout layout(q, m_font, &m_printer);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        ShapedText shaped;
+        shaped.runs = layout.glyphRuns();
+        shaped.width = m_metrics.horizontalAdvance(q);
+        shaped.ascent = line.isValid() ? line.ascent() : m_metrics.ascent();
+        return shapes.emplace(text, std::move(shaped)).first->second;
+    }
+
     void beginPendingPage()
     {
         if (!m_pageEnded)
@@ -136,6 +174,7 @@ private:
     int m_dropped = 0;
     QFont m_font;
     QFontMetricsF m_metrics{QFont()};
+    std::map<QString, std::unordered_map<std::string, ShapedText>> m_shaped; // by font, then text
     qreal m_column = 0;
     qreal m_x = 0;
     qreal m_y = 0;
