@@ -310,15 +310,13 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
         heading.today = shortDateText(d.year, d.month, d.day);
         heading.txtWeek = p.date;
         heading.version = TALLYRIN_VERSION;
-        PrintText(m_statements, heading, periodFigures(texts, employee.profile, result, ledger.totals()));
+        PrintText(m_statementsOut ? *m_statementsOut : m_statements, heading, periodFigures(texts, employee.profile, result, ledger.totals()));
 
         frmChecksScreen check;
         check.Form_Load(employee.profile, result, p.date);
-        for (const FileOutcome& outcome : EmployeeStore::open(files, employee, {}, true))
-            note(outcome);
         const CheckPlacement at = checkPlacement(offsetText(employee.profile.HorzOffset),
                                                  offsetText(employee.profile.VertOffset));
-        PrintCheck(m_checks, at, check, p.date, periodFigures(texts, employee.profile, result, ledger.totals()));
+        PrintCheck(m_checksOut ? *m_checksOut : m_checks, at, check, p.date, periodFigures(texts, employee.profile, result, ledger.totals()));
     }
     line.message = said;
     return line;

@@ -98,6 +98,13 @@ public:
     // One statement page and one check page per employee paid, in the order of the sheet.
     const PrintDocument& statements() const { return m_statements; }
     const PrintDocument& checks() const { return m_checks; }
+    // Lays each statement and check out onto these surfaces as its row is paid (a PDF written page
+    // by page) instead of keeping them in statements() and checks(); given before the run.
+    void streamPrints(PrintSurface& statements, PrintSurface& checks)
+    {
+        m_statementsOut = &statements;
+        m_checksOut = &checks;
+    }
 
 private:
     struct RowPlan
@@ -119,6 +126,8 @@ private:
     PaydayTotals m_totals;
     PrintDocument m_statements;
     PrintDocument m_checks;
+    PrintSurface* m_statementsOut = nullptr; // streamed prints; nullptr keeps them in the documents
+    PrintSurface* m_checksOut = nullptr;
     FederalTables m_federal;  // read once for the run
     CompanyHeader m_header;   // the statements' company header, read once for the run
     bool m_started = false;

@@ -214,7 +214,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return runCli(args, out, err, PdfWriter{});
 }
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const PdfWriter& pdf)
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const PdfWriter& pdf,
+           const PageStreamOpener& pdfStream)
 {
     if (args.size() == 1 && args[0] == "--version") {
         out << "tallyrin-calc (Tallyrin 2009) " << TALLYRIN_VERSION << '\n';
@@ -225,7 +226,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return 0;
     }
     if (std::find(args.begin(), args.end(), "--payroll") != args.end())
-        return runPayroll(args, out, err, pdf);
+        return runPayroll(args, out, err, pdf, pdfStream);
     if (std::find(args.begin(), args.end(), "--list") != args.end())
         return runList(args, out, err);
     if (std::find(args.begin(), args.end(), "--report") != args.end()) {

@@ -19,6 +19,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 using PdfWriter = std::function<bool(const PrintDocument& document, const std::string& path, std::string& error)>;
 // As above; `--statement`, `--check` and `--ledger-print` write a ".pdf" name through `pdf` and
 // any other name as the text rendering of the print.
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const PdfWriter& pdf);
+// `pdfStream`, when given, writes a payday's combined PDFs page by page as the rows are paid.
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const PdfWriter& pdf,
+           const PageStreamOpener& pdfStream = {});
 
 } // namespace tallyrin

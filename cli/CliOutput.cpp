@@ -9,19 +9,6 @@
 #include <ostream>
 
 namespace tallyrin {
-namespace {
-
-bool endsWithPdf(const std::string& name)
-{
-    if (name.size() < 4)
-        return false;
-    std::string ext = name.substr(name.size() - 4);
-    for (char& c : ext)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == ".pdf";
-}
-
-} // namespace
 
 std::string jsonString(const std::string& text)
 {
@@ -67,7 +54,15 @@ bool optionValue(const std::vector<std::string>& args, size_t& i, std::string& i
     return true;
 }
 
-namespace {
+bool endsWithPdf(const std::string& name)
+{
+    if (name.size() < 4)
+        return false;
+    std::string ext = name.substr(name.size() - 4);
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".pdf";
+}
 
 std::optional<std::string> wholePdf(const std::filesystem::path& file)
 {
@@ -84,7 +79,6 @@ std::optional<std::string> wholePdf(const std::filesystem::path& file)
     return std::nullopt;
 }
 
-} // namespace
 
 bool writePrint(const PrintDocument& document, const std::string& path, const PdfWriter& pdf, std::ostream& err)
 {

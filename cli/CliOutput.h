@@ -5,7 +5,9 @@
 #include "cli/CalcCommand.h"
 #include "text/FileMessages.h"
 
+#include <filesystem>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,10 @@ std::string jsonString(const std::string& text);
 using messages::plainLines;
 // The value after option `args[i]`, moving `i` past it; false with `problem` set when there is none.
 bool optionValue(const std::vector<std::string>& args, size_t& i, std::string& into, std::string& problem);
+// Whether `name` ends with ".pdf" in any case: the prints written as PDF rather than as text.
+bool endsWithPdf(const std::string& name);
+// Why a written PDF file is not whole (empty, or no end-of-file mark); nullopt when it is.
+std::optional<std::string> wholePdf(const std::filesystem::path& file);
 // Writes one print; false after telling `err` why it could not.
 bool writePrint(const PrintDocument& document, const std::string& path, const PdfWriter& pdf, std::ostream& err);
 

@@ -4,8 +4,10 @@
 #include "app/PaydayRun.h"
 #include "app/WeekDate.h"
 #include "cli/CliOutput.h"
+#include "text/FileStore.h"
 #include "text/Numbers.h"
 
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -113,21 +115,90 @@ void printJson(const PaydayRun& run, std::ostream& out)
         << ",\"net\":" << jsonString(format(t.net, "$#,###.00")) << "}}\n";
 }
 
+bool nobodyPaid(const std::string& path, std::ostream& err)
+{
+    err << "tallyrin-calc: nobody was paid, so " << path << " was not written\n";
+    return false;
+}
+
 // One combined print; with nobody paid there is no page to write.
 bool writeCombined(const PrintDocument& document, const std::string& path, const PdfWriter& pdf, std::ostream& err)
 {
     if (path.empty())
         return true;
-    if (document.empty()) {
-        err << "tallyrin-calc: nobody was paid, so " << path << " was not written\n";
-        return false;
-    }
+    if (document.empty())
+        return nobodyPaid(path, err);
     return writePrint(document, path, pdf, err);
 }
 
+// A surface that prints nothing: the combined print nobody asked for, or one that cannot be written.
+class NoPrint : public PrintSurface
+{
+public:
+    void setFontName(const std::string&) override {}
+    void setFontSize(float) override {}
+    void printText(const std::string&) override {}
+    void moveToColumn(int) override {}
+    void endLine() override {}
+    void endDocument() override {}
+    void setLandscape() override {}
+};
+
+// A combined PDF painted page by page while the run pays, into the temporary twin beside its file,
+// and put in place whole at the end, so that a payday of any size holds one page at a time.
+class StreamedPrint
+{
+public:
+    StreamedPrint(const std::string& path, bool oneSheet, const PageStreamOpener& open)
+        : m_path(path)
+    {
+        if (path.empty())
+            return;
+        m_twin = std::make_unique<OutputTwin>(path);
+        if (m_twin->refused())
+            return;
+        std::string error;
+        m_pages = open(m_twin->temporary().string(), oneSheet, error);
+        if (!m_pages)
+            m_problem = error.empty() ? std::string("the PDF file could not be created") : error;
+    }
+
+    PrintSurface& surface() { return m_pages ? static_cast<PrintSurface&>(*m_pages) : m_nothing; }
+
+    // Puts the print in place; false after telling `err` why it could not be.
+    bool finish(std::ostream& err)
+    {
+        if (m_path.empty())
+            return true;
+        FileOutcome written;
+        if (m_twin->refused()) {
+            written = *m_twin->refused();
+        } else if (!m_pages) {
+            written = m_twin->commit(m_problem);
+        } else {
+            std::string error;
+            const bool ended = m_pages->finish(error);
+            if (m_pages->empty())
+                return nobodyPaid(m_path, err); // the twin goes with this print
+            written = m_twin->commit(ended ? wholePdf(m_twin->temporary()) : std::optional<std::string>(error));
+        }
+        if (written.failed())
+            err << "tallyrin-calc: " << plainLines(written.message()) << '\n';
+        return !written.failed();
+    }
+
+private:
+    std::string m_path;
+    std::unique_ptr<OutputTwin> m_twin;
+    std::unique_ptr<PageStream> m_pages;
+    std::string m_problem;
+    NoPrint m_nothing;
+};
+
 } // namespace
 
-int runPayroll(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const PdfWriter& pdf)
+int runPayroll(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const PdfWriter& pdf,
+               const PageStreamOpener& pdfStream)
 {
     std::string problem;
     const auto a = parse(args, problem);
@@ -153,6 +224,16 @@ int runPayroll(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "tallyrin-calc: " << cannot << '\n';
         return 1;
     }
+    // Combined PDFs are painted page by page as each row is paid; text renderings (and a build
+    // without streams) are laid out whole and written at the end.
+    const bool streamed = pdfStream && (a->statements.empty() || endsWithPdf(a->statements)) &&
+                          (a->checks.empty() || endsWithPdf(a->checks));
+    std::optional<StreamedPrint> statementsOut, checksOut;
+    if (streamed && options.prints) {
+        statementsOut.emplace(a->statements, false, pdfStream);
+        checksOut.emplace(a->checks, true, pdfStream);
+        run.streamPrints(statementsOut->surface(), checksOut->surface());
+    }
     run.runAll();
 
     for (const PaydayLine& line : run.lines())
@@ -163,8 +244,14 @@ int runPayroll(const std::vector<std::string>& args, std::ostream& out, std::ost
         printJson(run, out);
     else
         printSummary(run, out);
-    bool printed = writeCombined(run.statements(), a->statements, pdf, err);
-    printed = writeCombined(run.checks(), a->checks, pdf, err) && printed;
+    bool printed = true;
+    if (statementsOut) {
+        printed = statementsOut->finish(err);
+        printed = checksOut->finish(err) && printed;
+    } else {
+        printed = writeCombined(run.statements(), a->statements, pdf, err);
+        printed = writeCombined(run.checks(), a->checks, pdf, err) && printed;
+    }
     return run.faults() || !printed ? 1 : 0;
 }
 

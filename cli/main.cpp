@@ -13,9 +13,14 @@ int main(int argc, char** argv)
         const std::vector<std::string> args(argv + 1, argv + argc);
 #ifdef TALLYRIN_CLI_PDF
         tallyrin::OffscreenPdf pdf(argc, argv);
-        return tallyrin::runCli(args, std::cout, std::cerr,
-                                [&pdf](const tallyrin::PrintDocument& document, const std::string& path,
-                                       std::string& error) { return pdf.write(document, path, error); });
+        return tallyrin::runCli(
+            args, std::cout, std::cerr,
+            [&pdf](const tallyrin::PrintDocument& document, const std::string& path, std::string& error) {
+                return pdf.write(document, path, error);
+            },
+            [&pdf](const std::string& path, bool oneSheet, std::string& error) {
+                return pdf.openStream(path, oneSheet, error);
+            });
 #else
         return tallyrin::runCli(args, std::cout, std::cerr);
 #endif

@@ -22,8 +22,12 @@ public:
 
     // Paints the document into the PDF file `path`; false with `error` when it could not.
     bool write(const PrintDocument& document, const std::string& path, std::string& error);
+    // A PDF file painted page by page as a long print is laid out; nullptr with `error`.
+    std::unique_ptr<PageStream> openStream(const std::string& path, bool oneSheet, std::string& error);
 
 private:
+    void startApplication();
+
     int& m_argc;
     char** m_argv;
     std::unique_ptr<QGuiApplication> m_app;

@@ -181,7 +181,72 @@ private:
     bool m_pageEnded = false;
 };
 
+// The PDF's title: the name of the file it is written for, also when it is written into the
+// temporary twin ".<name>.tmp" beside that file.
+QString documentNameFor(const QString& path)
+{
+    QString name = QFileInfo(path).fileName();
+    if (name.startsWith(QLatin1Char('.')) && name.endsWith(QLatin1String(".tmp")))
+        name = name.mid(1, name.size() - 5);
+    return QFileInfo(name).completeBaseName();
+}
+
+// A PDF file painted as its pages are laid out: each page goes to the file at the next page's start.
+class PdfPageStream : public PageStream
+{
+public:
+    bool begin(const QString& path, bool oneSheet)
+    {
+        m_printer.setOutputFormat(QPrinter::PdfFormat);
+        m_printer.setPageSize(QPageSize(QPageSize::Letter));
+        m_printer.setPageOrientation(QPageLayout::Portrait);
+        m_printer.setOutputFileName(path);
+        m_printer.setDocName(documentNameFor(path));
+        if (!m_painter.begin(&m_printer))
+            return false;
+        m_surface = std::make_unique<PainterSurface>(m_painter, m_printer, oneSheet);
+        return true;
+    }
+
+    void setFontName(const std::string& name) override { m_surface->setFontName(name); }
+    void setFontSize(float points) override { m_surface->setFontSize(points); }
+    void printText(const std::string& text) override
+    {
+        m_empty = m_empty && text.empty();
+        m_surface->printText(text);
+    }
+    void moveToColumn(int column) override { m_surface->moveToColumn(column); }
+    void endLine() override { m_surface->endLine(); }
+    void endDocument() override { m_surface->endDocument(); }
+    void setLandscape() override {}
+
+    bool finish(std::string& error) override
+    {
+        m_surface.reset();
+        if (m_painter.isActive() && m_painter.end())
+            return true;
+        error = "the PDF file could not be created";
+        return false;
+    }
+    bool empty() const override { return m_empty; }
+
+private:
+    QPrinter m_printer{QPrinter::HighResolution};
+    QPainter m_painter;
+    std::unique_ptr<PainterSurface> m_surface;
+    bool m_empty = true;
+};
+
 } // namespace
+
+std::unique_ptr<PageStream> openPdfStream(const QString& path, bool oneSheet, std::string& error)
+{
+    auto stream = std::make_unique<PdfPageStream>();
+    if (stream->begin(path, oneSheet))
+        return stream;
+    error = "the PDF file could not be created";
+    return nullptr;
+}
 
 bool renderDocument(const PrintDocument& document, QPrinter& printer, SheetFit* fit)
 {
@@ -222,7 +287,7 @@ FileOutcome writePdf(const PrintDocument& document, const QString& path)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setOutputFileName(path);
-    printer.setDocName(QFileInfo(path).completeBaseName());
+    printer.setDocName(documentNameFor(path));
     if (renderDocument(document, printer))
         return FileOutcome::done(toStd(path));
     return FileOutcome::writeFailed(toStd(path), {"the PDF file could not be created"});

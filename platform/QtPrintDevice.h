@@ -42,6 +42,8 @@ SheetFit measureOnLetter(const PrintDocument& document);
 // The document as the PDF the program would print (US Letter), painted straight into `path`.
 // Done, or WriteFailed with the reason.
 FileOutcome writePdf(const PrintDocument& document, const QString& path);
+// A US Letter PDF written page by page as the print is laid out onto the stream.
+std::unique_ptr<PageStream> openPdfStream(const QString& path, bool oneSheet, std::string& error);
 
 class QtPrintDevice : public PrintDevice
 {

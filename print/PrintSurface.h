@@ -2,6 +2,8 @@
 // columns, line ends and the page orientation. Every printed output is a sequence of these calls.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -76,6 +78,22 @@ private:
     std::vector<PrintOp> m_ops;
     bool m_oneSheet = false;
 };
+
+// A print written while it is laid out, page after page, so that a long print (a payday's
+// thousands of statements) is never held whole in memory.
+class PageStream : public PrintSurface
+{
+public:
+    // Ends the print and its file; false with `error` when the file could not be completed.
+    virtual bool finish(std::string& error) = 0;
+    // True while nothing was printed.
+    virtual bool empty() const = 0;
+};
+
+// Opens a page stream writing the file `path`; `oneSheet` as PrintDocument::keepPagesToOneSheet.
+// nullptr with `error` when the file cannot be begun.
+using PageStreamOpener =
+    std::function<std::unique_ptr<PageStream>(const std::string& path, bool oneSheet, std::string& error)>;
 
 // The text rendering: each printed line one text line (ended by "\n", trailing spaces removed);
 // column n starts at character n, a move pads with spaces or, past the column, ends the line and

@@ -324,32 +324,57 @@ void flushFolder(const std::filesystem::path& folder)
 
 } // namespace
 
-FileOutcome writeOutputFile(const std::filesystem::path& target, const OutputWriter& write)
+OutputTwin::OutputTwin(std::filesystem::path target)
+    : m_target(std::move(target))
+    , m_temporary(temporaryTwin(m_target))
 {
-    if (const auto refused = refusedTarget(target))
-        return outputFailed(target, *refused);
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    const std::filesystem::path temporary = temporaryTwin(target);
-    if (const auto refused = refusedTarget(temporary))
-        return outputFailed(target, "its temporary file " + temporary.filename().string() + ": " + *refused);
-    ::unlink(temporary.c_str());
+    if (const auto refused = refusedTarget(m_target))
+        m_refused = outputFailed(m_target, *refused);
+    else if (const auto twinRefused = refusedTarget(m_temporary))
+        m_refused =
+            outputFailed(m_target, "its temporary file " + m_temporary.filename().string() + ": " + *twinRefused);
+    if (m_refused)
+        m_done = true; // nothing of ours to remove
+    else
+        ::unlink(m_temporary.c_str());
+}
+
+OutputTwin::~OutputTwin()
+{
+    if (!m_done)
+        ::unlink(m_temporary.c_str());
+}
+
+FileOutcome OutputTwin::commit(const std::optional<std::string>& failed)
+{
+    if (m_refused)
+        return *m_refused;
+    m_done = true;
     const auto abandon = [&](const std::string& why) {
-        ::unlink(temporary.c_str());
-        return outputFailed(target, why);
+        ::unlink(m_temporary.c_str());
+        return outputFailed(m_target, why);
     };
-    if (const auto failed = write(temporary))
+    if (failed)
         return abandon(*failed);
     struct stat info
     {
     };
-    if (::lstat(temporary.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::lstat(m_temporary.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return abandon("nothing was written");
-    if (const auto failed = flushFile(temporary))
-        return abandon("cannot flush: " + *failed);
-    if (g_replaceCalls.rename(temporary.c_str(), target.c_str()) != 0)
+    if (const auto flushFailed = flushFile(m_temporary))
+        return abandon("cannot flush: " + *flushFailed);
+    if (g_replaceCalls.rename(m_temporary.c_str(), m_target.c_str()) != 0)
         return abandon(std::string("cannot replace: ") + std::strerror(errno));
-    flushFolder(folder);
-    return FileOutcome::done(target);
+    flushFolder(m_target.has_parent_path() ? m_target.parent_path() : std::filesystem::path("."));
+    return FileOutcome::done(m_target);
+}
+
+FileOutcome writeOutputFile(const std::filesystem::path& target, const OutputWriter& write)
+{
+    OutputTwin twin(target);
+    if (twin.refused())
+        return *twin.refused();
+    return twin.commit(write(twin.temporary()));
 }
 
 FileOutcome writeOutputFile(const std::filesystem::path& target, std::string_view content)

@@ -65,6 +65,32 @@ using OutputWriter = std::function<std::optional<std::string>(const std::filesys
 FileOutcome writeOutputFile(const std::filesystem::path& target, const OutputWriter& write);
 FileOutcome writeOutputFile(const std::filesystem::path& target, std::string_view content);
 
+// The same write in steps, for an output filled over a long run (a payday's combined PDF, page by
+// page): the target is checked and its temporary twin named at the start; the caller fills the
+// twin; commit checks, flushes and renames it over the target. A twin never committed is removed,
+// and the previous file stays as it was.
+class OutputTwin
+{
+public:
+    explicit OutputTwin(std::filesystem::path target);
+    ~OutputTwin();
+    OutputTwin(const OutputTwin&) = delete;
+    OutputTwin& operator=(const OutputTwin&) = delete;
+
+    // Why the target cannot be written at all (WriteFailed), checked before anything is written.
+    const std::optional<FileOutcome>& refused() const { return m_refused; }
+    const std::filesystem::path& target() const { return m_target; }
+    const std::filesystem::path& temporary() const { return m_temporary; }
+    // Puts the filled twin in place, unless `failed` gives the reason the filling failed.
+    FileOutcome commit(const std::optional<std::string>& failed);
+
+private:
+    std::filesystem::path m_target;
+    std::filesystem::path m_temporary;
+    std::optional<FileOutcome> m_refused;
+    bool m_done = false;
+};
+
 // Copies a damaged `path` beside itself before a save replaces it: "<name>.damaged", or, when an
 // earlier copy holds that name, "<name>.damaged.1", ".2" ... KeptAside with the copy as its file,
 // or WriteFailed with the reason when it could not be made.

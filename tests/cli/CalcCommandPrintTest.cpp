@@ -85,6 +85,103 @@ TEST_F(CalcCommandPrintTest, PdfNamesGoToThePdfWriter)
     EXPECT_EQ(run({"--check"}), 2);
 }
 
+// A payday's combined PDFs are painted page by page as the rows are paid, into the twin beside
+// the file, and come out as the whole-document path writes them. Nobody paid leaves no file; a
+// refused target is reported and the rows are still paid; a print that cannot be ended keeps
+// last week's file.
+class TextPageStream : public PageStream
+{
+public:
+    TextPageStream(std::string path, std::vector<size_t>& pageSizes, bool endFails)
+        : m_path(std::move(path)), m_pageSizes(pageSizes), m_endFails(endFails)
+    {
+        std::ofstream(m_path, std::ios::binary); // begun at once, as a PDF file is
+    }
+    void setFontName(const std::string& n) override { m_pages.setFontName(n); }
+    void setFontSize(float p) override { m_pages.setFontSize(p); }
+    void printText(const std::string& t) override { m_pages.printText(t); }
+    void moveToColumn(int c) override { m_pages.moveToColumn(c); }
+    void endLine() override { m_pages.endLine(); }
+    void setLandscape() override { m_pages.setLandscape(); }
+    void endDocument() override
+    {
+        m_pages.endDocument();
+        std::ofstream(m_path, std::ios::binary) << textRendering(m_pages); // each page goes out at once
+        m_pageSizes.push_back(m_pages.ops().size());
+    }
+    bool finish(std::string& error) override
+    {
+        if (m_endFails)
+            return error = "the PDF file could not be created", false;
+        std::ofstream(m_path, std::ios::binary | std::ios::app) << "%%EOF\n";
+        return true;
+    }
+    bool empty() const override { return m_pages.empty(); }
+
+private:
+    std::string m_path;
+    PrintDocument m_pages;
+    std::vector<size_t>& m_pageSizes;
+    bool m_endFails;
+};
+
+TEST_F(CalcCommandPrintTest, PaydayPdfsArePaintedPageByPageAsRowsArePaid)
+{
+    for (const char* ext : {".use", ".and", ".cfe"})
+        fs::copy_file(tmp / ("Jane" + std::string(ext)), tmp / ("Joe" + std::string(ext)));
+    const fs::path sheet = tmp / "hours.csv";
+    writeBytes(sheet, "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x\nJane,80,,,,,,,,0\nJoe,40,,,,,,,,0\n");
+    const PdfWriter whole = [](const PrintDocument& d, const std::string& path, std::string&) {
+        std::ofstream(path, std::ios::binary) << textRendering(d) << "%%EOF\n";
+        return true;
+    };
+    std::vector<size_t> pageSizes;
+    bool endFails = false;
+    const PageStreamOpener streams = [&](const std::string& path, bool, std::string&) {
+        return std::make_unique<TextPageStream>(path, pageSizes, endFails);
+    };
+    const auto payday = [&](const std::vector<std::string>& extra, const PageStreamOpener& opener) {
+        std::vector<std::string> args{"--folder", tmp.path().string(), "--payroll", sheet.string(), "--date", "01/16/2009"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        std::ostringstream out;
+        err.str({});
+        return runCli(args, out, err, whole, opener);
+    };
+    const fs::path st = tmp / "st.pdf", ck = tmp / "ck.pdf";
+    ASSERT_EQ(payday({"--statements", st.string(), "--checks", ck.string()}, {}), 0) << err.str();
+    const std::string wholeStatements = fileBytes(st), wholeChecks = fileBytes(ck);
+    ASSERT_EQ(payday({"--statements", st.string(), "--checks", ck.string()}, streams), 0) << err.str();
+    EXPECT_EQ(fileBytes(st), wholeStatements);
+    EXPECT_EQ(fileBytes(ck), wholeChecks);
+    // Two pages each, each written out as its row was paid.
+    ASSERT_EQ(pageSizes.size(), 4u);
+    EXPECT_LT(pageSizes[0], pageSizes[2]);
+    EXPECT_FALSE(fs::exists(tmp / ".st.pdf.tmp"));
+
+    // A print that cannot be ended: last week's file stays, the run says so.
+    writeBytes(st, "last week");
+    endFails = true;
+    EXPECT_EQ(payday({"--statements", st.string()}, streams), 1);
+    EXPECT_EQ(fileBytes(st), "last week");
+    EXPECT_NE(err.str().find("st.pdf could not be written: the PDF file could not be created"), std::string::npos)
+        << err.str();
+    EXPECT_FALSE(fs::exists(tmp / ".st.pdf.tmp"));
+    endFails = false;
+
+    // A folder where the checks should go: refused, and everyone is still paid.
+    fs::create_directory(tmp / "ck-folder.pdf");
+    EXPECT_EQ(payday({"--checks", (tmp / "ck-folder.pdf").string()}, streams), 1);
+    EXPECT_NE(err.str().find("ck-folder.pdf could not be written"), std::string::npos) << err.str();
+    EXPECT_TRUE(fs::is_directory(tmp / "ck-folder.pdf"));
+
+    // Nobody paid: no file and no twin left behind.
+    writeBytes(sheet, "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x\nNobody,80,,,,,,,,0\n");
+    EXPECT_EQ(payday({"--statements", (tmp / "none.pdf").string()}, streams), 1);
+    EXPECT_NE(err.str().find("nobody was paid, so"), std::string::npos) << err.str();
+    EXPECT_FALSE(fs::exists(tmp / "none.pdf"));
+    EXPECT_FALSE(fs::exists(tmp / ".none.pdf.tmp"));
+}
+
 // Every output against every target it must not harm: the run exits 1 naming the file and why,
 // nothing waits on a pipe, and whatever stood there before is as it was.
 TEST_F(CalcCommandPrintTest, OutputsRefuseSpecialTargetsAndKeepTheOldFileOnFailure)
