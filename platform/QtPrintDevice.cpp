@@ -126,7 +126,7 @@ private:
 
     const ShapedText& shape(const std::string& text)
     {
-        auto& shapes = m_shaped[m_font.key()];
+        auto& shapes = *m_shapes;
         auto found = shapes.find(text);
         if (found != shapes.end())
             return found->second;
@@ -158,6 +158,7 @@ private:
     {
         m_painter.setFont(m_font);
         m_metrics = QFontMetricsF(m_font, &m_printer);
+        m_shapes = &m_shaped[m_font.key()];
         m_column = averageCharWidth(m_metrics);
     }
 
@@ -175,6 +176,7 @@ private:
     QFont m_font;
     QFontMetricsF m_metrics{QFont()};
     std::map<QString, std::unordered_map<std::string, ShapedText>> m_shaped; // by font, then text
+    std::unordered_map<std::string, ShapedText>* m_shapes = nullptr;       // the current font's
     qreal m_column = 0;
     qreal m_x = 0;
     qreal m_y = 0;

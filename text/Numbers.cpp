@@ -102,7 +102,12 @@ Decimal exactDecimal(double value, int precision)
 // Rule A: the digits of plain text, P significant digits, ties away from zero.
 Decimal plainDigits(double value, int significant)
 {
-    Decimal d = exactDecimal(value, significant == 7 ? 120 : 780);
+    // The value correctly rounded to P + 24 digits decides the rounding as the exact expansion does,
+    // unless it ends in a 5 right after the P digits kept: only then can it be a true tie (or a value
+    // a hair below one), and the exact expansion is read.
+    Decimal d = exactDecimal(value, significant + 23);
+    if (d.digits.size() == static_cast<size_t>(significant) + 1 && d.digits.back() == '5')
+        d = exactDecimal(value, significant == 7 ? 120 : 780);
     roundSignificant(d, significant, Halfway::AwayFromZero);
     if (d.isZero())
         d.negative = false; // negative zero prints like zero
@@ -497,8 +502,35 @@ double leadingNumber(std::string_view text)
     return toDouble(d).value_or(0.0);
 }
 
+// The plain form "[-]digits[.digits]" that the program writes itself: the nearest double, as the
+// general reader below gives it, without building its digits.
+std::optional<double> plainNumber(std::string_view text)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view magnitude = text.substr(negative ? 1 : 0);
+    if (magnitude.empty() || magnitude.size() > 40)
+        return std::nullopt;
+    bool digit = false, point = false;
+    for (const char c : magnitude) {
+        if (isDigit(c))
+            digit = true;
+        else if (c == '.' && !point)
+            point = true;
+        else
+            return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(magnitude.data(), magnitude.data() + magnitude.size(), value, std::chars_format::fixed);
+    if (!digit || error != std::errc() || end != magnitude.data() + magnitude.size())
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
 std::optional<double> fullNumber(std::string_view text)
 {
+    if (const auto plain = plainNumber(text))
+        return plain;
     std::optional<Decimal> d = fullDecimal(text);
     if (!d)
         return std::nullopt;
