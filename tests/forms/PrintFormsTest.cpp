@@ -5,6 +5,7 @@
 #include "forms/FormsTestRegistry.h"
 #include "forms/dlgPrintSet.h"
 #include "forms/frmChecks.h"
+#include "platform/OffscreenPdf.h"
 #include "platform/QtPrintDevice.h"
 #include "print/PayPrints.h"
 #include "support/FileBytes.h"
@@ -189,6 +190,57 @@ private slots:
         dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
         QCOMPARE(QString::fromStdString(fileBytes(f.folder / "Header.sav")),
                  QStringLiteral("\"Acme, Inc.\",\"Address\",\"Zip Code\",\"ID Number\"\r\n"));
+    }
+
+    // A long print painted page by page on its own thread comes out as the whole document painted
+    // at once: the same pages and the same text, and nothing left beside the file.
+    void pagedPdfMatchesTheWholeDocument()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        int argc = 0;
+        OffscreenPdf painter(argc, nullptr);
+        TempFolder folder;
+        const std::string paged = (folder / "paged.pdf").string();
+        std::string error;
+        auto stream = painter.openStream(paged, true, error);
+        QVERIFY2(stream, error.c_str());
+        PrintDocument whole;
+        whole.keepPagesToOneSheet();
+        QVERIFY(stream->empty());
+        for (int page = 1; page <= 40; ++page) {
+            for (PrintSurface* out : {static_cast<PrintSurface*>(stream.get()), static_cast<PrintSurface*>(&whole)}) {
+                out->setFontName("Arial");
+                out->setFontSize(page % 2 ? 10 : 12);
+                out->printText("Page " + std::to_string(page));
+                out->moveToColumn(40);
+                out->printText(std::to_string(page * 1234.5));
+                for (int line = 0; line < 70; ++line) // the last lines fall below the sheet
+                    out->endLine();
+                out->printText("below the sheet");
+                out->endDocument();
+            }
+        }
+        QVERIFY(!stream->empty());
+        QVERIFY2(stream->finish(error), error.c_str());
+        const QString wholeFile = QString::fromStdString((folder / "whole.pdf").string());
+        QVERIFY(!writePdf(whole, wholeFile).failed());
+        const auto text = [](const QString& file) {
+            QProcess p;
+            p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+            p.waitForFinished(30000);
+            return p.readAllStandardOutput();
+        };
+        const QByteArray pagedText = text(QString::fromStdString(paged));
+        QCOMPARE(pagedText.count('\f'), 40);
+        QVERIFY(!pagedText.contains("below the sheet"));
+        QVERIFY(pagedText.contains("Page 40"));
+        QCOMPARE(pagedText, text(wholeFile));
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
+
+        // A file that cannot be begun: no stream, and why.
+        QVERIFY(!painter.openStream((folder / "no-such-folder" / "x.pdf").string(), false, error));
+        QVERIFY(!error.empty());
     }
 };
 
