@@ -548,6 +548,30 @@ std::optional<float> fullSingle(std::string_view text)
     return single;
 }
 
+std::optional<float> screenRoundTrip(float value)
+{
+    if (!std::isfinite(value))
+        return fullSingle(screenText(value));
+    const Decimal d = plainDigits(value, 7);
+    if (d.isZero())
+        return 0.0f;
+    // At most seven digits times a power of ten both exact in a double: one division or
+    // multiplication gives the nearest double, as reading the text does.
+    static constexpr double kTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const int exponent = d.point - static_cast<int>(d.digits.size());
+    if (exponent < -22 || exponent > 22)
+        return fullSingle(screenText(value));
+    double digits = 0;
+    for (const char c : d.digits)
+        digits = digits * 10 + (c - '0');
+    const double magnitude = exponent < 0 ? digits / kTens[-exponent] : digits * kTens[exponent];
+    const float single = static_cast<float>(d.negative ? -magnitude : magnitude);
+    if (std::isinf(single))
+        return std::nullopt;
+    return single;
+}
+
 std::optional<Currency> fullCurrency(std::string_view text)
 {
     std::optional<double> value = fullNumber(text);

@@ -53,6 +53,8 @@ double leadingNumber(std::string_view text);
 std::optional<double> fullNumber(std::string_view text);
 // Full conversion then rounding to the target kind; nullopt on failure or overflow.
 std::optional<float> fullSingle(std::string_view text);
+// What a box gives back for a single it shows: fullSingle(screenText(value)), without the text.
+std::optional<float> screenRoundTrip(float value);
 std::optional<Currency> fullCurrency(std::string_view text);
 
 // ---- Whole numbers (half to even, 16-bit range -32768.5 <= x < 32767.5, else nullopt) ----

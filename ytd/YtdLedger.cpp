@@ -93,7 +93,7 @@ std::optional<float> runningSum(float total, float add)
     const auto sum = static_cast<float>(static_cast<double>(total) + static_cast<double>(add));
     if (!std::isfinite(sum))
         return std::nullopt;
-    return fullSingle(screenText(sum));
+    return screenRoundTrip(sum);
 }
 
 std::optional<Currency> addCurrency(Currency total, float add)

@@ -1,7 +1,11 @@
 #include "text/Numbers.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -346,6 +350,44 @@ TEST(NumbersTest, RunningTotalThroughTextKeepsSevenDigits)
 {
     const float total = *fullSingle(screenText(static_cast<float>(123456.7f + 0.01)));
     EXPECT_EQ(total, 123456.7f);
+    EXPECT_EQ(screenRoundTrip(static_cast<float>(123456.7f + 0.01)), 123456.7f);
+}
+
+// The shortcuts (the box's round trip without its text, the plain form read without the general
+// reader, plain text rounded from a short expansion) agree with the long way on every kind of
+// single: any bit pattern, cents, halves (ties at the seventh digit) and the extremes.
+TEST(NumbersTest, ShortcutsAgreeWithTheTextRoundTrip)
+{
+    std::mt19937 random(2009);
+    std::vector<float> values{0.0f, -0.0f, 3.4e38f, -3.4e38f, 1e-45f, 1234567.5f, 1234568.5f, 10000005.0f,
+                              9999999.5f, -2.5e-8f, INFINITY, NAN};
+    for (int i = 0; i < 60000; ++i) {
+        const auto bits = static_cast<uint32_t>(random());
+        float any = 0;
+        std::memcpy(&any, &bits, sizeof any);
+        values.push_back(any);
+        values.push_back(static_cast<float>(random() % 1000000000u) / 100.0f);
+        values.push_back(static_cast<float>(random() % 20000000) / 2.0f);
+    }
+    for (const float v : values) {
+        const std::string text = screenText(v);
+        const auto longWay = fullSingle(text);
+        const auto shortWay = screenRoundTrip(v);
+        ASSERT_EQ(longWay.has_value(), shortWay.has_value()) << text;
+        if (longWay && !std::isnan(*longWay)) {
+            ASSERT_EQ(std::memcmp(&*longWay, &*shortWay, sizeof(float)), 0) << text;
+        }
+        // The text itself: seven digits, ties away from zero, read back to the nearest double.
+        if (std::isfinite(v)) {
+            char exact[160];
+            std::snprintf(exact, sizeof exact, "%.7e", static_cast<double>(v));
+            ASSERT_NEAR(*fullNumber(text), std::strtod(exact, nullptr), std::fabs(v) * 1e-6) << text;
+        }
+    }
+    EXPECT_EQ(screenText(1234567.5f), "1234568");
+    EXPECT_EQ(screenText(1234568.5f), "1234569");
+    EXPECT_EQ(screenText(-1234568.5f), "-1234569");
+    EXPECT_EQ(screenText(10000005.0f), "1.000001E+07");
 }
 
 TEST(NumbersTest, PeriodBoxDate)
