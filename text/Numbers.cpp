@@ -548,10 +548,10 @@ std::optional<float> fullSingle(std::string_view text)
     return single;
 }
 
-std::optional<float> screenRoundTrip(float value)
+namespace {
+
+std::optional<float> computeScreenRoundTrip(float value)
 {
-    if (!std::isfinite(value))
-        return fullSingle(screenText(value));
     const Decimal d = plainDigits(value, 7);
     if (d.isZero())
         return 0.0f;
@@ -570,6 +570,15 @@ std::optional<float> screenRoundTrip(float value)
     if (std::isinf(single))
         return std::nullopt;
     return single;
+}
+
+} // namespace
+
+std::optional<float> screenRoundTrip(float value)
+{
+    if (!std::isfinite(value))
+        return fullSingle(screenText(value));
+    return computeScreenRoundTrip(value);
 }
 
 std::optional<Currency> fullCurrency(std::string_view text)

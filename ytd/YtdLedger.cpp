@@ -9,6 +9,7 @@
 #include "text/SettingsFile.h"
 
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 namespace tallyrin {
@@ -88,13 +89,6 @@ Currency cellCurrency(const std::string& text) { return fullCurrency(text).value
 
 // The running single total keeps only what its shortest decimal text holds (about seven
 // significant digits): 123456.7 + 0.01 stays 123456.7. nullopt when the sum is no longer a number.
-std::optional<float> runningSum(float total, float add)
-{
-    const auto sum = static_cast<float>(static_cast<double>(total) + static_cast<double>(add));
-    if (!std::isfinite(sum))
-        return std::nullopt;
-    return screenRoundTrip(sum);
-}
 
 std::optional<Currency> addCurrency(Currency total, float add)
 {
@@ -241,6 +235,19 @@ void YtdLedger::showRowsPlain()
         for (size_t c = 0; c < kGridFields.size(); ++c)
             g.cells[c] = screenText(row.*kGridFields[c]);
     }
+}
+
+std::optional<float> YtdLedger::runningSum(float total, float add)
+{
+    const auto sum = static_cast<float>(static_cast<double>(total) + static_cast<double>(add));
+    if (!std::isfinite(sum))
+        return std::nullopt;
+    uint32_t bits = 0;
+    std::memcpy(&bits, &sum, sizeof bits);
+    RoundTrip& slot = m_roundTrips[(bits ^ (bits >> 10)) % m_roundTrips.size()];
+    if (!slot.known || slot.bits != bits)
+        slot = {bits, true, screenRoundTrip(sum)};
+    return slot.value;
 }
 
 std::string YtdLedger::AddAnnual()

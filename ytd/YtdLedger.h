@@ -8,6 +8,7 @@
 #include "text/FileOutcome.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -221,10 +222,21 @@ private:
     void showTotalsMasked();
     bool validSlot(int slot) const { return slot >= 0 && slot < usedRows(); }
 
+    // A running sum as the totals window gives it back (its text read again), remembered by the
+    // sum's bits: a paste sums the same rows again after each of its steps.
+    std::optional<float> runningSum(float total, float add);
+
     bool m_biWeekly = false;
     bool m_damagedOnRead = false;
     std::array<YtdRow, kLedgerSlots> m_rows{};
     YtdTotals m_totals;
+    struct RoundTrip
+    {
+        uint32_t bits = 0;
+        bool known = false;
+        std::optional<float> value;
+    };
+    std::array<RoundTrip, 1024> m_roundTrips{};
 };
 
 } // namespace tallyrin
