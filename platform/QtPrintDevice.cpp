@@ -117,6 +117,8 @@ private:
     // A text laid out in the current font once: a payday's thousands of pages repeat the same
     // captions and many of the same amounts, and shaping them again each time was most of the cost
     // of drawing a page.
+    static constexpr size_t kShapesKept = 2048;
+
     struct ShapedText
     {
         QList<QGlyphRun> runs;
@@ -130,6 +132,10 @@ private:
         auto found = shapes.find(text);
         if (found != shapes.end())
             return found->second;
+        // Names and amounts hardly repeat: a full table starts again, so a print of any length
+        // keeps at most this many texts while its captions soon come back.
+        if (shapes.size() >= kShapesKept)
+            shapes.clear();
         const QString q = toQt(text);
         QTextLayout layout(q, m_font, &m_printer);
         QTextOption option;
