@@ -220,6 +220,7 @@ void HelpWindow::search()
     const auto found = m_archive->findTopics(toStd(m_searchText->text()));
     for (const ContentsEntry& topic : found) {
         auto* item = new QListWidgetItem(toQt(topic.name), m_results);
+        item->setToolTip(item->text()); // a long topic name is cut at the list's edge
         item->setData(Qt::UserRole, toQt(topic.local));
     }
     m_searchNote->setText(found.empty() ? QStringLiteral("No topic holds these words.")

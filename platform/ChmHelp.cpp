@@ -206,6 +206,10 @@ std::vector<ContentsEntry> ChmArchive::findTopics(std::string_view words) const
     std::vector<ContentsEntry> found;
     if (wanted.empty())
         return found;
+    std::string phrase;
+    for (const std::string& w : wanted)
+        phrase += (phrase.empty() ? "" : " ") + w;
+    std::vector<std::pair<int, ContentsEntry>> scored;
     std::vector<std::string> seen;
     for (const ContentsEntry& topic : contents()) {
         const std::string page = lowered(archivePath(topic.local));
@@ -215,11 +219,36 @@ std::vector<ContentsEntry> ChmArchive::findTopics(std::string_view words) const
         const auto html = read(page);
         if (!html)
             continue;
-        const std::string text = lowered(pageText(*html));
-        if (std::all_of(wanted.begin(), wanted.end(),
-                        [&text](const std::string& w) { return text.find(w) != std::string::npos; }))
-            found.push_back({topic.name, topic.local, 0});
+        // The page's words one space apart, so that a phrase is found across line ends.
+        std::string text;
+        for (const char c : lowered(pageText(*html))) {
+            const bool blank = std::isspace(static_cast<unsigned char>(c));
+            if (!blank)
+                text += c;
+            else if (!text.empty() && text.back() != ' ')
+                text += ' ';
+        }
+        int score = 0;
+        for (const std::string& w : wanted) {
+            int times = 0;
+            for (std::size_t at = text.find(w); at != std::string::npos; at = text.find(w, at + w.size()))
+                ++times;
+            if (times == 0) {
+                score = -1;
+                break;
+            }
+            score += times;
+        }
+        if (score < 0)
+            continue;
+        // The topics holding the words as typed, side by side, come first; then the most mentions.
+        if (wanted.size() > 1 && text.find(phrase) != std::string::npos)
+            score += 1000;
+        scored.emplace_back(score, ContentsEntry{topic.name, topic.local, 0});
     }
+    std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (auto& [score, entry] : scored)
+        found.push_back(std::move(entry));
     return found;
 }
 

@@ -47,7 +47,8 @@ public:
     std::vector<ContentsEntry> contents() const;
     // The keywords of the index file named in #SYSTEM, each with its page; empty without one.
     std::vector<ContentsEntry> index() const;
-    // The topics of the contents whose page text holds every one of `words` (any case).
+    // The topics of the contents whose page text holds every one of `words` (any case): those
+    // holding them side by side first, then by how often they name them.
     std::vector<ContentsEntry> findTopics(std::string_view words) const;
 
 private:

@@ -226,6 +226,11 @@ private slots:
         QCOMPARE(note->text(), QStringLiteral("1 topic found."));
         QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, results->visualItemRect(results->item(0)).center());
         QCOMPARE(help->browser()->source().path(), QStringLiteral("/overtime.html"));
+        // Words side by side rank their topic first.
+        words->setText(QStringLiteral("hours sheet"));
+        QTest::keyClick(words, Qt::Key_Return);
+        QVERIFY(results->count() > 1);
+        QCOMPARE(results->item(0)->text(), QStringLiteral("Payday Run: the whole staff from an hours sheet"));
         words->setText(QStringLiteral("zebra"));
         QTest::keyClick(words, Qt::Key_Return);
         QCOMPARE(results->count(), 0);
