@@ -199,17 +199,23 @@ QString documentNameFor(const QString& path)
     return QFileInfo(name).completeBaseName();
 }
 
+// A PDF file on the program's sheet (US Letter), titled after the file it is written for.
+void setUpPdf(QPrinter& printer, const QString& path)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setOutputFileName(path);
+    printer.setDocName(documentNameFor(path));
+}
+
 // A PDF file painted as its pages are laid out: each page goes to the file at the next page's start.
 class PdfPageStream : public PageStream
 {
 public:
     bool begin(const QString& path, bool oneSheet)
     {
-        m_printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer.setPageSize(QPageSize(QPageSize::Letter));
+        setUpPdf(m_printer, path);
         m_printer.setPageOrientation(QPageLayout::Portrait);
-        m_printer.setOutputFileName(path);
-        m_printer.setDocName(documentNameFor(path));
         if (!m_painter.begin(&m_printer))
             return false;
         m_surface = std::make_unique<PainterSurface>(m_painter, m_printer, oneSheet);
@@ -282,9 +288,7 @@ SheetFit measureOnLetter(const PrintDocument& document)
     if (!file.open())
         return fit;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setOutputFileName(file.fileName());
+    setUpPdf(printer, file.fileName());
     renderDocument(document, printer, &fit);
     return fit;
 }
@@ -292,10 +296,7 @@ SheetFit measureOnLetter(const PrintDocument& document)
 FileOutcome writePdf(const PrintDocument& document, const QString& path)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setOutputFileName(path);
-    printer.setDocName(documentNameFor(path));
+    setUpPdf(printer, path);
     if (renderDocument(document, printer))
         return FileOutcome::done(toStd(path));
     return FileOutcome::writeFailed(toStd(path), {"the PDF file could not be created"});
