@@ -1,6 +1,7 @@
 #include "print/PrintSurface.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tallyrin {
 namespace {
@@ -61,14 +62,110 @@ private:
 
 } // namespace
 
-bool PrintDocument::landscape() const
+void PrintDocument::addCount(uint32_t count)
 {
-    return std::any_of(m_ops.begin(), m_ops.end(), [](const PrintOp& op) { return op.kind == PrintOp::Kind::Landscape; });
+    do {
+        const auto low = static_cast<unsigned char>(count & 0x7fu);
+        count >>= 7;
+        m_packed.push_back(static_cast<char>(count ? low | 0x80u : low));
+    } while (count);
+}
+
+void PrintDocument::addText(PrintOp::Kind kind, const std::string& text)
+{
+    addKind(kind);
+    addCount(static_cast<uint32_t>(text.size()));
+    m_packed += text;
+}
+
+void PrintDocument::setFontSize(float points)
+{
+    addKind(PrintOp::Kind::FontSize);
+    char bytes[sizeof points];
+    std::memcpy(bytes, &points, sizeof points);
+    m_packed.append(bytes, sizeof points);
+}
+
+void PrintDocument::moveToColumn(int column)
+{
+    addKind(PrintOp::Kind::Column);
+    const auto bits = static_cast<uint32_t>(column);
+    addCount(column < 0 ? ~(bits << 1) : bits << 1);
+}
+
+namespace {
+
+// Reads the packed calls back, one at a time.
+class Unpacker
+{
+public:
+    explicit Unpacker(const std::string& packed)
+        : m_packed(packed)
+    {
+    }
+    bool next(PrintOp& op)
+    {
+        if (m_at >= m_packed.size())
+            return false;
+        op.kind = static_cast<PrintOp::Kind>(m_packed[m_at++]);
+        op.text.clear();
+        op.size = 0;
+        op.column = 0;
+        switch (op.kind) {
+        case PrintOp::Kind::FontName:
+        case PrintOp::Kind::Text: {
+            const uint32_t length = count();
+            op.text.assign(m_packed, m_at, length);
+            m_at += length;
+            break;
+        }
+        case PrintOp::Kind::FontSize:
+            std::memcpy(&op.size, m_packed.data() + m_at, sizeof op.size);
+            m_at += sizeof op.size;
+            break;
+        case PrintOp::Kind::Column: {
+            const uint32_t zigzag = count();
+            op.column = static_cast<int>((zigzag & 1u) ? ~(zigzag >> 1) : zigzag >> 1);
+            break;
+        }
+        default:
+            break;
+        }
+        return true;
+    }
+
+private:
+    uint32_t count()
+    {
+        uint32_t value = 0;
+        for (int shift = 0; m_at < m_packed.size(); shift += 7) {
+            const auto byte = static_cast<unsigned char>(m_packed[m_at++]);
+            value |= static_cast<uint32_t>(byte & 0x7fu) << shift;
+            if (!(byte & 0x80u))
+                break;
+        }
+        return value;
+    }
+
+    const std::string& m_packed;
+    size_t m_at = 0;
+};
+
+} // namespace
+
+std::vector<PrintOp> PrintDocument::ops() const
+{
+    std::vector<PrintOp> out;
+    Unpacker calls(m_packed);
+    for (PrintOp op; calls.next(op);)
+        out.push_back(op);
+    return out;
 }
 
 void PrintDocument::playOnto(PrintSurface& surface) const
 {
-    for (const PrintOp& op : m_ops) {
+    Unpacker calls(m_packed);
+    for (PrintOp op; calls.next(op);) {
         switch (op.kind) {
         case PrintOp::Kind::FontName:
             surface.setFontName(op.text);

@@ -2,6 +2,7 @@
 // columns, line ends and the page orientation. Every printed output is a sequence of these calls.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -52,20 +53,26 @@ struct PrintOp
 
 // A recording surface: the document is laid out once and then played onto a printer, a PDF or the
 // text rendering. Recording first lets a printer learn the orientation before the page begins.
+// The calls are kept packed, a few bytes each, since a payday holds a page for every employee.
 class PrintDocument : public PrintSurface
 {
 public:
-    void setFontName(const std::string& name) override { add({PrintOp::Kind::FontName, name, 0, 0}); }
-    void setFontSize(float points) override { add({PrintOp::Kind::FontSize, {}, points, 0}); }
-    void printText(const std::string& text) override { add({PrintOp::Kind::Text, text, 0, 0}); }
-    void moveToColumn(int column) override { add({PrintOp::Kind::Column, {}, 0, column}); }
-    void endLine() override { add({PrintOp::Kind::EndLine, {}, 0, 0}); }
-    void endDocument() override { add({PrintOp::Kind::EndDocument, {}, 0, 0}); }
-    void setLandscape() override { add({PrintOp::Kind::Landscape, {}, 0, 0}); }
+    void setFontName(const std::string& name) override { addText(PrintOp::Kind::FontName, name); }
+    void setFontSize(float points) override;
+    void printText(const std::string& text) override { addText(PrintOp::Kind::Text, text); }
+    void moveToColumn(int column) override;
+    void endLine() override { addKind(PrintOp::Kind::EndLine); }
+    void endDocument() override { addKind(PrintOp::Kind::EndDocument); }
+    void setLandscape() override
+    {
+        addKind(PrintOp::Kind::Landscape);
+        m_landscape = true;
+    }
 
-    const std::vector<PrintOp>& ops() const { return m_ops; }
-    bool empty() const { return m_ops.empty(); }
-    bool landscape() const;
+    // The recorded calls, in order.
+    std::vector<PrintOp> ops() const;
+    bool empty() const { return m_packed.empty(); }
+    bool landscape() const { return m_landscape; }
     // A document whose every page is one sheet of check stock: a line that would fall below the
     // sheet is left out rather than starting a second sheet (a clerk loses a check form each time).
     void keepPagesToOneSheet() { m_oneSheet = true; }
@@ -74,8 +81,14 @@ public:
     void playOnto(PrintSurface& surface) const;
 
 private:
-    void add(PrintOp op) { m_ops.push_back(std::move(op)); }
-    std::vector<PrintOp> m_ops;
+    void addKind(PrintOp::Kind kind) { m_packed.push_back(static_cast<char>(kind)); }
+    void addText(PrintOp::Kind kind, const std::string& text);
+    void addCount(uint32_t count);
+
+    // Each call: its kind's byte, then a text as its length and bytes, a size as its four bytes,
+    // a column as a count (seven bits a byte, zigzag for the sign).
+    std::string m_packed;
+    bool m_landscape = false;
     bool m_oneSheet = false;
 };
 

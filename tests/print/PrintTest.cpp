@@ -54,6 +54,37 @@ TEST(TextRendering, ColumnsLinesAndDocumentEnd)
     EXPECT_EQ(textRendering(d), "abc  de\n      x\ny\n\né z\n\f\n");
 }
 
+// A document gives back every call as it was made, whatever its size: long texts, columns past
+// 127 or below 1, fractional font sizes, and the orientation.
+TEST(PrintDocumentRecord, GivesBackEveryCall)
+{
+    using K = PrintOp::Kind;
+    const std::string longText(300, 'x');
+    const std::vector<PrintOp> calls{{K::FontName, "Courier New", 0, 0}, {K::FontSize, {}, 10.5f, 0},
+                                     {K::Text, longText, 0, 0},          {K::Column, {}, 0, 200},
+                                     {K::Column, {}, 0, -3},             {K::Column, {}, 0, 0},
+                                     {K::Text, "", 0, 0},                {K::EndLine, {}, 0, 0},
+                                     {K::Landscape, {}, 0, 0},           {K::EndDocument, {}, 0, 0}};
+    PrintDocument document;
+    EXPECT_TRUE(document.empty());
+    for (const PrintOp& op : calls) {
+        switch (op.kind) {
+        case K::FontName: document.setFontName(op.text); break;
+        case K::FontSize: document.setFontSize(op.size); break;
+        case K::Text: document.printText(op.text); break;
+        case K::Column: document.moveToColumn(op.column); break;
+        case K::EndLine: document.endLine(); break;
+        case K::EndDocument: document.endDocument(); break;
+        case K::Landscape: document.setLandscape(); break;
+        }
+    }
+    EXPECT_EQ(document.ops(), calls);
+    EXPECT_TRUE(document.landscape());
+    PrintDocument copy;
+    document.playOnto(copy);
+    EXPECT_EQ(copy.ops(), calls);
+}
+
 TEST(CheckText, AmountInWordsAndProtectedAmount)
 {
     struct Case
