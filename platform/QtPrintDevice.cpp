@@ -13,7 +13,6 @@
 #include <QPageSize>
 #include <QGlyphRun>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryFile>
 #include <QTextLayout>
