@@ -3,7 +3,9 @@
 #include "platform/QtPrintDevice.h"
 #include "platform/QtText.h"
 
+#include <QFont>
 #include <QGuiApplication>
+#include <QTextLayout>
 
 #include <condition_variable>
 #include <deque>
@@ -144,6 +146,16 @@ void OffscreenPdf::startApplication()
 std::unique_ptr<PageStream> OffscreenPdf::openStream(const std::string& path, bool oneSheet, std::string& error)
 {
     startApplication();
+    // The text shaper sets itself up at its first text; done here once, before painting threads
+    // start, they never set it up side by side.
+    static const bool shaped = [] {
+        QTextLayout layout(QStringLiteral("Tallyrin 2009 $1,234.56"), QFont(QStringLiteral("Liberation Sans")));
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        return !layout.glyphRuns().isEmpty();
+    }();
+    (void)shaped;
     auto stream = std::make_unique<PaintingThread>(toQt(path), oneSheet, error);
     if (!stream->begun())
         return nullptr;
