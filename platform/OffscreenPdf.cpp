@@ -134,11 +134,28 @@ OffscreenPdf::OffscreenPdf(int& argc, char** argv)
 
 OffscreenPdf::~OffscreenPdf() = default;
 
+namespace {
+
+QtMessageHandler g_qtMessages = nullptr;
+
+// The command line runs without a desktop session (a cron job, root): Qt's note that it made
+// its own runtime folder then is no news to the clerk, and is left out of standard error.
+void quietQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (g_qtMessages)
+        g_qtMessages(type, context, message);
+}
+
+} // namespace
+
 void OffscreenPdf::startApplication()
 {
     // A program that already runs a Qt application paints with that one.
     if (!m_app && !QCoreApplication::instance()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        g_qtMessages = qInstallMessageHandler(quietQtMessages);
         m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
     }
 }
