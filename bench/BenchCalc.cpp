@@ -1,8 +1,7 @@
 // Timing of the pay-period calculation: the engine alone, computing one period from records
 // already in memory (tables read once, outside the timed loop); and the whole cycle an operator
 // goes through: open an employee from its files, calculate, save every file.
-#include "text/Operator.h"
-#include "app/Workspace.h"
+#include "bench/BenchEmployee.h"
 #include "engine/FederalTableFile.h"
 #include "engine/PayCalculation.h"
 
@@ -50,16 +49,7 @@ void BM_ComputePayPeriod(benchmark::State& run)
 }
 BENCHMARK(BM_ComputePayPeriod);
 
-// Nobody answers: every message is dropped, every question answered No.
-class SilentOperator : public Operator
-{
-public:
-    void message(const std::string&, Icon, const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<std::string> inputText(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<std::string> chooseOpenFile(const std::string&) override { return std::nullopt; }
-    bool choosePrinter(const std::string&) override { return false; }
-};
+using bench::SilentOperator;
 
 // `changeOneFile`: each cycle also changes a setting, so that the closing save rewrites (and
 // flushes to disk) one of the employee's files; otherwise every file already holds its bytes.
@@ -68,22 +58,8 @@ void openCalculateSave(benchmark::State& run, bool changeOneFile)
     namespace fs = std::filesystem;
     const fs::path folder = fs::temp_directory_path() / ("tallyrin-bench-" + std::to_string(std::random_device{}()));
     fs::create_directories(folder);
-    for (const char* name : {"Federal09.dtt", "Federal09_jan.dtt"})
-        fs::copy_file(fs::path(SHIPPED_DATA_DIR) / name, folder / name, fs::copy_options::overwrite_existing);
-
+    bench::makeEmployee(folder, "Bench");
     SilentOperator op;
-    {
-        // One employee with every file written once, as New does.
-        Workspace ws(op, folder);
-        ws.startUp();
-        ws.txtSaveUser = "Bench";
-        ws.cmdSaveUser_Click();
-        ws.showTaxInfo();
-        ws.taxInfo.txtHourRate = "18.25";
-        ws.taxInfo.cboStatus = "Married";
-        ws.taxInfo.txtPension = "3";
-        ws.taxInfo_cmdOk();
-    }
     bool odd = false;
     for (auto _ : run) {
         Workspace ws(op, folder);

@@ -2,8 +2,7 @@
 // that holds every employee's files and a ledger with rows. One `tallyrin-calc --payroll` run, with
 // and without the ledger paste and both combined PDFs, with its peak memory, and against the same
 // work done by separate command-line runs. The employees are made here, in a temporary folder.
-#include "text/Operator.h"
-#include "app/Workspace.h"
+#include "bench/BenchEmployee.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -24,16 +23,6 @@ namespace {
 using namespace tallyrin;
 namespace fs = std::filesystem;
 
-
-class QuietOperator : public Operator
-{
-public:
-    void message(const std::string&, Icon, const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<std::string> inputText(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<std::string> chooseOpenFile(const std::string&) override { return std::nullopt; }
-    bool choosePrinter(const std::string&) override { return false; }
-};
 
 std::string employeeName(int i) { return "Emp" + std::to_string(100000 + i).substr(1); }
 
@@ -92,20 +81,7 @@ Run spawnCalc(const std::vector<std::string>& args)
 // nine files an employee.
 void makeStaff(const fs::path& folder, int employees)
 {
-    for (const char* name : {"Federal09.dtt", "Federal09_jan.dtt"})
-        fs::copy_file(fs::path(SHIPPED_DATA_DIR) / name, folder / name, fs::copy_options::overwrite_existing);
-    {
-        QuietOperator op;
-        Workspace ws(op, folder);
-        ws.startUp();
-        ws.txtSaveUser = employeeName(0);
-        ws.cmdSaveUser_Click();
-        ws.showTaxInfo();
-        ws.taxInfo.txtHourRate = "18.25";
-        ws.taxInfo.cboStatus = "Married";
-        ws.taxInfo.txtPension = "3";
-        ws.taxInfo_cmdOk();
-    }
+    bench::makeEmployee(folder, employeeName(0));
     for (int week = 1; week <= 3; ++week) {
         std::ofstream(folder / "first.csv") << "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\n"
                                             << employeeName(0) << ",40,,2,,,,,,0," << week << "\n";
