@@ -16,7 +16,9 @@
 #include "TallyrinVersion.h"
 
 #include <cmath>
+#include <optional>
 #include <set>
+#include <string_view>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -27,22 +29,75 @@ namespace {
 constexpr const char* kNothingWritten = "Nothing was written for this employee.";
 constexpr const char* kEntryNames[8] = {"regular", "regular2", "ot", "ot15", "holiday", "vacation", "amount", "tips"};
 
+constexpr float YtdRow::*kRowAmounts[] = {&YtdRow::Federal, &YtdRow::SocSec, &YtdRow::Medicare, &YtdRow::State,
+                                          &YtdRow::City, &YtdRow::CreditUnion, &YtdRow::Bond, &YtdRow::Dues,
+                                          &YtdRow::Pension, &YtdRow::Misc, &YtdRow::KPlan, &YtdRow::Overtime,
+                                          &YtdRow::Gross, &YtdRow::Net, &YtdRow::Sdi, &YtdRow::Sui,
+                                          &YtdRow::Cafeteria, &YtdRow::Tips};
+
 // A week the ledger already holds a period in: its date is set, or any of its amounts is not 0
 // (a row typed in by hand may carry amounts without a date).
 bool holdsPeriod(const YtdRow& row)
 {
     if (!row.Date.empty() && row.Date != "0")
         return true;
-    for (float YtdRow::*amount : {&YtdRow::Federal, &YtdRow::SocSec, &YtdRow::Medicare, &YtdRow::State,
-                                  &YtdRow::City, &YtdRow::CreditUnion, &YtdRow::Bond, &YtdRow::Dues, &YtdRow::Pension,
-                                  &YtdRow::Misc, &YtdRow::KPlan, &YtdRow::Overtime, &YtdRow::Gross, &YtdRow::Net,
-                                  &YtdRow::Sdi, &YtdRow::Sui, &YtdRow::Cafeteria, &YtdRow::Tips})
+    for (float YtdRow::*amount : kRowAmounts)
         if (row.*amount != 0)
             return true;
     return false;
 }
 
+bool sameRow(const YtdRow& a, const YtdRow& b)
+{
+    if (a.Date != b.Date)
+        return false;
+    for (float YtdRow::*amount : kRowAmounts)
+        if (a.*amount != b.*amount)
+            return false;
+    return true;
+}
+
+// How the refusal names the period a week holds: its date, or its amounts when it has none.
+std::string heldPeriodText(const YtdRow& row)
+{
+    if (!row.Date.empty() && row.Date != "0")
+        return "the period " + row.Date;
+    const auto amount = [](float value) { return format(value, "#,###.00"); };
+    return "a period with no date (gross " + amount(row.Gross) + ", net " + amount(row.Net) + ", federal " +
+           amount(row.Federal) + ", tips " + amount(row.Tips) + ", SDI " + amount(row.Sdi) + ")";
+}
+
 using messages::plainLines;
+
+// A comma in a sheet's number only separates thousands: "1,234.5" is a number, "40,5" and "1,23"
+// are not (a decimal comma would be read as a thousands separator and pay ten times over).
+bool commasGroupThousands(std::string_view text)
+{
+    if (text.find(',') == std::string_view::npos)
+        return true;
+    const size_t first = text.find_first_of("0123456789");
+    if (first == std::string_view::npos)
+        return false;
+    size_t end = text.find_first_not_of("0123456789,", first);
+    if (end == std::string_view::npos)
+        end = text.size();
+    const std::string_view whole = text.substr(first, end - first);
+    if (text.find(',', end) != std::string_view::npos || whole.front() == ',' || whole.back() == ',')
+        return false;
+    size_t group = 0;
+    bool seenComma = false;
+    for (size_t i = whole.size(); i-- > 0;) {
+        if (whole[i] == ',') {
+            if (group != 3)
+                return false;
+            group = 0;
+            seenComma = true;
+        } else {
+            ++group;
+        }
+    }
+    return !seenComma || group <= 3;
+}
 
 std::string joined(const std::string& first, const std::string& second)
 {
@@ -98,13 +153,16 @@ PaydayRun::RowPlan PaydayRun::plan(const HoursRow& row) const
         return problem("the name " + messages::shortQuote(row.user) + " cannot name an employee's files");
     // The entries as the pay form reads them, but a text it would take as 0 without being a
     // number is refused here: a typing slip in the sheet must not pay someone nothing.
+    bool somethingToPay = false;
     for (size_t i = 0; i < row.entries.size(); ++i) {
         const std::string& text = row.entries[i];
-        const bool number = text.empty() || (i == 6 ? fullCurrency(text).has_value() : fullSingle(text).has_value());
-        if (!number)
+        if (!entryIsNumberOrBlank(i, text) || !commasGroupThousands(text))
             return problem(std::string("the entry \"") + kEntryNames[i] + "\" is not a number: " + messages::shortQuote(text));
         p.entries[i] = text;
+        somethingToPay = somethingToPay || fullNumber(text).value_or(0) != 0;
     }
+    if (!somethingToPay)
+        return problem("nothing to pay: every entry is empty or 0");
     if (row.ot2x == "1")
         p.ot2x = true;
     else if (!row.ot2x.empty() && row.ot2x != "0")
@@ -119,12 +177,16 @@ PaydayRun::RowPlan PaydayRun::plan(const HoursRow& row) const
     } else {
         return problem("the date " + messages::shortQuote(dateGiven) + " is not a date of the form MM/DD/YYYY");
     }
+    // The tables are the 2009 tables, and the year's reports count 2009's periods only.
+    if (p.date.size() != 10 || p.date.compare(6, 4, "2009") != 0)
+        return problem("the period date " + p.date + " is not in 2009, the year of the tax tables");
 
     if (m_options.paste) {
         if (row.week.empty())
             return problem("no week to paste into");
-        const std::optional<double> week = fullNumber(row.week);
-        if (!week || *week != std::floor(*week) || *week < 1 || *week > kWeeklyRows)
+        const std::optional<double> week =
+            row.week.find_first_not_of("0123456789") == std::string::npos ? fullNumber(row.week) : std::nullopt;
+        if (!week || *week < 1 || *week > kWeeklyRows)
             return problem("the week " + messages::shortQuote(row.week) + " is not a week of the ledger (1 to 52)");
         p.week = static_cast<int>(*week);
     }
@@ -212,13 +274,13 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
 
     YtdLedger& ledger = employee.ledger;
     const int slot = p.week - 1;
-    std::string heldDate; // the date of the period the week holds, when it holds one
+    std::optional<YtdRow> held; // the period the week holds, as read, when it holds one
     if (p.week) {
         if (p.week > ledger.usedRows())
             return notPaid("Week " + std::to_string(p.week) + " is past the last week of " + row.user +
                            "'s ledger (" + std::to_string(ledger.usedRows()) + "). " + kNothingWritten);
         if (holdsPeriod(ledger.row(slot))) {
-            heldDate = ledger.row(slot).Date;
+            held = ledger.row(slot);
             // The period is worked out as if its week were empty: the year-to-date bases of
             // Social Security, SDI and SUI must not count the period being replaced.
             ledger.DeleteRow(slot);
@@ -241,6 +303,11 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
         tell(*refused);
         return notPaid(kNothingWritten);
     }
+    // A negative period is a correction, made on the pay form where the clerk sees it.
+    if (result.GrossPay < 0 || result.NetPay < 0)
+        return notPaid("The period's " + std::string(result.GrossPay < 0 ? "gross" : "net") + " pay is " +
+                       format(result.GrossPay < 0 ? result.GrossPay : result.NetPay, "$#,###.00") +
+                       ", below 0: a correction is made on the pay form, not paid from a sheet. " + kNothingWritten);
     if (methodChecksRoundState(employee.state))
         employee.state.RoundState = 1;
     const PayPeriodLabels labels = payPeriodLabels(result);
@@ -249,16 +316,14 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
     const auto& deductionLabels = employee.profile.DeductLabel;
 
     bool alreadyPaid = false;
-    if (!heldDate.empty()) {
-        // The week holds this very period when pasting it would leave the ledger file as it is.
+    if (held) {
+        // The week holds this very period when pasting it would give the week the values it holds
+        // now, as read: how the file spells them (line ends, quotes) does not matter.
         YtdLedger trial = ledger;
-        std::string pasted;
-        const YtdLedger::Paste paste =
-            trial.pastePeriod(m_folder, row.user, deductionLabels, slot, shown, p.date, false, &pasted);
-        const auto onDisk = readWholeFile(trial.filePath(m_folder, row.user));
-        alreadyPaid = paste.saved && onDisk && pasted == *onDisk;
+        const YtdLedger::Paste paste = trial.pastePeriod(m_folder, row.user, deductionLabels, slot, shown, p.date, false);
+        alreadyPaid = paste.saved && sameRow(trial.row(slot), *held);
         if (!alreadyPaid && !m_options.overwrite)
-            return notPaid("Week " + std::to_string(p.week) + " of the ledger already holds the period " + heldDate +
+            return notPaid("Week " + std::to_string(p.week) + " of the ledger already holds " + heldPeriodText(*held) +
                            ". " + kNothingWritten);
     }
 
@@ -346,9 +411,6 @@ void PaydayRun::runNext()
         ++m_totals.notPaid;
     }
     m_lines.push_back(std::move(line));
-    // The folder is free again once the last row is done.
-    if (finished())
-        m_lock.reset();
 }
 
 void PaydayRun::runAll()

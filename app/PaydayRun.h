@@ -82,7 +82,8 @@ public:
     std::string planned(size_t index) const;
 
     // Reads the federal tables and the company header, which every row needs, and takes the working
-    // folder's lock for the whole run (released when the last row is done). False, with the
+    // folder's lock for the whole run: it is held until releaseFolder, or until the run is gone,
+    // so a caller puts the run's prints in place before another run may start. False, with the
     // problem, when the run cannot start: then nothing is written and every row is not paid.
     // runNext starts the run when it was not started.
     bool start(std::string& problem);
@@ -90,6 +91,8 @@ public:
     // Pays the next row; nothing when the run is finished.
     void runNext();
     void runAll();
+    // Lets other runs and saves at the working folder again.
+    void releaseFolder() { m_lock.reset(); }
 
     const std::vector<PaydayLine>& lines() const { return m_lines; }
     const PaydayTotals& totals() const { return m_totals; }

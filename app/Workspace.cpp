@@ -84,8 +84,10 @@ void Workspace::clearFederalTables() { tallyrin::clearFederalTables(federal); }
 void Workspace::Calcu_late(bool closingSave)
 {
     // An entry that is not a number ("4-5", "1 2") would be taken as 0 and the hours lost without
-    // a word: it is shown as typed and nothing is calculated.
-    if (nonNumericEntry(form1.txtAmount)) {
+    // a word: it is shown as typed and nothing is calculated. One message, for the first such
+    // entry, which the form then shows selected. An entry of spaces only looks empty and is 0.
+    m_refusedEntry = nonNumericEntry(form1.txtAmount);
+    if (m_refusedEntry) {
         m_periodRefused = true;
         m_op.message(messages::kNonNumber, Icon::Exclamation);
         return;

@@ -8,6 +8,8 @@
 #include "text/Operator.h"
 #include "app/ShellWindows.h"
 #include "employee/EmployeeFiles.h"
+#include "employee/EmployeeStore.h"
+#include "text/FileStore.h"
 #include "employee/CompanyHeader.h"
 #include "employee/DialogHeaderScreen.h"
 #include "employee/DialogVacScreen.h"
@@ -40,6 +42,9 @@ class Workspace
     // Declared first: the screen models below are built with them.
     Operator& m_op;
     EmployeeFiles m_files; // the working folder and the user name
+    // No print or export replaces a file the program keeps in the working folder.
+    OutputGuardScope m_outputGuard{
+        [this](const std::filesystem::path& target) { return programFileRefused(m_files.folder(), target); }};
     Clock m_clock;
 
 public:
@@ -135,6 +140,8 @@ public:
     bool fileFault() const { return m_fileFault; }
     // True once a period was refused for figures beyond the limits (the operator has been told).
     bool periodRefused() const { return m_periodRefused; }
+    // The entry field the last ADD refused as not a number; nullopt when it calculated.
+    std::optional<size_t> refusedEntry() const { return m_refusedEntry; }
     // Whether the calculation's closing save runs after a file fault. The program saves (a damaged
     // file is kept aside first); the command line, which cannot ask, saves nothing.
     bool savesAfterFault = true;
@@ -212,6 +219,7 @@ private:
 
     bool m_fileFault = false;
     bool m_periodRefused = false;
+    std::optional<size_t> m_refusedEntry;
     std::set<std::filesystem::path> m_damaged;
     bool m_quit = false;
     NoShellWindows m_noWindows;

@@ -84,6 +84,8 @@ void frmPaydayScreen::cmdRun_Click(const std::function<void(int, int)>& progress
         if (progress)
             progress(static_cast<int>(m_run->done()), total);
     }
+    // The prints go to a printer later, when asked: nothing more is written in the folder.
+    m_run->releaseFolder();
     summary.clear();
     for (const PaydayLine& line : m_run->lines()) {
         std::string message = line.message.empty() ? line.note : line.message;

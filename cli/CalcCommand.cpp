@@ -225,6 +225,15 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << kHelp;
         return 0;
     }
+    // No output of any form replaces a file the program keeps in the working folder.
+    std::filesystem::path guarded;
+    if (const auto at = std::find(args.begin(), args.end(), "--folder"); at != args.end() && at + 1 != args.end())
+        guarded = *(at + 1);
+    const OutputGuardScope outputGuard([guarded](const std::filesystem::path& target) -> std::optional<std::string> {
+        if (guarded.empty())
+            return std::nullopt;
+        return programFileRefused(guarded, target);
+    });
     if (std::find(args.begin(), args.end(), "--payroll") != args.end())
         return runPayroll(args, out, err, pdf, pdfStream);
     if (std::find(args.begin(), args.end(), "--list") != args.end())

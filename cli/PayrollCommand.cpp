@@ -252,6 +252,9 @@ int runPayroll(const std::vector<std::string>& args, std::ostream& out, std::ost
         printed = writeCombined(run.statements(), a->statements, pdf, err);
         printed = writeCombined(run.checks(), a->checks, pdf, err) && printed;
     }
+    // The folder's lock is held until here, the prints in place: a run waiting for it never meets
+    // this run's prints half-made.
+    run.releaseFolder();
     return run.faults() || !printed ? 1 : 0;
 }
 

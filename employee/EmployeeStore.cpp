@@ -1,6 +1,9 @@
 #include "employee/EmployeeStore.h"
 
+#include "employee/CompanyHeader.h"
 #include "employee/ProfileFiles.h"
+#include "employee/SavedPayPeriod.h"
+#include "engine/FederalTableFile.h"
 #include "local/CityFile.h"
 #include "local/LocalPresets.h"
 #include "local/NonCityFile.h"
@@ -99,6 +102,28 @@ std::string listed(const std::vector<std::string>& names)
 } // namespace
 
 const std::vector<EmployeeFileKind>& employeeFileKinds() { return kKinds; }
+
+std::optional<std::string> programFileRefused(const fs::path& folder, const fs::path& target)
+{
+    const fs::path parent = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::error_code ec;
+    if (!fs::equivalent(parent, folder, ec) || ec)
+        return std::nullopt;
+    const std::string name = target.filename().string();
+    const auto endsWith = [&name](const std::string& end) {
+        return name.size() >= end.size() && name.compare(name.size() - end.size(), end.size(), end) == 0;
+    };
+    bool kept = name == kHeaderFileName || name == kLockFileName || name == kFederalFile ||
+                name == kFederalJanuaryFile || name == "Tly2k.chm" || endsWith(kSavedPeriodExtension);
+    Employee weekly, biWeekly;
+    weekly.profile.Weekly = true, weekly.profile.BiWeekly = false;
+    biWeekly.profile.Weekly = false, biWeekly.profile.BiWeekly = true;
+    for (const EmployeeFileKind& kind : kKinds)
+        kept = kept || endsWith(kind.extension(weekly)) || endsWith(kind.extension(biWeekly));
+    if (!kept)
+        return std::nullopt;
+    return name + " is a file the program keeps in the working folder; choose another name or folder";
+}
 
 std::vector<FileOutcome> EmployeeStore::open(const EmployeeFiles& files, Employee& employee,
                                              const std::function<FileOutcome()>& sharedTables, bool profileFamilyOnly)

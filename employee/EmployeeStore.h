@@ -35,6 +35,11 @@ struct EmployeeFileKind
 // In the order Open reads them.
 const std::vector<EmployeeFileKind>& employeeFileKinds();
 
+// Why an output may not be written at `target`: it names a file the program keeps in the working
+// folder `folder` (any employee's file of any kind, a saved period, the company header, the
+// federal tables, the help file, the lock). nullopt for any other name or folder.
+std::optional<std::string> programFileRefused(const std::filesystem::path& folder, const std::filesystem::path& target);
+
 struct StoreSave
 {
     // One outcome for every file written or not, in order: a damaged file kept aside before it was

@@ -13,6 +13,7 @@
 namespace tallyrin {
 
 using SavedPayPeriod = std::array<float, 8>;
+inline constexpr const char* kSavedPeriodExtension = ".prv";
 
 // Eight lines, one amount each, entry boxes 0 to 7 in order.
 template <class IO, class Amounts> void savedPeriodItems(IO& io, Amounts& amounts)

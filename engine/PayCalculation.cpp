@@ -231,15 +231,18 @@ std::optional<std::string> periodOutOfRange(const std::array<std::string, 8>& tx
            "No results are shown and nothing was saved.";
 }
 
+bool entryIsNumberOrBlank(size_t index, std::string_view text)
+{
+    if (text.find_first_not_of(" \t") == std::string_view::npos)
+        return true;
+    return index == 6 ? fullCurrency(text).has_value() : fullSingle(text).has_value();
+}
+
 std::optional<size_t> nonNumericEntry(const std::array<std::string, 8>& txtAmount)
 {
-    for (size_t i = 0; i < txtAmount.size(); ++i) {
-        const std::string& text = txtAmount[i];
-        if (text.empty())
-            continue;
-        if (!(i == 6 ? fullCurrency(text).has_value() : fullSingle(text).has_value()))
+    for (size_t i = 0; i < txtAmount.size(); ++i)
+        if (!entryIsNumberOrBlank(i, txtAmount[i]))
             return i;
-    }
     return std::nullopt;
 }
 

@@ -72,8 +72,13 @@ float federalAllowanceAmount(const FederalTables& tables, std::string_view fedSt
 // counts as 0. Every field that reads as 0, empty ones included, is set to "0" first.
 PayPeriodEntry readPayPeriodEntry(std::array<std::string, 8>& txtAmount);
 
-// The first entry field holding text that is not a number (an hours field by single conversion,
-// the adjustment as currency); nullopt when every field is blank or a number.
+// Whether entry field `index` holds a number or nothing: empty text, or text of spaces and tabs
+// only, which looks empty on the form and reads as 0; otherwise one number (an hours field by
+// single conversion, the adjustment as currency), spaces around it allowed.
+bool entryIsNumberOrBlank(size_t index, std::string_view text);
+
+// The first entry field holding text that is not a number; nullopt when every field is blank or
+// a number.
 std::optional<size_t> nonNumericEntry(const std::array<std::string, 8>& txtAmount);
 
 // Blanks every entry field whose text reads as 0.

@@ -435,6 +435,13 @@ void Form1::cmdCal_Click()
 {
     m_ws.cmdCal_Click();
     showScreen();
+    if (const auto refused = m_ws.refusedEntry()) {
+        // The entry that is not a number, selected, so the clerk sees which one.
+        QLineEdit* edit = m_txtAmount[*refused];
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+        return;
+    }
     returnToFirstEntry();
 }
 

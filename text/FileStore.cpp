@@ -1,11 +1,14 @@
 #include "text/FileStore.h"
 
 #include <mutex>
+#include <random>
 #include <set>
+#include <utility>
 
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
@@ -274,6 +277,50 @@ void removeStaleTwins(const std::filesystem::path& folder)
 
 } // namespace
 
+namespace {
+
+OutputGuard& outputGuard()
+{
+    static OutputGuard guard;
+    return guard;
+}
+
+// A name for an output's twin that no other twin shares: ".<name>.<16 hex digits>.tmp".
+std::filesystem::path uniqueTwin(const std::filesystem::path& target)
+{
+    static std::mutex mutex;
+    static std::random_device device;
+    static std::mt19937_64 numbers(device() ^ (static_cast<uint64_t>(::getpid()) << 32));
+    uint64_t n = 0;
+    {
+        std::lock_guard guard(mutex);
+        n = numbers();
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(n));
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    return folder / ("." + target.filename().string() + "." + hex + ".tmp");
+}
+
+} // namespace
+
+OutputGuardScope::OutputGuardScope(OutputGuard guard)
+    : m_previous(std::exchange(outputGuard(), std::move(guard)))
+{
+}
+
+OutputGuardScope::~OutputGuardScope() { outputGuard() = std::move(m_previous); }
+
+std::optional<std::string> refusedOutput(const std::filesystem::path& target)
+{
+    if (auto refused = refusedTarget(target))
+        return refused;
+    if (outputGuard())
+        return outputGuard()(target);
+    return std::nullopt;
+}
+
 std::optional<std::string> refusedTarget(const std::filesystem::path& target)
 {
     struct stat info
@@ -326,17 +373,42 @@ void flushFolder(const std::filesystem::path& folder)
 
 OutputTwin::OutputTwin(std::filesystem::path target)
     : m_target(std::move(target))
-    , m_temporary(temporaryTwin(m_target))
 {
-    if (const auto refused = refusedTarget(m_target))
+    if (const auto refused = refusedOutput(m_target)) {
         m_refused = outputFailed(m_target, *refused);
-    else if (const auto twinRefused = refusedTarget(m_temporary))
-        m_refused =
-            outputFailed(m_target, "its temporary file " + m_temporary.filename().string() + ": " + *twinRefused);
-    if (m_refused)
         m_done = true; // nothing of ours to remove
-    else
-        ::unlink(m_temporary.c_str());
+        return;
+    }
+    // Made here, new and exclusively: whatever stands at a name already taken is never opened.
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        m_temporary = uniqueTwin(m_target);
+        fd = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    struct stat info
+    {
+    };
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        const std::string why = std::string("cannot create its temporary file: ") + std::strerror(errno);
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(m_temporary.c_str());
+        }
+        m_refused = outputFailed(m_target, why);
+        m_done = true;
+        return;
+    }
+    // The output keeps the mode of the file it replaces.
+    struct stat old
+    {
+    };
+    if (::stat(m_target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+    m_device = info.st_dev;
+    m_inode = info.st_ino;
+    ::close(fd);
 }
 
 OutputTwin::~OutputTwin()
@@ -361,6 +433,11 @@ FileOutcome OutputTwin::commit(const std::optional<std::string>& failed)
     };
     if (::lstat(m_temporary.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return abandon("nothing was written");
+    // Still the file made at the start, and no other name leads to it.
+    if (info.st_dev != m_device || info.st_ino != m_inode || info.st_nlink != 1)
+        return abandon("its temporary file " + m_temporary.filename().string() + " was replaced while it was written");
+    if (const auto refused = refusedOutput(m_target))
+        return abandon(*refused);
     if (const auto flushFailed = flushFile(m_temporary))
         return abandon("cannot flush: " + *flushFailed);
     if (g_replaceCalls.rename(m_temporary.c_str(), m_target.c_str()) != 0)
@@ -379,7 +456,17 @@ FileOutcome writeOutputFile(const std::filesystem::path& target, const OutputWri
 
 FileOutcome writeOutputFile(const std::filesystem::path& target, std::string_view content)
 {
-    return replaceFile(target, content);
+    return writeOutputFile(target, [&](const std::filesystem::path& temporary) -> std::optional<std::string> {
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0)
+            return std::string(std::strerror(errno));
+        const bool written = writeAll(fd, content);
+        const int error = errno;
+        const bool closed = g_replaceCalls.close(fd) == 0;
+        if (!written || !closed)
+            return std::string("cannot write: ") + std::strerror(written ? errno : error);
+        return std::nullopt;
+    });
 }
 
 FileOutcome replaceFile(const std::filesystem::path& path, std::string_view content)
@@ -400,7 +487,10 @@ FileOutcome replaceFile(const std::filesystem::path& path, std::string_view cont
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     removeStaleTwins(folder);
     const std::filesystem::path temporary = temporaryTwin(path);
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
+    // A twin a killed save left, or anything planted at its name, goes; the twin is then created
+    // anew and exclusively, so it is never a file reached through another name.
+    ::unlink(temporary.c_str());
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0)
         return report(systemError("cannot create a temporary file for", path, errno));
 

@@ -46,8 +46,10 @@ bool fileExists(const std::filesystem::path& path);
 // Writes the file's temporary twin in the same folder, flushes it to disk, then renames it over
 // `path`. On failure the old file is untouched, the temporary file is removed, and `error` (when
 // given) says what failed. The twin has one name per target, so a save killed half-way leaves at
-// most one behind, which the next save of that file reuses; a save also removes the randomly
-// named twins older versions left.
+// most one behind; the next save removes it and creates its twin anew, exclusively, so a file or
+// link planted at that name is never written through. A save also removes the randomly named
+// twins older versions left. Saves run under the folder's lock. A new file is the owner's only
+// (0600); a replaced file keeps its mode.
 // Done, or WriteFailed with one line naming the file and the system's reason.
 FileOutcome replaceFile(const std::filesystem::path& path, std::string_view content);
 // Why an existing `target` may not be replaced: a link, a device, a FIFO or a folder stands in its
@@ -65,10 +67,30 @@ using OutputWriter = std::function<std::optional<std::string>(const std::filesys
 FileOutcome writeOutputFile(const std::filesystem::path& target, const OutputWriter& write);
 FileOutcome writeOutputFile(const std::filesystem::path& target, std::string_view content);
 
+// What an output must never replace beyond what refusedTarget refuses: the caller that knows the
+// working folder names its own files here (an employee's files, the header, the tables, the lock).
+// The reason, or nullopt when the target may be written.
+using OutputGuard = std::function<std::optional<std::string>(const std::filesystem::path& target)>;
+// Puts `guard` in force for every output while it lives; the guard before it comes back after.
+class OutputGuardScope
+{
+public:
+    explicit OutputGuardScope(OutputGuard guard);
+    ~OutputGuardScope();
+    OutputGuardScope(const OutputGuardScope&) = delete;
+    OutputGuardScope& operator=(const OutputGuardScope&) = delete;
+
+private:
+    OutputGuard m_previous;
+};
+// Why `target` may not be written as an output: refusedTarget's reasons and the guard's.
+std::optional<std::string> refusedOutput(const std::filesystem::path& target);
+
 // The same write in steps, for an output filled over a long run (a payday's combined PDF, page by
-// page): the target is checked and its temporary twin named at the start; the caller fills the
-// twin; commit checks, flushes and renames it over the target. A twin never committed is removed,
-// and the previous file stays as it was.
+// page): the target is checked and its temporary twin made at the start, new, empty and only the
+// owner's, under a name no other twin shares (two runs writing one target never meet); the caller
+// fills the twin; commit checks that it is still the file made here, flushes and renames it over
+// the target. A twin never committed is removed, and the previous file stays as it was.
 class OutputTwin
 {
 public:
@@ -89,6 +111,8 @@ private:
     std::filesystem::path m_temporary;
     std::optional<FileOutcome> m_refused;
     bool m_done = false;
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
 };
 
 // Copies a damaged `path` beside itself before a save replaces it: "<name>.damaged", or, when an

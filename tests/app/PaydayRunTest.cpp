@@ -94,7 +94,7 @@ TEST(PaydayRunTest, PaysEachEmployeeAsTheOneEmployeePathDoes)
     PaydayRun run(batch.path(), sheetOf(csv), PaydayOptions{"01/09/2009", false, true}, payday);
     run.runAll();
     ASSERT_EQ(run.lines().size(), 3u);
-    EXPECT_FALSE(run.faults());
+    EXPECT_FALSE(run.faults()) << run.lines()[0].message << run.lines()[1].message << run.lines()[2].message;
     const std::vector<std::string> statements = pages(run.statements());
     ASSERT_EQ(statements.size(), 3u);
     const std::vector<std::string> checks = pages(run.checks());
@@ -282,24 +282,151 @@ TEST(PaydayRunTest, OverwriteLeavesTheReplacedWeekOutOfTheWageBases)
     EXPECT_EQ(changed.lines()[0].net, first.lines()[0].net);
 }
 
+// A week holding amounts under no date ("0" after a clear, or empty) holds a period: the payday
+// does not paste over it, and names it by its amounts.
 TEST(PaydayRunTest, AWeekWithAmountsButNoDateHoldsAPeriod)
+{
+    struct Held
+    {
+        const char* date;
+        float YtdRow::*amount;
+        float value;
+        const char* named;
+    };
+    const Held cases[] = {
+        {"0", &YtdRow::Gross, 278.18f, "gross 278.18"}, {"", &YtdRow::Gross, 278.18f, "gross 278.18"},
+        {"", &YtdRow::Tips, 12.5f, "tips 12.50"},      {"", &YtdRow::Sdi, 3.1f, "SDI 3.10"},
+        {"", &YtdRow::Net, -4.0f, "net -4.00"},        {"", &YtdRow::State, 1e-30f, "gross .00"},
+    };
+    for (const Held& held : cases) {
+        SCOPED_TRACE(std::string("date \"") + held.date + "\", " + held.named);
+        TempFolder folder;
+        fillFolder(folder.path());
+        YtdLedger ledger;
+        ASSERT_FALSE(ledger.readLedger(folder.path(), "Smith").failed());
+        std::array<YtdRow, kLedgerSlots> rows;
+        for (int slot = 0; slot < kLedgerSlots; ++slot)
+            rows[slot] = ledger.row(slot);
+        rows[0] = YtdRow{};
+        rows[0].Date = held.date;
+        rows[0].*held.amount = held.value;
+        writeBytes(folder / "Smith.yrw", ledger.fileContent(rows));
+        const std::string before = fileBytes(folder / "Smith.yrw");
+        PaydayRun run(folder.path(),
+                      sheetOf("user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\nSmith,40,,,,,,,,0,1\n"),
+                      PaydayOptions{"01/02/2009", false, true}, payday);
+        run.runAll();
+        EXPECT_FALSE(run.lines()[0].paid);
+        EXPECT_NE(run.lines()[0].message.find("already holds a period with no date ("), std::string::npos)
+            << run.lines()[0].message;
+        EXPECT_NE(run.lines()[0].message.find(held.named), std::string::npos) << run.lines()[0].message;
+        EXPECT_EQ(fileBytes(folder / "Smith.yrw"), before);
+    }
+}
+
+// A rerun finds its week paid whatever way the ledger file spells it: LF line ends, the date
+// unquoted.
+TEST(PaydayRunTest, AlreadyPaidComparesTheWeeksValuesNotTheFilesBytes)
 {
     TempFolder folder;
     fillFolder(folder.path());
-    YtdLedger ledger;
-    ASSERT_FALSE(ledger.readLedger(folder.path(), "Smith").failed());
-    PayPeriodResult typed;
-    typed.GrossPay = 278.18f;
-    ASSERT_EQ(ledger.PasteMe(0, typed, "0"), "");
-    ASSERT_EQ(ledger.SaveAnnual(folder.path(), "Smith"), "");
-    const std::string before = fileBytes(folder / "Smith.yrw");
+    const std::string sheet = "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\nSmith,40,,,,,,,,0,5\n";
+    PaydayRun first(folder.path(), sheetOf(sheet), PaydayOptions{"03/06/2009", false, true}, payday);
+    first.runAll();
+    ASSERT_TRUE(first.lines()[0].paid);
+    std::string bytes = fileBytes(folder / "Smith.yrw");
+    for (size_t at; (at = bytes.find("\r\n")) != std::string::npos;)
+        bytes.erase(at, 1);
+    for (size_t at; (at = bytes.find("\"03/06/2009\"")) != std::string::npos;)
+        bytes.replace(at, 12, "03/06/2009");
+    writeBytes(folder / "Smith.yrw", bytes);
+
+    PaydayRun again(folder.path(), sheetOf(sheet), PaydayOptions{"03/06/2009", false, true}, payday);
+    again.runAll();
+    EXPECT_TRUE(again.lines()[0].alreadyPaid) << again.lines()[0].message;
+    EXPECT_FALSE(again.faults());
+    EXPECT_EQ(fileBytes(folder / "Smith.yrw"), bytes);
+}
+
+// Sheet rows that would pay wrong money without a word: each is not paid, with its reason, and
+// nothing of the employee is written.
+TEST(PaydayRunTest, RowsThatWouldPayWrongMoneyAreRefused)
+{
+    struct Row
+    {
+        const char* row;
+        const char* why;
+    };
+    const Row rows[] = {
+        {"Smith,-40,,,,,,,,0,1,", "gross pay is -$400.00, below 0"},
+        {"Smith,(40),,,,,,,,0,1,", "gross pay is -$400.00, below 0"},
+        {"Smith,\"40,5\",,,,,,,,0,1,", "the entry \"regular\" is not a number: \"40,5\""},
+        {"Smith,40,,,,,,\"1,00\",,0,1,", "the entry \"amount\" is not a number"},
+        {"Smith,40,,,,,,,,0,1e1,", "the week \"1e1\" is not a week of the ledger"},
+        {"Smith,40,,,,,,,,0,2.0,", "the week \"2.0\" is not a week of the ledger"},
+        {"Smith,,0,, ,,,0.00,,0,1,", "nothing to pay"},
+        {"Smith,40,,,,,,,,0,1,01/08/2010", "the period date 01/08/2010 is not in 2009"},
+        {"Smith,40,,,,,,,,0,1,12/31/2008", "the period date 12/31/2008 is not in 2009"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.row);
+        TempFolder folder;
+        fillFolder(folder.path());
+        const auto before = folderBytes(folder.path());
+        PaydayRun run(folder.path(),
+                      sheetOf(std::string("user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week,date\n") +
+                              r.row + "\n"),
+                      PaydayOptions{"01/09/2009", false, true}, payday);
+        run.runAll();
+        EXPECT_FALSE(run.lines()[0].paid);
+        EXPECT_NE(run.lines()[0].message.find(r.why), std::string::npos) << run.lines()[0].message;
+        EXPECT_EQ(run.totals().notPaid, 1);
+        auto after = folderBytes(folder.path());
+        after.erase("Tallyrin.lock");
+        EXPECT_TRUE(after == before);
+    }
+    // Lee's SUI taken as a flat 7,000.00 leaves the net below 0.
+    TempFolder folder;
+    fillFolder(folder.path());
+    std::string sta = fileBytes(folder / "Lee.sta");
+    sta.replace(sta.find("7000,-2.5,1,1,1,0"), 17, "7000,-2.5,1,0,1,0");
+    writeBytes(folder / "Lee.sta", sta);
+    PaydayRun flat(folder.path(),
+                   sheetOf("user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\nLee,40,,,,,,,,0,3\n"),
+                   PaydayOptions{"01/09/2009", false, true}, payday);
+    flat.runAll();
+    EXPECT_FALSE(flat.lines()[0].paid);
+    EXPECT_NE(flat.lines()[0].message.find("net pay is -$6,6"), std::string::npos) << flat.lines()[0].message;
+
+    // Commas in their places still group thousands.
     PaydayRun run(folder.path(),
-                  sheetOf("user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\nSmith,40,,,,,,,,0,1\n"),
-                  PaydayOptions{"01/02/2009", false, true}, payday);
+                  sheetOf("user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\n"
+                          "Smith,40,,,,,,\"1,000.50\",,0,3\n"),
+                  PaydayOptions{"01/09/2009", false, true}, payday);
+    run.runAll();
+    EXPECT_TRUE(run.lines()[0].paid) << run.lines()[0].message;
+}
+
+// A save that fails part-way (a folder stands where the ledger's temporary file goes): the row is
+// not paid, and the totals say so.
+TEST(PaydayRunTest, ARowWhosePasteFailsIsNotPaid)
+{
+    TempFolder folder;
+    fillFolder(folder.path());
+    fs::create_directory(folder / ".Smith.yrw.tmp");
+    fs::create_directory(folder / ".Smith.yrw.tmp" / "inside");
+    PaydayRun run(folder.path(),
+                  sheetOf("user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\nSmith,40,,,,,,,,0,5\n"),
+                  PaydayOptions{"01/30/2009", false, true}, payday);
     run.runAll();
     EXPECT_FALSE(run.lines()[0].paid);
-    EXPECT_NE(run.lines()[0].message.find("already holds the period 0."), std::string::npos) << run.lines()[0].message;
-    EXPECT_EQ(fileBytes(folder / "Smith.yrw"), before);
+    EXPECT_FALSE(run.lines()[0].alreadyPaid);
+    EXPECT_NE(run.lines()[0].message.find("could not be saved in the ledger"), std::string::npos)
+        << run.lines()[0].message;
+    EXPECT_EQ(run.totals().paid, 0);
+    EXPECT_EQ(run.totals().notPaid, 1);
+    EXPECT_TRUE(run.faults());
+    EXPECT_TRUE(pages(run.checks()).empty());
 }
 
 // What stops a run before anyone is paid: the shared files every row needs, and the lock another

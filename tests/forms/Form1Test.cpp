@@ -190,14 +190,32 @@ private slots:
         QVERIFY(m_w->dialogs.log.empty()); // no warning on the way
     }
 
-    // An hours entry that is not a number is refused before anything is calculated, as typed.
+    // An entry that is not a number is refused before anything is calculated, as typed: one
+    // message for the first such entry, which gets the keyboard with its text selected.
     void addRefusesAnEntryThatIsNotANumber()
     {
-        QTest::keyClicks(amount(0), QStringLiteral("4-5"));
+        QTest::keyClicks(amount(0), QStringLiteral("40"));
+        QTest::keyClicks(amount(2), QStringLiteral("4-5"));
+        QTest::keyClicks(amount(5), QStringLiteral("1 2"));
         QTest::mouseClick(child<QPushButton>("cmdCal"), Qt::LeftButton);
         QCOMPARE(m_w->dialogs.messages(), (std::vector<std::string>{"You have entered a NON numerial."}));
-        QCOMPARE(amount(0)->text(), QStringLiteral("4-5"));
+        QCOMPARE(amount(2)->text(), QStringLiteral("4-5"));
         QCOMPARE(label("lbNet"), QString());
+        QTRY_COMPARE(QApplication::focusWidget(), amount(2));
+        QCOMPARE(amount(2)->selectedText(), QStringLiteral("4-5"));
+    }
+
+    // A field of spaces looks empty and is 0, as an empty field is; spaces around a number stay.
+    void addTakesAFieldOfSpacesAsEmpty()
+    {
+        QTest::keyClicks(amount(0), QStringLiteral(" 40 "));
+        QTest::keyClicks(amount(1), QStringLiteral(" "));
+        QTest::keyClicks(amount(7), QStringLiteral("   "));
+        QTest::mouseClick(child<QPushButton>("cmdCal"), Qt::LeftButton);
+        QVERIFY(m_w->dialogs.messages().empty());
+        QCOMPARE(label("Label13"), QStringLiteral("$300.00"));
+        QCOMPARE(amount(1)->text(), QString());
+        QCOMPARE(amount(7)->text(), QString());
     }
 
     void addAndClearByKeyReturnToTheFirstEntry()

@@ -268,3 +268,57 @@ TEST(FileStoreTest, ADamagedFileIsKeptAsideUnderAFreeName)
 
 } // namespace
 } // namespace tallyrin
+
+namespace tallyrin {
+namespace {
+
+// A hard link planted at a save's temporary name, or at an output's, is never written through:
+// the file it leads to keeps its bytes. Twins of one output never share a name.
+TEST(FileStoreTest, ATwinIsAlwaysCreatedNewAndExclusively)
+{
+    TempFolder folder;
+    const auto own = folder / "E00.yrw", other = folder / "E04.yrw";
+    writeBytes(own, "E00 old\r\n");
+    writeBytes(other, "E04 year\r\n");
+    std::filesystem::create_hard_link(other, temporaryTwin(own));
+    ASSERT_FALSE(replaceFile(own, "E00 new\r\n").failed());
+    EXPECT_EQ(readWholeFile(own), "E00 new\r\n");
+    EXPECT_EQ(readWholeFile(other), "E04 year\r\n");
+    EXPECT_FALSE(std::filesystem::exists(temporaryTwin(own)));
+
+    const auto out = folder / "report.csv";
+    std::filesystem::create_hard_link(other, temporaryTwin(out));
+    ASSERT_FALSE(writeOutputFile(out, "a,b\r\n").failed());
+    EXPECT_EQ(readWholeFile(out), "a,b\r\n");
+    EXPECT_EQ(readWholeFile(other), "E04 year\r\n");
+
+    OutputTwin first(folder / "checks.pdf"), second(folder / "checks.pdf");
+    EXPECT_NE(first.temporary(), second.temporary());
+    // A twin swapped for a link to another file while it was being filled is not put in place.
+    std::filesystem::remove(first.temporary());
+    std::filesystem::create_hard_link(other, first.temporary());
+    EXPECT_TRUE(first.commit(std::nullopt).failed());
+    EXPECT_FALSE(std::filesystem::exists(folder / "checks.pdf"));
+    EXPECT_EQ(readWholeFile(other), "E04 year\r\n");
+    writeBytes(second.temporary(), "%PDF");
+    EXPECT_FALSE(second.commit(std::nullopt).failed());
+    EXPECT_EQ(readWholeFile(folder / "checks.pdf"), "%PDF");
+}
+
+// New files are the owner's only; a replaced file keeps its mode.
+TEST(FileStoreTest, NewFilesAreTheOwnersOnlyAndReplacedFilesKeepTheirMode)
+{
+    TempFolder folder;
+    const auto fresh = folder / "New.use", shared = folder / "Shared.use", out = folder / "out.txt";
+    ASSERT_FALSE(replaceFile(fresh, "x").failed());
+    ASSERT_FALSE(writeOutputFile(out, "x").failed());
+    writeBytes(shared, "old");
+    std::filesystem::permissions(shared, std::filesystem::perms(0640));
+    ASSERT_FALSE(replaceFile(shared, "new").failed());
+    EXPECT_EQ(std::filesystem::status(fresh).permissions(), std::filesystem::perms(0600));
+    EXPECT_EQ(std::filesystem::status(out).permissions(), std::filesystem::perms(0600));
+    EXPECT_EQ(std::filesystem::status(shared).permissions(), std::filesystem::perms(0640));
+}
+
+} // namespace
+} // namespace tallyrin
