@@ -35,18 +35,6 @@ constexpr float YtdRow::*kRowAmounts[] = {&YtdRow::Federal, &YtdRow::SocSec, &Yt
                                           &YtdRow::Gross, &YtdRow::Net, &YtdRow::Sdi, &YtdRow::Sui,
                                           &YtdRow::Cafeteria, &YtdRow::Tips};
 
-// A week the ledger already holds a period in: its date is set, or any of its amounts is not 0
-// (a row typed in by hand may carry amounts without a date).
-bool holdsPeriod(const YtdRow& row)
-{
-    if (!row.Date.empty() && row.Date != "0")
-        return true;
-    for (float YtdRow::*amount : kRowAmounts)
-        if (row.*amount != 0)
-            return true;
-    return false;
-}
-
 bool sameRow(const YtdRow& a, const YtdRow& b)
 {
     if (a.Date != b.Date)
@@ -55,16 +43,6 @@ bool sameRow(const YtdRow& a, const YtdRow& b)
         if (a.*amount != b.*amount)
             return false;
     return true;
-}
-
-// How the refusal names the period a week holds: its date, or its amounts when it has none.
-std::string heldPeriodText(const YtdRow& row)
-{
-    if (!row.Date.empty() && row.Date != "0")
-        return "the period " + row.Date;
-    const auto amount = [](float value) { return format(value, "#,###.00"); };
-    return "a period with no date (gross " + amount(row.Gross) + ", net " + amount(row.Net) + ", federal " +
-           amount(row.Federal) + ", tips " + amount(row.Tips) + ", SDI " + amount(row.Sdi) + ")";
 }
 
 using messages::plainLines;
@@ -279,7 +257,7 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
         if (p.week > ledger.usedRows())
             return notPaid("Week " + std::to_string(p.week) + " is past the last week of " + row.user +
                            "'s ledger (" + std::to_string(ledger.usedRows()) + "). " + kNothingWritten);
-        if (holdsPeriod(ledger.row(slot))) {
+        if (YtdLedger::holdsPeriod(ledger.row(slot))) {
             held = ledger.row(slot);
             // The period is worked out as if its week were empty: the year-to-date bases of
             // Social Security, SDI and SUI must not count the period being replaced.
@@ -323,7 +301,7 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
         const YtdLedger::Paste paste = trial.pastePeriod(m_folder, row.user, deductionLabels, slot, shown, p.date, false);
         alreadyPaid = paste.saved && sameRow(trial.row(slot), *held);
         if (!alreadyPaid && !m_options.overwrite)
-            return notPaid("Week " + std::to_string(p.week) + " of the ledger already holds " + heldPeriodText(*held) +
+            return notPaid("Week " + std::to_string(p.week) + " of the ledger already holds " + YtdLedger::heldPeriodText(*held) +
                            ". " + kNothingWritten);
     }
 

@@ -130,7 +130,16 @@ void Workspace::Calcu_late(bool closingSave)
     }
 }
 
-void Workspace::cmdCal_Click() { Calcu_late(true); }
+void Workspace::cmdCal_Click()
+{
+    Calcu_late(true);
+    // The tables are 2009's: a period dated in another year is calculated, but the clerk is told.
+    if (!m_refusedEntry && !form1.lbNet.empty())
+        if (const auto warning = periodDateOutsideTaxYear(form1.txtWeek))
+            m_op.message(*warning, Icon::Exclamation);
+}
+
+bool Workspace::periodCalculated() const { return !form1.lbNet.empty(); }
 
 PayPeriodResult Workspace::shownPeriod() const
 {

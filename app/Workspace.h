@@ -142,6 +142,9 @@ public:
     bool periodRefused() const { return m_periodRefused; }
     // The entry field the last ADD refused as not a number; nullopt when it calculated.
     std::optional<size_t> refusedEntry() const { return m_refusedEntry; }
+    // Whether the pay form shows a calculated period (none before the first ADD, after CLEAR or a
+    // refused ADD): the ledger has something to paste.
+    bool periodCalculated() const;
     // Whether the calculation's closing save runs after a file fault. The program saves (a damaged
     // file is kept aside first); the command line, which cannot ask, saves nothing.
     bool savesAfterFault = true;

@@ -568,6 +568,7 @@ void Form1::mnuYear_Click()
     if (!m_ledger) {
         YtdContext context{m_ws.files(), m_ws.profile, [this] { return m_ws.shownPeriod(); },
                            [this] { return m_ws.form1.txtWeek; }, [this] { activateWindow(); }};
+        context.calculated = [this] { return m_ws.periodCalculated(); };
         context.writeWorkbook = writeXlsxWorkbook;
         context.openWorkbook = [this](const std::filesystem::path& file) {
             return m_openWorkbook ? m_openWorkbook(file) : openInSpreadsheet(file);

@@ -35,8 +35,23 @@ void MDIForm1Screen::open()
 void MDIForm1Screen::weekClicked(int slot)
 {
     m_currentRow = slot;
+    if (slot < 0 || slot >= m_ledger.usedRows())
+        return;
+    if (m_context.calculated && !m_context.calculated()) {
+        m_op.message(kPressAddFirst, Icon::Exclamation);
+        return;
+    }
     const auto result = m_context.result ? m_context.result() : PayPeriodResult{};
     const auto date = m_context.periodDate ? m_context.periodDate() : std::string();
+    m_ledger.Update(); // the grid as shown, typing included
+    const YtdRow& held = m_ledger.row(slot);
+    if (YtdLedger::holdsPeriod(held) &&
+        !m_op.askYesNo(kSaveTitle, "Week " + std::to_string(slot + 1) + " holds " + YtdLedger::heldPeriodText(held) +
+                                       ". Replace it?"))
+        return;
+    if (const auto warning = periodDateOutsideTaxYear(date);
+        warning && !m_op.askYesNo(kSaveTitle, *warning + "\r\nPaste it into week " + std::to_string(slot + 1) + "?"))
+        return;
     show(m_ledger.PasteMe(slot, result, date));
 }
 

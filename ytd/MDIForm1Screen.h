@@ -27,6 +27,9 @@ struct YtdContext
     std::function<PayPeriodResult()> result;   // the period last calculated, as shown
     std::function<std::string()> periodDate;   // the main form's txtWeek
     std::function<void()> showMainForm = {};   // may be empty
+    // Whether a period has been calculated since start-up or CLEAR (nothing to paste before);
+    // when empty, a period is taken as calculated.
+    std::function<bool()> calculated = {};
     // "&Excel": the writer of the workbook (returns the message of a failure, empty when written);
     // the opener of the written file in the desktop's spreadsheet program (false when there is
     // none). Without a writer the command does nothing.
@@ -46,6 +49,8 @@ public:
         "(File > Open, File > New).";
     static constexpr const char* kWorkbookSaved = "The ledger workbook was saved as";
     static constexpr const char* kNoSpreadsheet = "No spreadsheet program is installed to open it.";
+    static constexpr const char* kPressAddFirst =
+        "Press ADD first: no pay period has been calculated, so there is nothing to paste.";
 
     MDIForm1Screen(YtdLedger& ledger, Operator& op, YtdContext context);
 
@@ -53,7 +58,9 @@ public:
     // ledger-close flag, so from now on only the closing procedure closes the frame.
     void open();
 
-    // A left click on a week number (`slot` 0-based): paste the period just calculated.
+    // A left click on a week number (`slot` 0-based): paste the period just calculated. Before
+    // any calculation nothing is pasted ("Press ADD first"); a week that holds a period, or a
+    // period dated outside 2009, is pasted only when the operator answers Yes under "Save?".
     void weekClicked(int slot);
     // A right click on a week number makes it the current row for the pop-up menu.
     void setCurrentRow(int slot) { m_currentRow = slot; }

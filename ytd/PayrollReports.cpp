@@ -14,30 +14,6 @@ struct DatedRow
     const YtdRow* row = nullptr;
 };
 
-// "MM/DD/YYYY" (leading zeros optional); nullopt for anything else.
-std::optional<std::array<int, 3>> rowDate(const std::string& text)
-{
-    int parts[3] = {0, 0, 0};
-    size_t part = 0;
-    bool digits = false;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            parts[part] = parts[part] * 10 + (c - '0');
-            digits = true;
-            if (parts[part] > 9999)
-                return std::nullopt;
-        } else if (c == '/' && digits && part < 2) {
-            ++part;
-            digits = false;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (part != 2 || !digits || parts[0] < 1 || parts[0] > 12 || parts[1] < 1 || parts[1] > 31)
-        return std::nullopt;
-    return std::array<int, 3>{parts[0], parts[1], parts[2]};
-}
-
 bool holdsAmounts(const YtdRow& r)
 {
     for (float v : {r.Federal, r.SocSec, r.Medicare, r.State, r.City, r.CreditUnion, r.Bond, r.Dues, r.Pension, r.Misc,
@@ -105,15 +81,23 @@ PayrollReport payrollReport(ReportPeriod period, const std::vector<ReportEmploye
         std::vector<DatedRow> rows;
         for (size_t slot = 0; slot < e.rows.size(); ++slot) {
             const YtdRow& r = e.rows[slot];
-            const auto date = rowDate(r.Date);
+            const auto date = ledgerDate(r.Date);
+            const std::string week = e.user + ": week " + std::to_string(slot + 1);
             if (!date) {
-                if (holdsAmounts(r))
-                    report.warnings.push_back(e.user + ": week " + std::to_string(slot + 1) +
-                                              " holds amounts but no date (\"" + r.Date + "\"); it is left out.");
+                if (holdsAmounts(r)) {
+                    if (r.Date.empty() || r.Date == "0")
+                        report.warnings.push_back(week + " holds amounts but no date (\"" + r.Date + "\"); it is left out.");
+                    else
+                        report.warnings.push_back(week + " holds amounts under \"" + r.Date +
+                                                  "\", which is not a date; it is left out.");
+                }
                 continue;
             }
-            if ((*date)[2] != 2009)
+            if ((*date)[2] != 2009) {
+                report.warnings.push_back(week + " holds the period " + r.Date +
+                                          ", which is not in 2009, the year of the tax tables; it is left out.");
                 continue;
+            }
             rows.push_back({(*date)[0], (*date)[1], static_cast<int>(slot), &r});
         }
         std::stable_sort(rows.begin(), rows.end(), [](const DatedRow& a, const DatedRow& b) {

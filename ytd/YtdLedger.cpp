@@ -299,6 +299,73 @@ void YtdLedger::Update()
         m_totals.*t.total = cellCurrency(box(t.box));
 }
 
+std::optional<std::array<int, 3>> ledgerDate(const std::string& text)
+{
+    int parts[3] = {0, 0, 0};
+    size_t part = 0;
+    bool digits = false;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            parts[part] = parts[part] * 10 + (c - '0');
+            digits = true;
+            if (parts[part] > 9999)
+                return std::nullopt;
+        } else if (c == '/' && digits && part < 2) {
+            ++part;
+            digits = false;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (part != 2 || !digits || parts[0] < 1 || parts[0] > 12 || parts[1] < 1 || parts[1] > 31)
+        return std::nullopt;
+    return std::array<int, 3>{parts[0], parts[1], parts[2]};
+}
+
+
+std::optional<std::string> periodDateOutsideTaxYear(const std::string& date)
+{
+    if (date.empty())
+        return std::nullopt;
+    const auto read = ledgerDate(date);
+    if (!read)
+        return "The period date \"" + date + "\" is not a date.";
+    if ((*read)[2] != 2009)
+        return "The period date " + date + " is not in 2009, the year of the tax tables. The year's reports leave it out.";
+    return std::nullopt;
+}
+
+namespace {
+
+constexpr float YtdRow::*kRowAmounts[] = {&YtdRow::Federal, &YtdRow::SocSec, &YtdRow::Medicare, &YtdRow::State,
+                                          &YtdRow::City, &YtdRow::CreditUnion, &YtdRow::Bond, &YtdRow::Dues,
+                                          &YtdRow::Pension, &YtdRow::Misc, &YtdRow::KPlan, &YtdRow::Overtime,
+                                          &YtdRow::Gross, &YtdRow::Net, &YtdRow::Sdi, &YtdRow::Sui,
+                                          &YtdRow::Cafeteria, &YtdRow::Tips};
+
+bool dated(const YtdRow& row) { return !row.Date.empty() && row.Date != "0"; }
+
+} // namespace
+
+bool YtdLedger::holdsPeriod(const YtdRow& row)
+{
+    if (dated(row))
+        return true;
+    for (float YtdRow::*amount : kRowAmounts)
+        if (row.*amount != 0)
+            return true;
+    return false;
+}
+
+std::string YtdLedger::heldPeriodText(const YtdRow& row)
+{
+    if (dated(row))
+        return "the period " + row.Date;
+    const auto amount = [](float value) { return format(value, "#,###.00"); };
+    return "a period with no date (gross " + amount(row.Gross) + ", net " + amount(row.Net) + ", federal " +
+           amount(row.Federal) + ", tips " + amount(row.Tips) + ", SDI " + amount(row.Sdi) + ")";
+}
+
 std::string YtdLedger::PasteMe(int slot, const PayPeriodResult& result, const std::string& periodDate)
 {
     if (!validSlot(slot))

@@ -123,6 +123,13 @@ struct YtdGridRow
     const std::string& cell(YtdColumn c) const { return cells[static_cast<size_t>(c)]; }
 };
 
+// A ledger row's date "MM/DD/YYYY" (leading zeros optional) as month, day and year; nullopt for
+// anything else.
+std::optional<std::array<int, 3>> ledgerDate(const std::string& text);
+// The warning for a period dated outside 2009, the year of the tables and of the reports, or
+// with a date that is not one; nullopt for a 2009 date or no date at all.
+std::optional<std::string> periodDateOutsideTaxYear(const std::string& date);
+
 class YtdLedger
 {
 public:
@@ -194,6 +201,12 @@ public:
 
     // ---- The record ----
     const YtdRow& row(int slot) const { return m_rows.at(static_cast<size_t>(slot)); }
+    // Whether a row holds a period: its date is set, or any of its amounts is not 0 (a row typed
+    // in by hand may carry amounts without a date).
+    static bool holdsPeriod(const YtdRow& row);
+    // How a message names the period a row holds: "the period MM/DD/YYYY", or by its amounts
+    // when it has no date.
+    static std::string heldPeriodText(const YtdRow& row);
     const YtdTotals& totals() const { return m_totals; }
     // The gross-pay total: the year-to-date gross of Social Security, SDI and SUI.
     Currency ytdGross() const { return m_totals.Gross; }

@@ -380,6 +380,50 @@ TEST_F(YtdFrameTest, ClosingWithNoLeavesTheFileUntouched)
     EXPECT_EQ(fileBytes(tmp / "Smith.yrw"), fixture("Smith.yrw"));
 }
 
+// A click on a week that holds a period asks before replacing it; No leaves the week as it was.
+// Before any calculation nothing is pasted; a period dated outside 2009 is pasted only on Yes.
+TEST_F(YtdFrameTest, PastingAsksBeforeReplacingAWeekOrPastingAnotherYear)
+{
+    std::string date = "11/27/2009";
+    bool calculated = false;
+    YtdContext asking = context;
+    asking.periodDate = [&] { return date; };
+    asking.calculated = [&] { return calculated; };
+    MDIForm1Screen frame(ledger, dialogs, asking);
+    frame.open();
+    const YtdRow first = ledger.row(0);
+    ASSERT_EQ(first.Date, "12/31/2009");
+
+    frame.weekClicked(5);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{MDIForm1Screen::kPressAddFirst});
+    EXPECT_FALSE(YtdLedger::holdsPeriod(ledger.row(5)));
+
+    calculated = true;
+    dialogs.yesNoAnswers = {false};
+    frame.weekClicked(0);
+    ASSERT_EQ(dialogs.log.back().title, "Save?");
+    EXPECT_EQ(dialogs.log.back().text, "Week 1 holds the period 12/31/2009. Replace it?");
+    EXPECT_EQ(ledger.row(0).Date, "12/31/2009");
+    EXPECT_EQ(ledger.row(0).Gross, first.Gross);
+    dialogs.yesNoAnswers = {true};
+    frame.weekClicked(0);
+    EXPECT_EQ(ledger.row(0).Date, "11/27/2009");
+
+    // An empty week takes the period without a question; another year asks first.
+    const size_t asked = dialogs.log.size();
+    frame.weekClicked(5);
+    EXPECT_EQ(dialogs.log.size(), asked);
+    EXPECT_EQ(ledger.row(5).Date, "11/27/2009");
+    date = "01/08/2010";
+    dialogs.yesNoAnswers = {false};
+    frame.weekClicked(6);
+    EXPECT_NE(dialogs.log.back().text.find("01/08/2010 is not in 2009"), std::string::npos) << dialogs.log.back().text;
+    EXPECT_FALSE(YtdLedger::holdsPeriod(ledger.row(6)));
+    dialogs.yesNoAnswers = {true};
+    frame.weekClicked(6);
+    EXPECT_EQ(ledger.row(6).Date, "01/08/2010");
+}
+
 TEST_F(YtdFrameTest, ClosingWithYesWritesThePastedRow)
 {
     MDIForm1Screen frame(ledger, dialogs, context);
