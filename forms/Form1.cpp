@@ -722,6 +722,15 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         txtWeek_Click();
         return true;
     }
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A text box takes some control keys for itself (Ctrl+E moves to the end of the line):
+        // the menus' own shortcuts go to the menus from every box of the form.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : menuBar()->findChildren<QAction*>())
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
+                return true; // left unaccepted, so the shortcut runs
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto found = std::find(m_txtAmount.begin(), m_txtAmount.end(), watched);
         if (found != m_txtAmount.end()) {

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -311,6 +312,23 @@ private slots:
         QCOMPARE(letters.size(), titles.size());
         QCOMPARE(m_form->findChild<QAction*>(QStringLiteral("mnuEmployees"))->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_E));
+        // The shortcut works from the entries and the date box, where the keyboard sits after
+        // start-up, ADD and CLEAR (a text box would take Ctrl+E for itself).
+        {
+            QSignalSpy employees(m_form->findChild<QAction*>(QStringLiteral("mnuEmployees")), &QAction::triggered);
+            for (int field : {0, 5}) {
+                QString opened;
+                testing::onNextModal([&](QWidget* dialog) {
+                    opened = dialog->windowTitle();
+                    dialog->close();
+                });
+                QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(m_form.get()));
+                amount(field)->setFocus();
+                QTest::keyClick(amount(field), Qt::Key_E, Qt::ControlModifier);
+                QTRY_VERIFY2(opened == QStringLiteral("Employees"), qPrintable(QString::number(field)));
+            }
+            QCOMPARE(employees.count(), 2);
+        }
         for (const Item& item : items) {
             const QString name = QString::fromLatin1(item.name);
             QAction* action = m_form->findChild<QAction*>(name);
