@@ -90,6 +90,9 @@ void DialogStateScreen::stateBox_MouseDown(StateBox box)
     }
     pressed.preset(*this);
     this->*pressed.checkBox = !wasChecked;
+    // "Spouse Works" shows whenever Missouri or Utah is checked, whatever the preset did to it.
+    if (pressed.spouse == SpouseOnPress::ShowWhenNewlyChecked && !wasChecked)
+        ckSpouseVisible = true;
 }
 
 void DialogStateScreen::ckSpouse_Click()

@@ -196,15 +196,20 @@ private slots:
         QCOMPARE(find<QLineEdit>("txtStateSgExp_0")->text(), QStringLiteral("0"));
     }
 
-    // Each state's preset on a fresh screen of a weekly Single employee, pressed with the mouse.
+    // Each state's preset on a fresh screen of a weekly, then a bi-weekly, Single employee,
+    // pressed with the mouse.
     void eachPresetMatchesItsGoldenDump()
     {
-        for (const BuiltInState& st : builtInStates()) {
-            m_screen->close();
-            m_screen->open();
-            m_form->showScreen();
-            tick(st.checkBoxName);
-            compareGolden(QString::fromLatin1(st.checkBoxName), dump());
+        for (const bool biWeekly : {false, true}) {
+            m_profile.Weekly = !biWeekly;
+            m_profile.BiWeekly = biWeekly;
+            for (const BuiltInState& st : builtInStates()) {
+                m_screen->close();
+                m_screen->open();
+                m_form->showScreen();
+                tick(st.checkBoxName);
+                compareGolden(QString::fromLatin1(st.checkBoxName) + (biWeekly ? "-biweekly" : ""), dump());
+            }
         }
     }
 

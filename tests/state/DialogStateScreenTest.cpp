@@ -358,9 +358,9 @@ TEST_F(DialogStateScreenTest, SpouseWorksWithMissouri)
     EXPECT_EQ(screen.txtStateSgExp[0], "219.23");
     EXPECT_EQ(screen.txtStateMarExp[1], "80.77");
 
-    // Utah shows "Spouse Works" and its preset hides it again; the next preset starts afresh.
+    // Utah shows "Spouse Works" too, unchecked by its preset; the next preset starts afresh.
     screen.stateBox_MouseDown(Box::Utah);
-    EXPECT_FALSE(screen.ckSpouseVisible);
+    EXPECT_TRUE(screen.ckSpouseVisible);
     EXPECT_FALSE(screen.ckSpouse);
     EXPECT_TRUE(screen.Frame1Enabled);
     EXPECT_EQ(screen.txtStateSgExp[1], "5");
