@@ -251,9 +251,13 @@ private slots:
         QCOMPARE(find<QLineEdit>("txtStateSgExp_4")->text(), QStringLiteral("219.23"));
         tick("ckSpouse");
         QCOMPARE(find<QLineEdit>("txtStateSgExp_4")->text(), QStringLiteral("109.62"));
+        // Utah shows the box as well, cleared by its preset; Oregon hides it.
         tick("ckUtah");
-        QVERIFY(!find<QCheckBox>("ckSpouse")->isVisible());
+        QVERIFY(find<QCheckBox>("ckSpouse")->isVisible());
+        QVERIFY(!find<QCheckBox>("ckSpouse")->isChecked());
         QVERIFY(find<QLabel>("Label2")->isEnabled());
+        tick("ckOregon");
+        QVERIFY(!find<QCheckBox>("ckSpouse")->isVisible());
     }
 
     // Reopened for a Missouri employee, the screen shows "Spouse Works" as it was saved.
