@@ -1,6 +1,7 @@
 #include "forms/MDIForm1.h"
 
 #include "forms/frmYear.h"
+#include "platform/DialogOwner.h"
 #include "forms/frmYearTot.h"
 
 #include <QAction>
@@ -89,10 +90,15 @@ void MDIForm1::showScreen()
 void MDIForm1::showLedger()
 {
     showNormal();
-    m_screen.open();
-    showScreen();
     raise();
     activateWindow();
+    {
+        // What opening says (no employee open, a damaged file) belongs to the ledger, which
+        // stays in front.
+        const AskingFrom asking(this);
+        m_screen.open();
+    }
+    showScreen();
 }
 
 void MDIForm1::mnuClose_Click()

@@ -5,8 +5,26 @@
 
 namespace tallyrin {
 
+namespace {
+QPointer<QWidget>& askingNow()
+{
+    static QPointer<QWidget> window;
+    return window;
+}
+} // namespace
+
+AskingFrom::AskingFrom(QWidget* window)
+    : m_previous(askingNow())
+{
+    askingNow() = window ? window->window() : nullptr;
+}
+
+AskingFrom::~AskingFrom() { askingNow() = m_previous; }
+
 QWidget* askingWindow(QWidget* fallback)
 {
+    if (QWidget* asking = askingNow(); asking && asking->isVisible())
+        return asking;
     for (QWidget* candidate : {QApplication::activeWindow(), QApplication::activeModalWidget()}) {
         if (candidate && candidate->isVisible())
             return candidate;

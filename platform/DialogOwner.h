@@ -12,6 +12,20 @@ namespace tallyrin {
 // dialog asks from another, the ledger when the ledger asks), else the window of `fallback`.
 QWidget* askingWindow(QWidget* fallback);
 
+// While it lives, dialogs are asked from `window` whatever window is active: a window that asks
+// while it is still coming up (the ledger reading its file as it opens) owns its messages.
+class AskingFrom
+{
+public:
+    explicit AskingFrom(QWidget* window);
+    ~AskingFrom();
+    AskingFrom(const AskingFrom&) = delete;
+    AskingFrom& operator=(const AskingFrom&) = delete;
+
+private:
+    QPointer<QWidget> m_previous;
+};
+
 // Holds the window a dialog belongs to. When the owner goes out of scope that window is activated
 // again and the box that had the keyboard gets it back, so the next keys reach it even after
 // nested dialogs closed together.

@@ -3,11 +3,16 @@
 #include "forms/FormsTestRegistry.h"
 #include "forms/MDIForm1.h"
 #include "forms/frmYear.h"
+#include "forms/ModalDialogs.h"
+#include "platform/QtOperator.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -282,6 +287,30 @@ private slots:
         m_frame->closeLedger(); // the save screen raises the ledger-close flag
         QVERIFY(!m_frame->isVisible());
         QCOMPARE(m_dialogs->messages().size(), size_t(1));
+    }
+
+    // What the ledger says as it opens belongs to the ledger, over the main window, and the
+    // ledger stays in front afterwards.
+    void openingMessagesBelongToTheLedger()
+    {
+        QWidget main;
+        main.show();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        writeBytes(m_tmp->path() / "Smith.yrw", "\"01/02/2009\",oops\r\n");
+        QtOperator op(&main);
+        YtdContext context{*m_files, m_profile, [] { return period(); }, [] { return std::string("12/31/2009"); }};
+        MDIForm1 frame(*m_ledger, op, context, &main);
+        frame.setWindowFlag(Qt::Window);
+        QWidget* owner = nullptr;
+        testing::onNextModal([&](QWidget* dialog) {
+            owner = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
+            static_cast<QMessageBox*>(dialog)->button(QMessageBox::Ok)->click();
+        });
+        frame.showLedger();
+        QCOMPARE(owner, static_cast<QWidget*>(&frame));
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&frame));
+        frame.screen().setLedgerClosing(true);
     }
 };
 
