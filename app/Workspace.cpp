@@ -318,7 +318,8 @@ void Workspace::cmdQuit_Click()
 
 void Workspace::mnuNew_Click()
 {
-    if (m_op.askYesNo(kSaveTitle, "........SAVE PREVIOUS USER?")) {
+    // With no employee open there is nobody to save: nothing is asked.
+    if (employeeOpen() && m_op.askYesNo(kSaveTitle, "........SAVE PREVIOUS USER?")) {
         showSaveUser();
         if (m_quit)
             return;
@@ -361,9 +362,11 @@ void Workspace::mnuNew_Click()
 
 void Workspace::mnuOpen_Click()
 {
-    showSaveUser();
-    if (m_quit)
-        return;
+    if (employeeOpen()) {
+        showSaveUser();
+        if (m_quit)
+            return;
+    }
     const std::optional<std::string> chosen = m_op.chooseOpenFile("Saved Files (*.use)|*.use");
     if (!chosen)
         return; // nothing loaded; the previous employee stays open
@@ -372,9 +375,11 @@ void Workspace::mnuOpen_Click()
 
 void Workspace::openListedEmployee(const std::string& user)
 {
-    showSaveUser();
-    if (m_quit)
-        return;
+    if (employeeOpen()) {
+        showSaveUser();
+        if (m_quit)
+            return;
+    }
     openEmployee(workingFolder() / (user + ".use"));
 }
 

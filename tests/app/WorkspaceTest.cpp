@@ -173,7 +173,7 @@ TEST_F(WorkspaceTest, ClearBlanksEntriesAndLabelsAndResetsTheDate)
 TEST_F(WorkspaceTest, NewThenCalculationWritesTheFullFileSet)
 {
     ws.startUp();
-    dialogs.yesNoAnswers.push_back(false);
+    // With no employee open there is nobody to save: New asks only for the name.
     dialogs.inputAnswers.push_back("Smith");
     ws.mnuNew_Click();
 
@@ -181,10 +181,15 @@ TEST_F(WorkspaceTest, NewThenCalculationWritesTheFullFileSet)
     EXPECT_EQ(ws.form1.lbUser, "Smith");
     for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".sta", ".cti", ".nci"})
         EXPECT_TRUE(fs::exists(tmp / ("Smith" + std::string(ext)))) << ext;
-    EXPECT_EQ(dialogs.log[0].text, "........SAVE PREVIOUS USER?");
-    EXPECT_EQ(dialogs.log[0].title, "Save?");
-    EXPECT_EQ(dialogs.log[1].title, "File New");
-    EXPECT_EQ(dialogs.log[1].text, "Enter new user:");
+    EXPECT_EQ(dialogs.log[0].title, "File New");
+    EXPECT_EQ(dialogs.log[0].text, "Enter new user:");
+    // With Smith open, the next New asks first.
+    dialogs.yesNoAnswers.push_back(false);
+    dialogs.inputAnswers.push_back("Jones");
+    ws.mnuNew_Click();
+    EXPECT_EQ(dialogs.log[1].text, "........SAVE PREVIOUS USER?");
+    EXPECT_EQ(dialogs.log[1].title, "Save?");
+    EXPECT_EQ(ws.userName(), "Jones");
     // The city settings of a new employee are the New York preset: row 1 of the written file.
     EXPECT_NE(fileBytes(tmp / "Smith.cti").find("308,5.85,.0265,308,5.85,.0265\r\n"), std::string::npos);
 }
