@@ -45,6 +45,15 @@ void Workspace::cmdPeriod_Click()
     if (!chosen)
         return; // Cancel: the boxes and the date stay as they are, and nothing is recomputed
     const fs::path path(*chosen);
+    // Another employee's period would be paid to this one without a word: say whose it is and ask.
+    const std::string owner = savedPeriodUser(path);
+    if (owner != userName()) {
+        const std::string whose = owner.empty() ? "The file " + path.filename().string() + " names no employee"
+                                                : "This saved period (" + savedPeriodDate(path) + ") is " + owner + "'s";
+        const std::string open = userName().empty() ? "no employee is open" : userName() + " is open";
+        if (!m_op.askYesNo("Get Pay Period", whose + ", and " + open + ".\r\nLoad it into the pay form anyway?"))
+            return;
+    }
     SavedPayPeriod amounts{};
     // A damaged or missing file fills nothing: half a period in the boxes would be taken for the
     // whole.

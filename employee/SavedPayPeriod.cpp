@@ -48,4 +48,14 @@ std::string savedPeriodDate(const std::filesystem::path& file)
     return name.substr(0, 10);
 }
 
+std::string savedPeriodUser(const std::filesystem::path& file)
+{
+    const std::string name = file.filename().string();
+    const size_t ext = name.size() >= 4 && name.compare(name.size() - 4, 4, kSavedPeriodExtension) == 0 ? name.size() - 4
+                                                                                                      : name.size();
+    if (ext < 12 || name.compare(10, 2, "  ") != 0)
+        return {};
+    return name.substr(12, ext - 12);
+}
+
 } // namespace tallyrin

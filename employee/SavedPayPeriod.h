@@ -37,5 +37,8 @@ std::optional<std::string> refusedPeriodDate(const std::string& weekText);
 // The period date a chosen file gives back: its name without the folder, "_" turned into "/" in
 // the first eight characters, cut to the date box's 10 characters.
 std::string savedPeriodDate(const std::filesystem::path& file);
+// The user name in a saved period's file name ("12_31_2009  Smith.prv" gives "Smith"); empty when
+// the name is not of that form.
+std::string savedPeriodUser(const std::filesystem::path& file);
 
 } // namespace tallyrin

@@ -70,7 +70,8 @@ protected:
     // A saved employee "Smith": rate 10, bi-weekly, married, state file with a flag set.
     void makeSmith()
     {
-        dialogs.yesNoAnswers.push_back(false);
+        if (ws.employeeOpen())
+            dialogs.yesNoAnswers.push_back(false); // "SAVE PREVIOUS USER?"
         dialogs.inputAnswers.push_back("Smith");
         ws.mnuNew_Click();
         ws.showTaxInfo();

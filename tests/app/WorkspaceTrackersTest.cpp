@@ -23,7 +23,8 @@ protected:
     }
     void newEmployee(const std::string& name)
     {
-        dialogs.yesNoAnswers.push_back(false);
+        if (ws.employeeOpen())
+            dialogs.yesNoAnswers.push_back(false); // "SAVE PREVIOUS USER?"
         dialogs.inputAnswers.push_back(name);
         ws.mnuNew_Click();
     }
@@ -108,14 +109,36 @@ TEST_F(WorkspaceTrackersTest, CancelledOrDamagedPeriodLoadsNothingAndKeepsTheDat
     ws.form1.txtAmount[0] = "12";
     dialogs.fileAnswers.push_back(std::nullopt);
     ws.cmdPeriod_Click();
-    writeBytes(tmp / "bad.prv", "40\r\n0\r\n");
-    dialogs.fileAnswers.push_back((tmp / "bad.prv").string());
+    writeBytes(tmp / "06_30_2009  Smith.prv", "40\r\n0\r\n");
+    dialogs.fileAnswers.push_back((tmp / "06_30_2009  Smith.prv").string());
     ws.cmdPeriod_Click();
     EXPECT_EQ(ws.form1.txtWeek, "06/30/2009");
     EXPECT_EQ(ws.form1.txtAmount[0], "12");
     EXPECT_EQ(ws.form1.Label13, ""); // nothing recomputed
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_NE(dialogs.messages()[0].find("bad.prv"), std::string::npos);
+    EXPECT_NE(dialogs.messages()[0].find("06_30_2009  Smith.prv"), std::string::npos);
+}
+
+// Another employee's saved period is loaded only when the clerk, told whose it is, says Yes.
+TEST_F(WorkspaceTrackersTest, AnotherEmployeesPeriodIsNamedAndAskedFor)
+{
+    newEmployee("Smith");
+    ws.Clear_All();
+    ws.form1.setWeek("06/30/2009");
+    writeBytes(tmp / "01_09_2009  Jones.prv", "40\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    dialogs.fileAnswers.push_back((tmp / "01_09_2009  Jones.prv").string());
+    dialogs.yesNoAnswers.push_back(false);
+    ws.cmdPeriod_Click();
+    EXPECT_EQ(dialogs.log.back().title, "Get Pay Period");
+    EXPECT_EQ(dialogs.log.back().text,
+              "This saved period (01/09/2009) is Jones's, and Smith is open.\r\nLoad it into the pay form anyway?");
+    EXPECT_EQ(ws.form1.txtWeek, "06/30/2009");
+    EXPECT_EQ(ws.form1.txtAmount[0], "");
+    dialogs.fileAnswers.push_back((tmp / "01_09_2009  Jones.prv").string());
+    dialogs.yesNoAnswers.push_back(true);
+    ws.cmdPeriod_Click();
+    EXPECT_EQ(ws.form1.txtWeek, "01/09/2009");
+    EXPECT_EQ(ws.form1.txtAmount[0], "40");
 }
 
 TEST_F(WorkspaceTrackersTest, DateThatCannotNameAFileGivesAMessageAndWritesNothing)
