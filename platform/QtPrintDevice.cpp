@@ -322,9 +322,16 @@ bool QtPrintDevice::print(const PrintDocument& document, const std::string& docu
     m_fresh = false;
     if (!chosenForThis)
         m_op.namePrint(documentName);
+    // A PDF with no file named yet goes to the working folder, where the file chooser opens.
+    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
+        printer.setOutputFileName(QDir(m_op.chooserFolder()).filePath(toQt(documentName) + QStringLiteral(".pdf")));
     const FileOutcome written = paintOntoPrinter(printer, [&] { return renderDocument(document, printer); });
     if (written.failed() && !written.lines.empty())
         m_op.message(written.message(), Icon::Exclamation);
+    // A print made without a dialog of its own to a PDF file: the clerk is told where it went.
+    if (!written.failed() && !chosenForThis && printer.outputFormat() == QPrinter::PdfFormat)
+        m_op.message("The print was saved as the PDF file\r\n" + toStd(QDir::toNativeSeparators(printer.outputFileName())),
+                     Icon::Information);
     return !written.failed();
 }
 

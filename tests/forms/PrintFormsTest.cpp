@@ -6,7 +6,9 @@
 #include "forms/dlgPrintSet.h"
 #include "forms/frmChecks.h"
 #include "platform/OffscreenPdf.h"
+#include "platform/QtOperator.h"
 #include "platform/QtPrintDevice.h"
+#include "forms/ModalDialogs.h"
 #include "print/PayPrints.h"
 #include "support/FileBytes.h"
 
@@ -16,6 +18,8 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -241,6 +245,31 @@ private slots:
         // A file that cannot be begun: no stream, and why.
         QVERIFY(!painter.openStream((folder / "no-such-folder" / "x.pdf").string(), false, error));
         QVERIFY(!error.empty());
+    }
+
+    // A print made without a dialog of its own (the paycheck) to a PDF file: the file is in the
+    // working folder when no other was chosen, and the clerk is told where it went.
+    void aPrintWithoutItsDialogSaysWhereItWent()
+    {
+        TempFolder folder;
+        QtOperator op;
+        op.setChooserFolder(QString::fromStdString(folder.path().string()));
+        op.printer().setOutputFormat(QPrinter::PdfFormat);
+        op.printer().setOutputFileName(QString());
+        QtPrintDevice device(op);
+        PrintDocument check;
+        check.setFontName("Arial");
+        check.printText("***327.43");
+        check.endDocument();
+        QString said;
+        testing::onNextModal([&](QWidget* dialog) {
+            said = static_cast<QMessageBox*>(dialog)->text();
+            static_cast<QMessageBox*>(dialog)->button(QMessageBox::Ok)->click();
+        });
+        QVERIFY(device.print(check, "Check Smith 01_09_2009"));
+        const auto file = folder / "Check Smith 01_09_2009.pdf";
+        QVERIFY(std::filesystem::exists(file));
+        QVERIFY2(said.contains(QString::fromStdString(file.string())), qPrintable(said));
     }
 };
 
