@@ -231,6 +231,13 @@ private slots:
         QTest::keyClick(words, Qt::Key_Return);
         QVERIFY(results->count() > 1);
         QCOMPARE(results->item(0)->text(), QStringLiteral("Payday Run: the whole staff from an hours sheet"));
+        // The state screen's topic covers each built-in state and "Spouse Works".
+        for (const char* word : {"Missouri", "spouse", "Oregon", "Kentucky"}) {
+            words->setText(QString::fromLatin1(word));
+            QTest::keyClick(words, Qt::Key_Return);
+            QVERIFY2(results->count() >= 1, word);
+            QCOMPARE(results->item(0)->text(), QStringLiteral("State Tax"));
+        }
         words->setText(QStringLiteral("zebra"));
         QTest::keyClick(words, Qt::Key_Return);
         QCOMPARE(results->count(), 0);
