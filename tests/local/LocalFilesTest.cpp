@@ -8,6 +8,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include "text/FileStore.h"
+
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -150,6 +153,16 @@ TEST(LocalFilesTest, FailedWriteSaysSoAndKeepsTheOldFile)
     const auto nonCity = SaveNonCityFile(nowhere / "Smith.nci", nonCityDefaults());
     ASSERT_TRUE(nonCity.failed());
     EXPECT_EQ(nonCity.message().rfind("Check your numbers\r\nNo blanks\r\nOnly numbers\r\nThe file\r\nSmith.nci", 0), 0u);
+
+    // A full disk: the system's three lines, then the file and the system's reason.
+    const ReplaceCalls real = replaceCalls();
+    replaceCalls().write = [](int, const void*, size_t) -> ssize_t { return errno = ENOSPC, -1; };
+    const auto full = SaveCityFile(folder / "Full.cti", newYorkCityPreset());
+    replaceCalls() = real;
+    ASSERT_TRUE(full.failed());
+    EXPECT_EQ(full.message().rfind("Check your numbers\r\nNo blanks\r\nOnly numbers\r\n", 0), 0u);
+    EXPECT_NE(full.message().find("No space left on device"), std::string::npos) << full.message();
+    EXPECT_FALSE(std::filesystem::exists(folder / "Full.cti"));
 
     // A name taken by a folder cannot be replaced: it stays as it was.
     std::filesystem::create_directory(folder / "Jones.cti");
