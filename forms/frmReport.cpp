@@ -9,13 +9,17 @@
 #include "text/Numbers.h"
 #include "text/Operator.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tallyrin {
 
@@ -42,7 +46,23 @@ frmReport::frmReport(const std::filesystem::path& folder, bool year, Operator& o
     m_table = new QTableWidget(this);
     m_table->setObjectName(QStringLiteral("grdReport"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    layout->addWidget(m_table);
+    m_table->setWordWrap(true);
+    // The amounts' columns under the forms' words; a right click on the headings chooses which
+    // show. Those a W-2 and the 941 need show first, so the table fits a 1280 x 800 screen.
+    m_table->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_table->horizontalHeader(), &QWidget::customContextMenuRequested, this, &frmReport::chooseColumns);
+    layout->addWidget(m_table, 3);
+    auto* formsCaption = new QLabel(year ? QStringLiteral("Form 941 and Form 940 lines") : QStringLiteral("Form 941 lines"), this);
+    formsCaption->setObjectName(QStringLiteral("lbFormLines"));
+    layout->addWidget(formsCaption);
+    m_formLines = new QTableWidget(this);
+    m_formLines->setObjectName(QStringLiteral("grdFormLines"));
+    m_formLines->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_formLines->setColumnCount(3);
+    m_formLines->setHorizontalHeaderLabels({QStringLiteral("Line"), QStringLiteral("Words"), QStringLiteral("Amount")});
+    m_formLines->verticalHeader()->hide();
+    m_formLines->horizontalHeader()->setStretchLastSection(false);
+    layout->addWidget(m_formLines, 2);
     m_notes = new QLabel(this);
     m_notes->setObjectName(QStringLiteral("lbNotes"));
     m_notes->setWordWrap(true);
@@ -66,37 +86,104 @@ frmReport::frmReport(const std::filesystem::path& folder, bool year, Operator& o
         const EmployeeProfile& p = m.employee.profile;
         m_payees.push_back({m.user, p.EmpName, p.EmpAddress, p.EmpCityStateZip, p.EmpSsn});
     }
-    resize(1100, 520);
+    resize(1180, 640); // within a 1280 x 800 screen
     build();
 }
+
+namespace {
+
+// The columns shown at first: what the W-2s and the 941 are made of.
+bool shownAtFirst(size_t key, bool year)
+{
+    switch (key) {
+    case FederalWages:
+    case FederalTax:
+    case SsWages:
+    case SsTips:
+    case SsTax:
+    case MedicareWages:
+    case MedicareTax:
+    case Gross:
+        return true;
+    case FutaWages:
+        return year;
+    default:
+        return false;
+    }
+}
+
+QTableWidgetItem* amountItem(const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+} // namespace
 
 void frmReport::build()
 {
     const ReportPeriod period = m_year ? ReportPeriod::Year : static_cast<ReportPeriod>(m_quarter->currentIndex());
     m_report = payrollReport(period, m_staff);
-    // The table as the command line prints it: a heading line, one line per employee, TOTALS and
-    // the forms' lines.
-    QStringList lines = toQt(reportTable(m_report, '\t')).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QStringList headings = lines.takeFirst().split(QLatin1Char('\t'));
+    const bool firstBuild = m_table->columnCount() == 0;
     m_table->clear();
+    QStringList headings{QStringLiteral("Employee"), QStringLiteral("Periods")};
+    for (const char* caption : kReportCaptions)
+        headings << QString::fromLatin1(caption);
+    headings << QStringLiteral("Self-employed");
     m_table->setColumnCount(static_cast<int>(headings.size()));
     m_table->setHorizontalHeaderLabels(headings);
-    QStringList notes;
-    int row = 0;
     m_table->setRowCount(0);
-    for (const QString& line : lines) {
-        const QStringList fields = line.split(QLatin1Char('\t'));
-        if (fields.first() == QLatin1String("NOTE")) {
-            notes << fields.value(1);
-            continue;
-        }
+    const auto addRow = [this](const std::string& user, const ReportFigures& f, bool selfEmployed) {
+        const int row = m_table->rowCount();
         m_table->insertRow(row);
-        for (int c = 0; c < fields.size(); ++c)
-            m_table->setItem(row, c, new QTableWidgetItem(fields[c]));
-        ++row;
-    }
+        m_table->setItem(row, 0, new QTableWidgetItem(toQt(user)));
+        m_table->setItem(row, 1, amountItem(QString::number(f.periods)));
+        for (size_t k = 0; k < f.cents.size(); ++k)
+            m_table->setItem(row, 2 + static_cast<int>(k), amountItem(toQt(centsText(f.cents[k]))));
+        m_table->setItem(row, 2 + static_cast<int>(f.cents.size()),
+                         new QTableWidgetItem(selfEmployed ? QStringLiteral("yes") : QString()));
+    };
+    for (const ReportLine& line : m_report.employees)
+        addRow(line.user, line.figures, line.selfEmployed);
+    addRow("TOTALS", m_report.totals, false);
+    if (firstBuild)
+        for (size_t k = 0; k < kReportCaptions.size(); ++k)
+            m_table->setColumnHidden(2 + static_cast<int>(k), !shownAtFirst(k, m_year));
+    // Narrow columns: the headings wrap onto a few lines instead of widening the table.
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setDefaultAlignment(Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
     m_table->resizeColumnsToContents();
+    for (int c = 2; c < m_table->columnCount(); ++c)
+        m_table->setColumnWidth(c, std::min(m_table->columnWidth(c), 120));
+    header->setMinimumHeight(header->fontMetrics().height() * 3 + 8);
+
+    const std::vector<FormLine> lines = formLines(m_report);
+    m_formLines->setRowCount(static_cast<int>(lines.size()));
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int row = static_cast<int>(i);
+        m_formLines->setItem(row, 0, new QTableWidgetItem(QString::fromLatin1(lines[i].number)));
+        m_formLines->setItem(row, 1, new QTableWidgetItem(QString::fromLatin1(lines[i].words)));
+        m_formLines->setItem(row, 2, amountItem(toQt(lines[i].value)));
+    }
+    m_formLines->resizeColumnsToContents();
+
+    QStringList notes;
+    for (const std::string& w : m_report.warnings)
+        notes << toQt(w);
     m_notes->setText(notes.join(QLatin1Char('\n')));
+}
+
+void frmReport::chooseColumns(const QPoint& at)
+{
+    QMenu menu(this);
+    for (int c = 2; c < m_table->columnCount(); ++c) {
+        QAction* action = menu.addAction(m_table->horizontalHeaderItem(c)->text());
+        action->setCheckable(true);
+        action->setChecked(!m_table->isColumnHidden(c));
+        connect(action, &QAction::toggled, this, [this, c](bool shown) { m_table->setColumnHidden(c, !shown); });
+    }
+    menu.exec(m_table->horizontalHeader()->mapToGlobal(at));
 }
 
 std::filesystem::path frmReport::workbookPath() const

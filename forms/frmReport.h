@@ -40,6 +40,7 @@ public slots:
 
 private:
     void build();
+    void chooseColumns(const QPoint& at);
 
     std::filesystem::path m_folder;
     bool m_year;
@@ -51,6 +52,7 @@ private:
     PayrollReport m_report;
     QComboBox* m_quarter = nullptr;
     QTableWidget* m_table;
+    QTableWidget* m_formLines;
     QLabel* m_notes;
 };
 

@@ -5,13 +5,7 @@
 namespace tallyrin {
 namespace {
 
-// The form lines of a report: their number, their words and their amount (line 1 a count).
-struct FormLine
-{
-    const char* number;
-    const char* words;
-    std::string value;
-};
+} // namespace
 
 std::vector<FormLine> formLines(const PayrollReport& r)
 {
@@ -34,6 +28,8 @@ std::vector<FormLine> formLines(const PayrollReport& r)
     }
     return lines;
 }
+
+namespace {
 
 std::string field(const std::string& text, char separator)
 {
@@ -152,7 +148,7 @@ void PrintReport(PrintSurface& out, const CompanyHeader& header, const PayrollRe
         {"Gross", Gross},          {"Fed Wages", FederalWages}, {"Fed Tax", FederalTax}, {"SS Wages", SsWages},
         {"SS Tips", SsTips},       {"SS Tax", SsTax},           {"Med Wages", MedicareWages},
         {"Med Tax", MedicareTax},  {"State Tax", StateTax},     {"Local Tax", LocalTax}, {"Net", Net}};
-    constexpr int kFirst = 30, kWidth = 15;
+    constexpr int kFirst = 34, kWidth = 14; // "Periods" ends well before the first amount
     Lines p{out};
     out.setLandscape();
     out.setFontName("Arial");

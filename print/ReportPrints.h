@@ -19,6 +19,16 @@ struct W2Payee
     std::string user, name, address, cityStateZip, ssn;
 };
 
+// One line of Form 941 or Form 940 as the reports show it: its number, the form's words and the
+// amount (line 1 is a count).
+struct FormLine
+{
+    const char* number;
+    const char* words;
+    std::string value;
+};
+std::vector<FormLine> formLines(const PayrollReport& report);
+
 void PrintReport(PrintSurface& out, const CompanyHeader& header, const PayrollReport& report,
                  const std::vector<W2Payee>& payees, const std::string& today);
 

@@ -33,6 +33,28 @@ inline constexpr std::array<const char*, 20> kReportKeys{
     "gross",       "federal_wages", "federal_tax", "ss_wages", "ss_tips", "ss_tax", "medicare_wages",
     "medicare_tax", "state_wages",  "state_tax",   "local_wages", "local_tax", "sdi", "sui",
     "kplan",       "pension",       "cafeteria",   "tips",     "net",     "futa_wages"};
+// The same amounts in the forms' own words, for headings a clerk reads.
+inline constexpr std::array<const char*, 20> kReportCaptions{
+    "Gross pay",
+    "Wages, tips and other compensation",
+    "Federal income tax withheld",
+    "Social security wages",
+    "Social security tips",
+    "Social security tax withheld",
+    "Medicare wages and tips",
+    "Medicare tax withheld",
+    "State wages, tips, etc.",
+    "State income tax",
+    "Local wages, tips, etc.",
+    "Local income tax",
+    "SDI",
+    "SUI",
+    "K plan (elective deferrals)",
+    "Pension",
+    "Cafeteria plan",
+    "Tips",
+    "Net pay",
+    "FUTA wages"};
 enum ReportKey : size_t
 {
     Gross,

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -119,6 +120,20 @@ private slots:
         QVERIFY(table);
         QCOMPARE(cell(table, 3, 0), QStringLiteral("TOTALS"));
         QCOMPARE(cell(table, 3, 2), QStringLiteral("3085.00"));
+        // The forms' words as headings; the form lines in a table of their own; the columns shown
+        // fit the window on a 1280 x 800 screen.
+        QCOMPARE(table->horizontalHeaderItem(3)->text(), QStringLiteral("Wages, tips and other compensation"));
+        QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("Gross pay"));
+        auto* lines = quarter.findChild<QTableWidget*>(QStringLiteral("grdFormLines"));
+        QVERIFY(lines);
+        QCOMPARE(lines->item(1, 0)->text(), QStringLiteral("941 line 2"));
+        QCOMPARE(lines->item(1, 1)->text(), QStringLiteral("Wages, tips and other compensation"));
+        QCOMPARE(table->columnCount(), 23);
+        int width = table->verticalHeader()->width();
+        for (int c = 0; c < table->columnCount(); ++c)
+            width += table->isColumnHidden(c) ? 0 : table->columnWidth(c);
+        QVERIFY2(width <= 1180, qPrintable(QString::number(width)));
+        QVERIFY(quarter.width() <= 1280 && quarter.height() <= 800);
         quarter.findChild<QComboBox*>(QStringLiteral("cboQuarter"))->setCurrentIndex(3);
         QCOMPARE(cell(table, 0, 0), QStringLiteral("Smith")); // only Smith's 12/31 row is in the 4th quarter
         QCOMPARE(cell(table, 1, 0), QStringLiteral("TOTALS"));
