@@ -24,6 +24,16 @@ FolderPreparation prepareWorkingFolder(const std::filesystem::path& folder, cons
 // "<program folder>/../data", then the build's own data folder.
 std::filesystem::path findDataDir(const std::filesystem::path& programFolder);
 
+// When other users may enter or read the working folder: the folder, then its files that they
+// may read or write (links are not followed). Empty when the folder is its owner's alone, for then
+// nobody else reaches its files.
+std::vector<std::filesystem::path> readableByOthers(const std::filesystem::path& folder);
+// Takes every group and other permission away from those (the folder keeps its owner's), and says
+// what could not be changed (empty when all was done).
+std::string tightenPermissions(const std::filesystem::path& folder);
+// The question put once at start-up when readableByOthers finds the folder open.
+std::string permissionsWarning(const std::filesystem::path& folder);
+
 // "~/Tallyrin2009" for the given home folder.
 std::filesystem::path defaultWorkingFolder(const std::filesystem::path& home);
 

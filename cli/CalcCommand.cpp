@@ -2,6 +2,7 @@
 
 #include "text/Operator.h"
 #include "app/PaydayRun.h"
+#include "app/WorkingFolder.h"
 #include "app/Workspace.h"
 #include "cli/CliOutput.h"
 #include "cli/PayrollCommand.h"
@@ -35,6 +36,7 @@ constexpr const char* kHelp =
     "                     [--paste [--overwrite]] [--statements FILE] [--checks FILE] [--json]\n"
     "       tallyrin-calc --folder DIR --list [--json]\n"
     "       tallyrin-calc --folder DIR --report q1|q2|q3|q4|year [--json] [--out FILE.csv|FILE.pdf|FILE.xlsx]\n"
+    "       tallyrin-calc --folder DIR --fix-permissions\n"
     "       tallyrin-calc --version | --help\n"
     "\n"
     "One pay period of a saved employee, calculated as the program does after opening that employee.\n"
@@ -61,6 +63,8 @@ constexpr const char* kHelp =
     "  --report PERIOD      the figures of Form 941 for a quarter (q1 to q4) or of the W-2s and Form\n"
     "                       940 for the year, from the ledgers\n"
     "  --out FILE           the report as a CSV file, a PDF or a workbook (.csv, .pdf, .xlsx)\n"
+    "  --fix-permissions    make the working folder and its files readable by their owner alone\n"
+    "                       (with any form; alone, only that)\n"
     "  --version            the program's version\n"
     "  --help               this text\n"
     "\n"
@@ -214,9 +218,39 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return runCli(args, out, err, PdfWriter{});
 }
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const PdfWriter& pdf,
+int runCli(const std::vector<std::string>& givenArgs, std::ostream& out, std::ostream& err, const PdfWriter& pdf,
            const PageStreamOpener& pdfStream)
 {
+    // --fix-permissions goes with any form: the payroll folder and its files are made the owner's
+    // alone first. Without it, a folder others can open is named once.
+    std::vector<std::string> args;
+    bool fixPermissions = false;
+    for (const std::string& arg : givenArgs) {
+        if (arg == "--fix-permissions")
+            fixPermissions = true;
+        else
+            args.push_back(arg);
+    }
+    if (const auto at = std::find(args.begin(), args.end(), "--folder"); at != args.end() && at + 1 != args.end()) {
+        const std::filesystem::path folder(*(at + 1));
+        if (fixPermissions) {
+            if (const std::string problems = tightenPermissions(folder); !problems.empty()) {
+                err << "tallyrin-calc: these could not be made yours alone:\n" << problems;
+                return 1;
+            }
+            if (args.size() == 2) {
+                out << "The payroll folder " << folder.string() << " and its files are yours alone.\n";
+                return 0;
+            }
+        } else if (!readableByOthers(folder).empty()) {
+            err << "tallyrin-calc: note: other users of this computer can open the payroll folder " << folder.string()
+                << "; tallyrin-calc --folder " << folder.string() << " --fix-permissions makes it and its files yours alone\n";
+        }
+    } else if (fixPermissions) {
+        err << "tallyrin-calc: --fix-permissions needs --folder DIR\n" << kUsage;
+        return 2;
+    }
+
     if (args.size() == 1 && args[0] == "--version") {
         out << "tallyrin-calc (Tallyrin 2009) " << TALLYRIN_VERSION << '\n';
         return 0;

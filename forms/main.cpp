@@ -30,6 +30,11 @@ int main(int argc, char** argv)
         if (!std::filesystem::is_directory(folder))
             return 1;
         op.setChooserFolder(QString::fromStdString(folder.string()));
+        // Payroll files are private: an open folder is named once, and tightened when the clerk agrees.
+        if (!tallyrin::readableByOthers(folder).empty() &&
+            op.askYesNo("Payroll folder", tallyrin::permissionsWarning(folder)))
+            if (const std::string problems = tallyrin::tightenPermissions(folder); !problems.empty())
+                op.message("These could not be made yours alone:\r\n" + problems, tallyrin::Icon::Exclamation);
 
         tallyrin::Workspace ws(op, folder);
         tallyrin::Form1 form(ws);

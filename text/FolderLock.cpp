@@ -54,7 +54,7 @@ std::optional<FolderLock> FolderLock::acquire(const std::filesystem::path& folde
     };
     const std::filesystem::path file = std::filesystem::path(key) / kLockFileName;
     // Never follows a link, never blocks on a pipe put in the lock file's place.
-    const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
+    const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0)
         return say("The lock file " + file.string() + " cannot be made: " + std::strerror(errno));
     struct stat info

@@ -25,6 +25,35 @@ TEST(WorkingFolderTest, FirstStartCreatesFolderAndCopiesTables)
     EXPECT_EQ(fileBytes(folder / "Federal09.dtt"), "tables");
     EXPECT_EQ(fileBytes(folder / "Federal09_jan.dtt"), "january");
     EXPECT_EQ(result.copied.size(), 2u); // no help file in this data folder: nothing to copy
+    // Payroll files are private: the new folder and the files put in it are the owner's alone.
+    namespace fs = std::filesystem;
+    EXPECT_EQ(fs::status(folder).permissions(), fs::perms::owner_all);
+    EXPECT_EQ(fs::status(folder / "Federal09.dtt").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(readableByOthers(folder).empty());
+}
+
+// A folder others can open is found, with its open files; tightening leaves it the owner's alone
+// and touches no link.
+TEST(WorkingFolderTest, AFolderOthersCanOpenIsFoundAndTightened)
+{
+    namespace fs = std::filesystem;
+    TempFolder tmp;
+    const auto folder = tmp / "Tallyrin2009";
+    fs::create_directory(folder);
+    writeBytes(folder / "Smith.use", "x");
+    writeBytes(folder / "Smith.yrw", "x");
+    writeBytes(tmp / "elsewhere.txt", "x");
+    fs::permissions(tmp / "elsewhere.txt", fs::perms(0644));
+    fs::create_symlink(tmp / "elsewhere.txt", folder / "link.use");
+    fs::permissions(folder, fs::perms(0755));
+    fs::permissions(folder / "Smith.use", fs::perms(0644));
+    fs::permissions(folder / "Smith.yrw", fs::perms(0600));
+    EXPECT_EQ(readableByOthers(folder), (std::vector<fs::path>{folder, folder / "Smith.use"}));
+    EXPECT_EQ(tightenPermissions(folder), "");
+    EXPECT_EQ(fs::status(folder).permissions(), fs::perms(0700));
+    EXPECT_EQ(fs::status(folder / "Smith.use").permissions(), fs::perms(0600));
+    EXPECT_EQ(fs::status(tmp / "elsewhere.txt").permissions(), fs::perms(0644));
+    EXPECT_TRUE(readableByOthers(folder).empty());
 }
 
 TEST(WorkingFolderTest, OperatorsOwnFilesAreNeverOverwritten)

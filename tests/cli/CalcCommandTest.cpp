@@ -70,3 +70,38 @@ TEST_F(CalcCommandTest, BadArgumentsAreUsageErrors)
 
 } // namespace
 } // namespace tallyrin
+
+namespace tallyrin {
+namespace {
+
+// A working folder others can open: every form says so once on standard error and still runs;
+// --fix-permissions makes the folder and its files the owner's alone, alone or with a form.
+TEST_F(CalcCommandTest, AFolderOthersCanOpenIsNamedAndFixedOnRequest)
+{
+    fs::permissions(tmp.path(), fs::perms(0755));
+    fs::permissions(tmp / "Smith.use", fs::perms(0644));
+    const CliRun noted = run(args("40,0,0,0,0,0,0,0"));
+    EXPECT_EQ(noted.status, 0);
+    EXPECT_NE(noted.err.find("other users of this computer can open the payroll folder"), std::string::npos) << noted.err;
+    EXPECT_NE(noted.out.find("Label13\t$400.00"), std::string::npos);
+
+    const CliRun fixed = run({"--folder", tmp.path().string(), "--fix-permissions"});
+    EXPECT_EQ(fixed.status, 0) << fixed.err;
+    EXPECT_NE(fixed.out.find("yours alone"), std::string::npos);
+    EXPECT_EQ(fs::status(tmp.path()).permissions(), fs::perms(0700));
+    EXPECT_EQ(fs::status(tmp / "Smith.use").permissions(), fs::perms(0600));
+    const CliRun quiet = run(args("40,0,0,0,0,0,0,0"));
+    EXPECT_EQ(quiet.err, "");
+
+    fs::permissions(tmp.path(), fs::perms(0750));
+    std::vector<std::string> withFix = args("40,0,0,0,0,0,0,0");
+    withFix.push_back("--fix-permissions");
+    const CliRun both = run(withFix);
+    EXPECT_EQ(both.status, 0);
+    EXPECT_EQ(both.err, "");
+    EXPECT_EQ(fs::status(tmp.path()).permissions(), fs::perms(0700));
+    EXPECT_EQ(run({"--fix-permissions"}).status, 2);
+}
+
+} // namespace
+} // namespace tallyrin

@@ -84,6 +84,7 @@ def main():
     shadow = tempfile.mkdtemp(prefix="tallyrin-crash-shadow-")
     folder = os.path.join(work, "work")
     shutil.copytree(fixtures, folder)
+    os.chmod(folder, 0o700)  # a working folder as the program makes it: its owner's alone
     for t in TABLES:
         shutil.copy(os.path.join(tables, t), folder)
 

@@ -53,6 +53,7 @@ def run_case(tool, case_dir, scratch):
         expected = json.load(f)
     folder = os.path.join(scratch, name)
     shutil.copytree(os.path.join(case_dir, "work"), folder)
+    os.chmod(folder, 0o700)  # a working folder as the program makes it: its owner's alone
     cmd = command(tool, folder, args)
     try:
         done = subprocess.run(cmd, capture_output=True, text=True, timeout=60)
