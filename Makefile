@@ -26,13 +26,13 @@ deps:
 	@bash scripts/install-deps.sh
 
 fuzz: deps
-	cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTALLYRIN_FUZZ=ON -DTALLYRIN_WERROR=OFF \
+	cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTALLYRIN_FUZZ=ON -DTALLYRIN_WERROR=OFF -DTALLYRIN_HARDEN=OFF \
 		-DTALLYRIN_BUILD_GUI=OFF -DTALLYRIN_BUILD_TESTS=OFF
 	cmake --build $(FUZZ_BUILD_DIR) -j$(JOBS) --target fuzz_targets
 	bash scripts/run-fuzz.sh $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)
 
 test-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD_DIR) -G Ninja -DTALLYRIN_WERROR=OFF -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" \
+	cmake -S . -B $(SANITIZE_BUILD_DIR) -G Ninja -DTALLYRIN_WERROR=OFF -DTALLYRIN_HARDEN=OFF -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)"
 	cmake --build $(SANITIZE_BUILD_DIR) -j$(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
@@ -41,6 +41,7 @@ test-sanitize: deps
 # The Debian package build/tallyrin2009_<version>_amd64.deb.
 package: build
 	cmake --build $(BUILD_DIR) --target package
+	lintian -I -E --pedantic --fail-on error,warning $(BUILD_DIR)/tallyrin2009_*_amd64.deb
 
 bench: build
 	./$(BUILD_DIR)/bench/bench_calc

@@ -1,5 +1,6 @@
 #include "app/PaydayRun.h"
 
+#include "app/Backup.h"
 #include "app/WeekDate.h"
 #include "employee/EmployeeStore.h"
 #include "engine/PayCalculation.h"
@@ -200,6 +201,17 @@ bool PaydayRun::start(std::string& problem)
         m_startProblem = plainLines(heading.message());
     else if (!(m_lock = FolderLock::acquire(m_folder, &lockProblem, m_options.lockWait)))
         m_startProblem = lockProblem;
+    // A payday that pastes is backed up first, under the lock it will pay under: restoring the
+    // backup undoes the payday.
+    if (m_startProblem.empty() && m_options.paste && m_options.backup) {
+        const BackupResult backup = automaticBackupLocked(m_folder, "payday", m_options.backup);
+        if (backup.outcome.failed())
+            m_startProblem = "The folder could not be backed up before the payday:\n" +
+                             plainLines(backup.outcome.message()) +
+                             "\n(--no-backup runs the payday without a backup.)";
+        else
+            m_backupFile = backup.outcome.file;
+    }
     if (!m_startProblem.empty())
         m_startProblem += "\nNothing was paid.";
     problem = m_startProblem;

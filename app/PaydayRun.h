@@ -6,6 +6,7 @@
 #include "app/Clock.h"
 #include "app/Form1Screen.h"
 #include "app/HoursSheet.h"
+#include "text/Archive.h"
 #include "employee/CompanyHeader.h"
 #include "engine/FederalTables.h"
 #include "engine/PayCalculation.h"
@@ -30,6 +31,9 @@ struct PaydayOptions
     bool overwrite = false; // allow pasting into a week that already holds a period
     bool prints = true;    // lay out each employee's statement and check
     std::chrono::milliseconds lockWait = kLockWait; // how long to wait for a folder another run holds
+    // With `paste`: the folder is backed up into Backups/ with this writer before anyone is paid,
+    // and a failed backup stops the run. Empty: no backup (--no-backup).
+    ArchiveWriter backup = {};
 };
 
 // One row of the sheet after the run.
@@ -96,6 +100,8 @@ public:
 
     const std::vector<PaydayLine>& lines() const { return m_lines; }
     const PaydayTotals& totals() const { return m_totals; }
+    // The backup taken before the run (empty when none was taken).
+    const std::filesystem::path& backupFile() const { return m_backupFile; }
     // True when the run could not start, or some row was not paid or met a fault.
     bool faults() const;
     // One statement page and one check page per employee paid, in the order of the sheet.
@@ -136,6 +142,7 @@ private:
     bool m_started = false;
     std::string m_startProblem;
     std::optional<FolderLock> m_lock;
+    std::filesystem::path m_backupFile;
 };
 
 } // namespace tallyrin

@@ -23,6 +23,7 @@ PaydayOptions frmPaydayScreen::options() const
     o.fedJan = ckFedJan;
     o.paste = ckPaste;
     o.overwrite = ckPaste && ckOverwrite;
+    o.backup = backupWriter;
     return o;
 }
 
@@ -99,6 +100,9 @@ void frmPaydayScreen::cmdRun_Click(const std::function<void(int, int)>& progress
                ", deductions " + format(t.deductions, "$#,###.00") + ", net pay " + format(t.net, "$#,###.00") + "; " +
                std::to_string(t.paid) + " paid, " + std::to_string(t.alreadyPaid) + " already paid, " +
                std::to_string(t.notPaid) + " not paid";
+    if (!m_run->backupFile().empty())
+        lbTotals += "\r\nThe folder as it was before the payday is backed up in " + m_run->backupFile().string() +
+                    " (File > Restore... undoes the payday).";
     canPrint = t.paid + t.alreadyPaid > 0;
 }
 

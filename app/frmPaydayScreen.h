@@ -27,6 +27,8 @@ public:
 
     // `folder`: the working folder, whose employees are paid.
     frmPaydayScreen(Operator& op, std::filesystem::path folder, Clock clock = systemToday);
+    // The writer of the backup taken before a payday that pastes (empty: none).
+    ArchiveWriter backupWriter;
 
     // "Choose Sheet...": the file chooser, then the sheet's rows and their plan. Cancel changes
     // nothing; a sheet that cannot be used is told and nothing is shown for it.

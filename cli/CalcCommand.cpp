@@ -4,6 +4,7 @@
 #include "app/PaydayRun.h"
 #include "app/WorkingFolder.h"
 #include "app/Workspace.h"
+#include "cli/BackupCommand.h"
 #include "cli/CliOutput.h"
 #include "cli/PayrollCommand.h"
 #include "cli/ReportCommand.h"
@@ -33,9 +34,11 @@ constexpr const char* kHelp =
     "                     [--json] [--save] [--statement FILE] [--check FILE] [--ledger-print FILE]\n"
     "                     [--ledger-xlsx FILE]\n"
     "       tallyrin-calc --folder DIR --payroll HOURS.csv [--date MM/DD/YYYY] [--fed-jan]\n"
-    "                     [--paste [--overwrite]] [--statements FILE] [--checks FILE] [--json]\n"
+    "                     [--paste [--overwrite]] [--no-backup] [--statements FILE] [--checks FILE] [--json]\n"
     "       tallyrin-calc --folder DIR --list [--json]\n"
     "       tallyrin-calc --folder DIR --report q1|q2|q3|q4|year [--json] [--out FILE.csv|FILE.pdf|FILE.xlsx]\n"
+    "       tallyrin-calc --folder DIR --backup FILE.tar.xz\n"
+    "       tallyrin-calc --folder DIR --restore FILE.tar.xz [--yes] [--exact]\n"
     "       tallyrin-calc --folder DIR --fix-permissions\n"
     "       tallyrin-calc --version | --help\n"
     "\n"
@@ -57,12 +60,17 @@ constexpr const char* kHelp =
     "  --date MM/DD/YYYY    the period date of rows without one of their own\n"
     "  --paste              paste each period into its row's ledger week\n"
     "  --overwrite          with --paste: replace a week holding another period\n"
+    "  --no-backup          with --paste: no backup of the folder into Backups/ first\n"
     "  --statements FILE    every statement of the payday in one print\n"
     "  --checks FILE        every paycheck of the payday in one print\n"
     "  --list               every employee of the working folder, one line each\n"
     "  --report PERIOD      the figures of Form 941 for a quarter (q1 to q4) or of the W-2s and Form\n"
     "                       940 for the year, from the ledgers\n"
     "  --out FILE           the report as a CSV file, a PDF or a workbook (.csv, .pdf, .xlsx)\n"
+    "  --backup FILE        one .tar.xz archive of the working folder's files, with a manifest\n"
+    "  --restore FILE       put a backup's files back (shows what changes; writes only with --yes)\n"
+    "  --yes                with --restore: restore without asking\n"
+    "  --exact              with --restore: also remove files the backup does not hold\n"
     "  --fix-permissions    make the working folder and its files readable by their owner alone\n"
     "                       (with any form; alone, only that)\n"
     "  --version            the program's version\n"
@@ -268,6 +276,9 @@ int runCli(const std::vector<std::string>& givenArgs, std::ostream& out, std::os
             return std::nullopt;
         return programFileRefused(guarded, target);
     });
+    if (std::find(args.begin(), args.end(), "--backup") != args.end() ||
+        std::find(args.begin(), args.end(), "--restore") != args.end())
+        return runBackup(args, out, err);
     if (std::find(args.begin(), args.end(), "--payroll") != args.end())
         return runPayroll(args, out, err, pdf, pdfStream);
     if (std::find(args.begin(), args.end(), "--list") != args.end())

@@ -1,5 +1,7 @@
 #include "cli/PayrollCommand.h"
 
+#include "platform/archive/TarXz.h"
+
 #include "app/HoursSheet.h"
 #include "app/PaydayRun.h"
 #include "app/WeekDate.h"
@@ -15,12 +17,12 @@ namespace tallyrin {
 namespace {
 
 constexpr const char* kUsage = "usage: tallyrin-calc --folder DIR --payroll HOURS.csv [--date MM/DD/YYYY] [--fed-jan] "
-                               "[--paste] [--overwrite] [--statements FILE] [--checks FILE] [--json]\n";
+                               "[--paste] [--overwrite] [--no-backup] [--statements FILE] [--checks FILE] [--json]\n";
 
 struct PayrollArguments
 {
     std::string folder, sheet, date, statements, checks;
-    bool fedJan = false, paste = false, overwrite = false, json = false;
+    bool fedJan = false, paste = false, overwrite = false, json = false, noBackup = false;
 };
 
 std::optional<PayrollArguments> parse(const std::vector<std::string>& args, std::string& problem)
@@ -46,6 +48,8 @@ std::optional<PayrollArguments> parse(const std::vector<std::string>& args, std:
             a.paste = true;
         else if (arg == "--overwrite")
             a.overwrite = true;
+        else if (arg == "--no-backup")
+            a.noBackup = true;
         else if (arg == "--json")
             a.json = true;
         else if (arg == "--user" || arg == "--entries" || arg == "--ot2x" || arg == "--save" || arg == "--statement" ||
@@ -92,6 +96,8 @@ void printSummary(const PaydayRun& run, std::ostream& out)
     out << "TOTALS\t" << format(t.gross, "$#,###.00") << '\t' << format(t.taxes, "$#,###.00") << '\t'
         << format(t.deductions, "$#,###.00") << '\t' << format(t.net, "$#,###.00") << '\t' << t.paid << " paid, "
         << t.alreadyPaid << " already paid, " << t.notPaid << " not paid\n";
+    if (!run.backupFile().empty())
+        out << "BACKUP\t" << run.backupFile().string() << "\tthe folder before the payday; --restore it to undo the payday\n";
 }
 
 void printJson(const PaydayRun& run, std::ostream& out)
@@ -112,7 +118,8 @@ void printJson(const PaydayRun& run, std::ostream& out)
         << ",\"gross\":" << jsonString(format(t.gross, "$#,###.00"))
         << ",\"taxes\":" << jsonString(format(t.taxes, "$#,###.00"))
         << ",\"deductions\":" << jsonString(format(t.deductions, "$#,###.00"))
-        << ",\"net\":" << jsonString(format(t.net, "$#,###.00")) << "}}\n";
+        << ",\"net\":" << jsonString(format(t.net, "$#,###.00")) << "},\"backup\":" << jsonString(run.backupFile().string())
+        << "}\n";
 }
 
 bool nobodyPaid(const std::string& path, std::ostream& err)
@@ -218,6 +225,8 @@ int runPayroll(const std::vector<std::string>& args, std::ostream& out, std::ost
     options.fedJan = a->fedJan;
     options.paste = a->paste;
     options.overwrite = a->overwrite;
+    if (!a->noBackup)
+        options.backup = writeTarXz;
     options.prints = !a->statements.empty() || !a->checks.empty();
     PaydayRun run(a->folder, std::move(*reading.sheet), options);
     if (std::string cannot; !run.start(cannot)) {

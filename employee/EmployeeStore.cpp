@@ -103,6 +103,23 @@ std::string listed(const std::vector<std::string>& names)
 
 const std::vector<EmployeeFileKind>& employeeFileKinds() { return kKinds; }
 
+bool isKeptFileName(const std::string& name)
+{
+    const auto endsWith = [&name](const std::string& end) {
+        return name.size() >= end.size() && name.compare(name.size() - end.size(), end.size(), end) == 0;
+    };
+    if (name == kHeaderFileName || name == kEmployerFileName || name == kFederalFile || name == kFederalJanuaryFile ||
+        endsWith(kSavedPeriodExtension))
+        return true;
+    Employee weekly, biWeekly;
+    weekly.profile.Weekly = true, weekly.profile.BiWeekly = false;
+    biWeekly.profile.Weekly = false, biWeekly.profile.BiWeekly = true;
+    for (const EmployeeFileKind& kind : kKinds)
+        if (endsWith(kind.extension(weekly)) || endsWith(kind.extension(biWeekly)))
+            return true;
+    return false;
+}
+
 std::optional<std::string> programFileRefused(const fs::path& folder, const fs::path& target)
 {
     const fs::path parent = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -110,17 +127,7 @@ std::optional<std::string> programFileRefused(const fs::path& folder, const fs::
     if (!fs::equivalent(parent, folder, ec) || ec)
         return std::nullopt;
     const std::string name = target.filename().string();
-    const auto endsWith = [&name](const std::string& end) {
-        return name.size() >= end.size() && name.compare(name.size() - end.size(), end.size(), end) == 0;
-    };
-    bool kept = name == kHeaderFileName || name == kLockFileName || name == kFederalFile ||
-                name == kFederalJanuaryFile || name == "Tly2k.chm" || endsWith(kSavedPeriodExtension);
-    Employee weekly, biWeekly;
-    weekly.profile.Weekly = true, weekly.profile.BiWeekly = false;
-    biWeekly.profile.Weekly = false, biWeekly.profile.BiWeekly = true;
-    for (const EmployeeFileKind& kind : kKinds)
-        kept = kept || endsWith(kind.extension(weekly)) || endsWith(kind.extension(biWeekly));
-    if (!kept)
+    if (!isKeptFileName(name) && name != kLockFileName && name != "Tly2k.chm")
         return std::nullopt;
     return name + " is a file the program keeps in the working folder; choose another name or folder";
 }

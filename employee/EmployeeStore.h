@@ -35,6 +35,14 @@ struct EmployeeFileKind
 // In the order Open reads them.
 const std::vector<EmployeeFileKind>& employeeFileKinds();
 
+// The employer's filing facts, kept beside the company header.
+inline constexpr const char* kEmployerFileName = "Employer.sav";
+
+// Whether `name` is a file the program keeps for the payroll in the working folder: any
+// employee's file of any kind, a saved period, the company header, the employer file or the
+// federal tables. (Not the lock, the help file, temporary twins or damaged copies.)
+bool isKeptFileName(const std::string& name);
+
 // Why an output may not be written at `target`: it names a file the program keeps in the working
 // folder `folder` (any employee's file of any kind, a saved period, the company header, the
 // federal tables, the help file, the lock). nullopt for any other name or folder.

@@ -1,5 +1,8 @@
 #include "forms/Form1.h"
 
+#include "app/Backup.h"
+#include "platform/archive/TarXz.h"
+
 #include "app/Workspace.h"
 #include "app/frmPaydayScreen.h"
 #include "forms/DialogCity.h"
@@ -34,6 +37,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -400,6 +404,9 @@ void Form1::buildMenus()
     item(file, "mnuEmployees", QStringLiteral("Employees..."), &Form1::mnuEmployees_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addSeparator();
+    item(file, "mnuBackup", QStringLiteral("&Backup..."), &Form1::mnuBackup_Click);
+    item(file, "mnuRestore", QStringLiteral("&Restore..."), &Form1::mnuRestore_Click);
+    file->addSeparator();
     item(file, "mnuClearIitem", QStringLiteral("&Clear"), &Form1::cmdClear_Click);
     file->addSeparator();
     QAction* exit = item(file, "mnuExitItem", QStringLiteral("E&xit"));
@@ -535,8 +542,64 @@ void Form1::mnuPayday_Click()
 {
     // Pays the employees of the working folder; the open employee stays as it is on this form.
     frmPaydayScreen screen(m_ws.op(), m_ws.workingFolder());
+    screen.backupWriter = writeTarXz;
     frmPayday dialog(screen, m_device, this);
     execOver(dialog);
+}
+
+void Form1::mnuBackup_Click()
+{
+    const std::filesystem::path folder = m_ws.workingFolder();
+    const QString proposed =
+        toQt((folder / ("Tallyrin-backup-" + backupStamp().substr(0, 8) + ".tar.xz")).string());
+    QWidget* owner = askingWindow(this);
+    const QString chosen = QFileDialog::getSaveFileName(owner, QStringLiteral("Backup"), proposed,
+                                                        QStringLiteral("Backups (*.tar.xz)"));
+    if (chosen.isEmpty())
+        return;
+    std::string target = toStd(chosen);
+    if (!target.ends_with(".tar.xz"))
+        target += ".tar.xz";
+    const BackupResult made = writeBackup(folder, target, writeTarXz);
+    if (made.outcome.failed())
+        m_ws.op().message(made.outcome.message(), Icon::Exclamation);
+    else
+        m_ws.op().message("The payroll folder was backed up: " + std::to_string(made.files) + " files in\r\n" + target,
+                          Icon::Information);
+}
+
+void Form1::mnuRestore_Click()
+{
+    const std::filesystem::path folder = m_ws.workingFolder();
+    const auto chosen = m_ws.op().chooseOpenFile("Backups (*.tar.xz)|*.tar.xz");
+    if (!chosen)
+        return;
+    // The whole archive is read and checked before anything is written.
+    const RestorePlan plan = planRestore(folder, readTarXz(*chosen), false);
+    if (!plan.problem.empty()) {
+        m_ws.op().message(*chosen + " cannot be restored: " + plan.problem + ".\r\nNothing was written.",
+                          Icon::Exclamation);
+        return;
+    }
+    if (!plan.changes()) {
+        m_ws.op().message("The payroll folder already holds what this backup holds. Nothing was written.",
+                          Icon::Information);
+        return;
+    }
+    std::string question;
+    for (char c : describeRestore(plan))
+        question += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    if (!m_ws.op().askYesNo("Restore", question + "The folder as it is now is backed up in Backups first.\r\nRestore?"))
+        return;
+    const RestoreResult restored = applyRestore(folder, plan, writeTarXz);
+    std::string said = restored.done ? "The backup was restored." : "The restore stopped: " + restored.problem;
+    if (!restored.backup.empty())
+        said += "\r\nThe folder as it was is in " + restored.backup.string();
+    m_ws.op().message(said, restored.done ? Icon::Information : Icon::Exclamation);
+    // The open employee is read again as restored, without saving what the screens held.
+    if (m_ws.employeeOpen())
+        m_ws.openEmployee(folder / (m_ws.userName() + ".use"));
+    showScreen();
 }
 
 void Form1::mnuEmployees_Click()

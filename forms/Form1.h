@@ -83,6 +83,8 @@ public slots:
     void mnuYear_Click();
     void mnuPayday_Click();
     void mnuEmployees_Click();
+    void mnuBackup_Click();
+    void mnuRestore_Click();
     void mnuQuarter_Click();
     void mnuYearEnd_Click();
     void mnuState_Click();

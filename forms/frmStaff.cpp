@@ -51,6 +51,12 @@ frmStaff::frmStaff(const std::filesystem::path& folder, QWidget* parent)
     auto* where = new QLabel(QStringLiteral("Working folder: ") + toQt(folder.string()), this);
     where->setObjectName(QStringLiteral("lbFolder"));
     layout->addWidget(where);
+    auto* backups = new QLabel(QStringLiteral("Backups: ") + toQt((folder / "Backups").string()) +
+                                   QStringLiteral(" (one before every payday that pastes; File > Restore... puts one back)"),
+                               this);
+    backups->setObjectName(QStringLiteral("lbBackups"));
+    backups->setWordWrap(true);
+    layout->addWidget(backups);
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(QStringLiteral("txtFilter"));
     m_filter->setPlaceholderText(QStringLiteral("Type to find an employee by name"));

@@ -2,6 +2,7 @@
 #include "app/WorkingFolder.h"
 #include "app/Workspace.h"
 #include "forms/Form1.h"
+#include "platform/PrintFont.h"
 #include "platform/QtOperator.h"
 #include "platform/QtPrintDevice.h"
 
@@ -30,6 +31,8 @@ int main(int argc, char** argv)
         if (!std::filesystem::is_directory(folder))
             return 1;
         op.setChooserFolder(QString::fromStdString(folder.string()));
+        if (const auto font = tallyrin::printFontProblemOnce())
+            op.message(*font, tallyrin::Icon::Exclamation);
         // Payroll files are private: an open folder is named once, and tightened when the clerk agrees.
         if (!tallyrin::readableByOthers(folder).empty() &&
             op.askYesNo("Payroll folder", tallyrin::permissionsWarning(folder)))

@@ -1,10 +1,14 @@
 #include "platform/OffscreenPdf.h"
 
+#include "platform/PrintFont.h"
+
 #include "platform/QtPrintDevice.h"
 #include "platform/QtText.h"
 
 #include <QFont>
 #include <QGuiApplication>
+
+#include <iostream>
 #include <QTextLayout>
 
 #include <condition_variable>
@@ -157,6 +161,12 @@ void OffscreenPdf::startApplication()
         qputenv("QT_QPA_PLATFORM", "offscreen");
         g_qtMessages = qInstallMessageHandler(quietQtMessages);
         m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
+    }
+    // The command line says it once, before its first print.
+    if (auto font = printFontProblemOnce()) {
+        for (size_t at; (at = font->find("\r\n")) != std::string::npos;)
+            font->replace(at, 2, " ");
+        std::cerr << "tallyrin-calc: " << *font << '\n';
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/QtPrintDevice.h"
 
+#include "platform/PrintFont.h"
+
 #include "text/FileStore.h"
 
 #include "platform/QtOperator.h"
@@ -315,6 +317,8 @@ bool QtPrintDevice::choosePrinter(const std::string& documentName)
 
 bool QtPrintDevice::print(const PrintDocument& document, const std::string& documentName)
 {
+    if (const auto font = printFontProblemOnce())
+        m_op.message(*font, Icon::Exclamation);
     QPrinter& printer = m_op.printer();
     // A print without its own dialog (the paycheck) to the PDF file chosen for another document
     // goes to a file of its own beside that one, so it does not overwrite it.

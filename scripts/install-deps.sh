@@ -9,7 +9,8 @@ packages=(
     libxlsxwriter-dev libchm-dev fp-utils
     fonts-liberation poppler-utils python3-openpyxl
     clang libclang-rt-14-dev
-    dpkg-dev file desktop-file-utils
+    dpkg-dev file desktop-file-utils lintian
+    libarchive-dev
 )
 
 missing=()

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sstream>
 
 namespace tallyrin {
@@ -69,6 +70,13 @@ class CliGoldenTest : public ::testing::TestWithParam<std::string>
 {
 };
 
+// The time in the names of automatic backups ("Tallyrin-20091231-235959-payday") as "{stamp}".
+std::string stamped(const std::string& text)
+{
+    static const std::regex stamp("Tallyrin-[0-9]{8}-[0-9]{6}-");
+    return std::regex_replace(text, stamp, "Tallyrin-{stamp}-");
+}
+
 TEST_P(CliGoldenTest, Plays)
 {
     const fs::path dir = kCases / GetParam();
@@ -90,7 +98,7 @@ TEST_P(CliGoldenTest, Plays)
     std::ostringstream out, err;
     const int status = runCli(args, out, err);
     auto placeholders = [&](const std::string& text) {
-        return replaceAll(replaceAll(text, work.string(), "{work}"), root.path().string(), "{root}");
+        return stamped(replaceAll(replaceAll(text, work.string(), "{work}"), root.path().string(), "{root}"));
     };
     const std::string stdoutText = placeholders(out.str());
     const std::string stderrText = placeholders(err.str());
@@ -100,14 +108,14 @@ TEST_P(CliGoldenTest, Plays)
         spill(dir / "stderr", stderrText);
         spill(dir / "status", std::to_string(status) + "\n");
         if (fs::exists(dir / "after"))
-            spill(dir / "after", listing(root.path()));
+            spill(dir / "after", stamped(listing(root.path())));
         return;
     }
     EXPECT_EQ(stdoutText, slurp(dir / "stdout"));
     EXPECT_EQ(stderrText, slurp(dir / "stderr"));
     EXPECT_EQ(std::to_string(status) + "\n", slurp(dir / "status"));
     if (fs::exists(dir / "after")) {
-        EXPECT_EQ(listing(root.path()), slurp(dir / "after"));
+        EXPECT_EQ(stamped(listing(root.path())), slurp(dir / "after"));
     }
     for (const auto& kept : lines(slurp(dir / "keeps")))
         EXPECT_EQ(slurp(root / kept), slurp(dir / "files" / kept)) << kept;

@@ -26,6 +26,13 @@ for path in ./usr/bin/tallyrin ./usr/bin/tallyrin-calc \
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q "libqt6widgets6" <<< "$depends" || fail "Depends lacks the Qt libraries: $depends"
+# The prints are laid out for Liberation Sans: the font comes with the package, not by luck.
+grep -q "fonts-liberation" <<< "$depends" || fail "Depends lacks fonts-liberation: $depends"
+
+# Debian's own checks: no error and no warning (overrides only for the system's own texts).
+if command -v lintian > /dev/null; then
+    lintian -I -E --pedantic --fail-on error,warning "$deb" > "$build/lintian.log" 2>&1 || { cat "$build/lintian.log"; fail "lintian"; }
+fi
 
 root=$(mktemp -d)
 home=$(mktemp -d)
@@ -58,4 +65,30 @@ wait "$pid" 2> /dev/null || true
 for file in Federal09.dtt Federal09_jan.dtt Tly2k.chm; do
     cmp -s "$root/usr/share/tallyrin2009/$file" "$home/Tallyrin2009/$file" || { cat "$home/run.log"; fail "the working folder lacks $file"; }
 done
-echo "package $deb: contents, menu entry, manual pages and first start as expected"
+# A paycheck printed by the unpacked program: with the font, its date and amount are whole and the
+# PDF names Liberation Sans; on a machine without the font, the program names the package to install.
+here=$(cd "$(dirname "$0")" && pwd)
+work="$home/work"
+mkdir -p "$work"
+cp "$here/../golden/cli/normal-period/files/work/"* "$work/"
+cp "$root/usr/share/tallyrin2009/Federal09.dtt" "$root/usr/share/tallyrin2009/Federal09_jan.dtt" "$work/"
+chmod 700 "$work"
+XDG_RUNTIME_DIR="$home" "$root/usr/bin/tallyrin-calc" --folder "$work" --user Smith --entries 40,,2,,,,, \
+    --check "$home/check.pdf" > /dev/null 2> "$home/check.log" || { cat "$home/check.log"; fail "printing a check"; }
+if command -v pdftotext > /dev/null; then
+    amount=$(pdftotext -layout "$home/check.pdf" - | grep -o '\*\*\*[0-9,]*\.[0-9][0-9]' | head -1)
+    [ -n "$amount" ] || fail "the check's amount is not printed whole"
+    pdffonts "$home/check.pdf" | grep -q "LiberationSans" || fail "the check is not printed in Liberation Sans"
+fi
+! grep -q "fonts-liberation" "$home/check.log" || fail "a warning about the font where the font is installed"
+# A font configuration without Liberation: the warning names the package.
+cat > "$home/fonts.conf" <<FONTS
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>$home/fontcache</cachedir></fontconfig>
+FONTS
+FONTCONFIG_FILE="$home/fonts.conf" XDG_RUNTIME_DIR="$home" "$root/usr/bin/tallyrin-calc" --folder "$work" --user Smith \
+    --entries 40,,2,,,,, --check "$home/check2.pdf" > /dev/null 2> "$home/check2.log" || true
+grep -q "fonts-liberation" "$home/check2.log" || { cat "$home/check2.log"; fail "no word of the missing font"; }
+
+echo "package $deb: contents, menu entry, manual pages, lintian, fonts and first start as expected"
