@@ -367,6 +367,7 @@ void Workspace::mnuOpen_Click()
         if (m_quit)
             return;
     }
+    m_op.openChooserIn(workingFolder()); // where the employees are, whatever was chosen before
     const std::optional<std::string> chosen = m_op.chooseOpenFile("Saved Files (*.use)|*.use");
     if (!chosen)
         return; // nothing loaded; the previous employee stays open

@@ -571,6 +571,8 @@ void Form1::mnuBackup_Click()
 void Form1::mnuRestore_Click()
 {
     const std::filesystem::path folder = m_ws.workingFolder();
+    if (std::filesystem::is_directory(folder / kBackupsFolder))
+        m_ws.op().openChooserIn(folder / kBackupsFolder);
     const auto chosen = m_ws.op().chooseOpenFile("Backups (*.tar.xz)|*.tar.xz");
     if (!chosen)
         return;

@@ -42,6 +42,7 @@ public:
     bool askYesNo(const std::string& title, const std::string& text) override;
     std::optional<std::string> inputText(const std::string& title, const std::string& prompt) override;
     std::optional<std::string> chooseOpenFile(const std::string& filter) override;
+    void openChooserIn(const std::filesystem::path& folder) override { m_chooserFolder = QString::fromStdString(folder.string()); }
     // The printer dialog for a print named `documentName` (its proposed PDF file name too).
     bool choosePrinter(const std::string& documentName) override;
 

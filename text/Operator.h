@@ -2,6 +2,7 @@
 // core never blocks on a window and tests can script the answers.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -29,6 +30,9 @@ public:
     virtual std::optional<std::string> inputText(const std::string& title, const std::string& prompt) = 0;
     // File chooser; `filter` in the system's form "Saved Files (*.use)|*.use". nullopt on Cancel.
     virtual std::optional<std::string> chooseOpenFile(const std::string& filter) = 0;
+    // Where the next file chooser opens (the working folder for employees and saved periods); an
+    // operator without a chooser of its own ignores it.
+    virtual void openChooserIn(const std::filesystem::path& folder) { (void)folder; }
     // Printer chooser; false on Cancel.
     virtual bool choosePrinter(const std::string& documentName) = 0;
 };

@@ -272,6 +272,7 @@ TEST_F(WorkspaceTest, ProfileSavedAndOpenedAgainFromAnotherFolder)
     ws2.startUp();
     ws2.mnuOpen_Click();
 
+    EXPECT_EQ(dialogs2.chooserFolder, tmp.path()); // File > Open starts in the working folder
     EXPECT_EQ(ws2.workingFolder(), other.path());
     EXPECT_EQ(ws2.userName(), "Smith");
     EXPECT_EQ(ws2.form1.caption, "  User:  Smith");

@@ -43,6 +43,8 @@ public:
         log.push_back({"input", title, prompt, Icon::None});
         return take(inputAnswers, "input box: " + prompt);
     }
+    std::filesystem::path chooserFolder; // where the program asked the next chooser to open
+    void openChooserIn(const std::filesystem::path& folder) override { chooserFolder = folder; }
     std::optional<std::string> chooseOpenFile(const std::string& filter) override
     {
         log.push_back({"file", {}, filter, Icon::None});
