@@ -138,6 +138,21 @@ TEST_F(WorkspaceTest, CalculationWithNoEmployeeOpenShowsResultsAndWritesNothing)
     EXPECT_NE(dialogs.messages().back().find("may not be empty"), std::string::npos);
 }
 
+// The tables are 2009's: a period dated in another year is calculated, and ADD says so once.
+TEST_F(WorkspaceTest, AddWarnsOfAPeriodDatedOutside2009)
+{
+    ws.startUp();
+    ws.form1.txtAmount = {"40", "", "", "", "", "", "", ""};
+    ws.cmdCal_Click();
+    EXPECT_TRUE(dialogs.log.empty());
+    ws.form1.setWeek("01/08/2010");
+    ws.form1.txtAmount = {"40", "", "", "", "", "", "", ""};
+    ws.cmdCal_Click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(dialogs.messages()[0].find("01/08/2010 is not in 2009, the year of the tax tables"), std::string::npos);
+    EXPECT_EQ(ws.form1.Label13, "$300.00");
+}
+
 TEST_F(WorkspaceTest, ThePasteTakesThePeriodAsThePayFormShowsIt)
 {
     makeSmith();

@@ -320,6 +320,12 @@ TEST_F(CalcCommandPrintTest, OutputsNeverReplaceTheFoldersOwnFiles)
     EXPECT_EQ(fileBytes(tmp / "Federal09.dtt"), tables);
     TempFolder elsewhere;
     EXPECT_EQ(run({"--statement", (elsewhere / "Jane.yrb").string()}), 0) << err.str();
+    // A print into a folder that is not there says why, for text and PDF alike.
+    const PdfWriter pdf2 = [](const PrintDocument&, const std::string&, std::string&) { return true; };
+    for (const char* name : {"s.txt", "s.pdf"}) {
+        EXPECT_EQ(run({"--statement", (tmp / "no-such-folder" / name).string()}, pdf2), 1);
+        EXPECT_NE(err.str().find("No such file or directory"), std::string::npos) << err.str();
+    }
 }
 
 // A target in a folder the user may not write: the old file stays. (Root may write anywhere, so

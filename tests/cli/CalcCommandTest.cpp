@@ -105,3 +105,29 @@ TEST_F(CalcCommandTest, AFolderOthersCanOpenIsNamedAndFixedOnRequest)
 
 } // namespace
 } // namespace tallyrin
+
+namespace tallyrin {
+namespace {
+
+// A payday whose paste cannot be saved (a folder stands where the ledger's temporary file goes):
+// the row is not paid, in the totals and in the JSON, and the run says so with its status.
+TEST(PayrollCommandTest, ARowWhosePasteFailsIsNotPaidInTheJson)
+{
+    TempFolder folder;
+    fs::copy(fs::path(GOLDEN_DIR) / "cli" / "payroll-normal" / "files" / "work", folder.path(), fs::copy_options::recursive);
+    for (const char* name : {"Federal09.dtt", "Federal09_jan.dtt"})
+        fs::copy_file(fs::path(SHIPPED_DATA_DIR) / name, folder / name);
+    fs::create_directories(folder / ".Smith.yrw.tmp" / "inside");
+    std::ofstream(folder / "hours.csv") << "user,regular,regular2,ot,ot15,holiday,vacation,amount,tips,ot2x,week\n"
+                                           "Smith,40,,,,,,,,0,5\n";
+    std::ostringstream out, err;
+    EXPECT_EQ(runCli({"--folder", folder.path().string(), "--payroll", (folder / "hours.csv").string(), "--date",
+                      "01/30/2009", "--paste", "--no-backup", "--json"},
+                     out, err),
+              1);
+    EXPECT_NE(out.str().find("\"user\":\"Smith\",\"paid\":false"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("\"notPaid\":1"), std::string::npos) << out.str();
+}
+
+} // namespace
+} // namespace tallyrin
