@@ -39,8 +39,11 @@ bool plainName(const std::string& name)
 std::optional<std::string> writeTarXz(const std::filesystem::path& path, const std::vector<ArchiveEntry>& entries)
 {
     std::unique_ptr<archive, WriterDeleter> out(archive_write_new());
+    // xz's lightest level: a folder of small text files packs well at any level, and a payday takes
+    // a backup first, so the time and memory a heavier level costs would be paid at every payday.
     if (!out || archive_write_set_format_pax_restricted(out.get()) != ARCHIVE_OK ||
-        archive_write_add_filter_xz(out.get()) != ARCHIVE_OK)
+        archive_write_add_filter_xz(out.get()) != ARCHIVE_OK ||
+        archive_write_set_filter_option(out.get(), "xz", "compression-level", "1") != ARCHIVE_OK)
         return reason(out.get(), "the archive cannot be made");
     if (archive_write_open_filename(out.get(), path.c_str()) != ARCHIVE_OK)
         return reason(out.get(), "cannot open");

@@ -5,7 +5,7 @@
 
 namespace tallyrin {
 
-// A pax tar compressed with xz; each entry a regular file of mode 0600.
+// A pax tar compressed with xz (its lightest level); each entry a regular file of mode 0600.
 std::optional<std::string> writeTarXz(const std::filesystem::path& path, const std::vector<ArchiveEntry>& entries);
 
 // Reads a .tar.xz whole. Refused, with the reason: another format or compression, a damaged or
