@@ -46,17 +46,26 @@ FolderPreparation prepareWorkingFolder(const fs::path& folder, const fs::path& d
     return result;
 }
 
+namespace {
+
+bool sharedWithOthers(const fs::path& path)
+{
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(path, ec);
+    if (ec || fs::is_symlink(status))
+        return false;
+    const fs::perms p = status.permissions();
+    return (p & (fs::perms::group_all | fs::perms::others_all)) != fs::perms::none;
+}
+
+} // namespace
+
+bool folderOpenToOthers(const fs::path& folder) { return sharedWithOthers(folder); }
+
 std::vector<fs::path> readableByOthers(const fs::path& folder)
 {
     std::vector<fs::path> open;
-    const auto shared = [](const fs::path& path) {
-        std::error_code ec;
-        const fs::file_status status = fs::symlink_status(path, ec);
-        if (ec || fs::is_symlink(status))
-            return false;
-        const fs::perms p = status.permissions();
-        return (p & (fs::perms::group_all | fs::perms::others_all)) != fs::perms::none;
-    };
+    const auto shared = sharedWithOthers;
     // Behind a folder only its owner may enter, no file can be read by anyone else.
     if (!shared(folder))
         return open;

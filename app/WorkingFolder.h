@@ -28,6 +28,8 @@ std::filesystem::path findDataDir(const std::filesystem::path& programFolder);
 // may read or write (links are not followed). Empty when the folder is its owner's alone, for then
 // nobody else reaches its files.
 std::vector<std::filesystem::path> readableByOthers(const std::filesystem::path& folder);
+// The same question answered from the folder alone, without listing it: whether others may open it.
+bool folderOpenToOthers(const std::filesystem::path& folder);
 // Takes every group and other permission away from those (the folder keeps its owner's), and says
 // what could not be changed (empty when all was done).
 std::string tightenPermissions(const std::filesystem::path& folder);

@@ -250,7 +250,7 @@ int runCli(const std::vector<std::string>& givenArgs, std::ostream& out, std::os
                 out << "The payroll folder " << folder.string() << " and its files are yours alone.\n";
                 return 0;
             }
-        } else if (!readableByOthers(folder).empty()) {
+        } else if (folderOpenToOthers(folder)) {
             err << "tallyrin-calc: note: other users of this computer can open the payroll folder " << folder.string()
                 << "; tallyrin-calc --folder " << folder.string() << " --fix-permissions makes it and its files yours alone\n";
         }

@@ -111,13 +111,18 @@ bool isKeptFileName(const std::string& name)
     if (name == kHeaderFileName || name == kEmployerFileName || name == kFederalFile || name == kFederalJanuaryFile ||
         endsWith(kSavedPeriodExtension))
         return true;
-    Employee weekly, biWeekly;
-    weekly.profile.Weekly = true, weekly.profile.BiWeekly = false;
-    biWeekly.profile.Weekly = false, biWeekly.profile.BiWeekly = true;
-    for (const EmployeeFileKind& kind : kKinds)
-        if (endsWith(kind.extension(weekly)) || endsWith(kind.extension(biWeekly)))
-            return true;
-    return false;
+    // Every kind's extension for either frequency, worked out once.
+    static const std::vector<std::string> extensions = [] {
+        std::vector<std::string> all;
+        Employee weekly, biWeekly;
+        weekly.profile.Weekly = true, weekly.profile.BiWeekly = false;
+        biWeekly.profile.Weekly = false, biWeekly.profile.BiWeekly = true;
+        for (const EmployeeFileKind& kind : kKinds)
+            for (const Employee* e : {&weekly, &biWeekly})
+                all.push_back(kind.extension(*e));
+        return all;
+    }();
+    return std::any_of(extensions.begin(), extensions.end(), endsWith);
 }
 
 std::optional<std::string> programFileRefused(const fs::path& folder, const fs::path& target)

@@ -34,7 +34,7 @@ int main(int argc, char** argv)
         if (const auto font = tallyrin::printFontProblemOnce())
             op.message(*font, tallyrin::Icon::Exclamation);
         // Payroll files are private: an open folder is named once, and tightened when the clerk agrees.
-        if (!tallyrin::readableByOthers(folder).empty() &&
+        if (tallyrin::folderOpenToOthers(folder) &&
             op.askYesNo("Payroll folder", tallyrin::permissionsWarning(folder)))
             if (const std::string problems = tallyrin::tightenPermissions(folder); !problems.empty())
                 op.message("These could not be made yours alone:\r\n" + problems, tallyrin::Icon::Exclamation);

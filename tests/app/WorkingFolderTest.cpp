@@ -30,6 +30,7 @@ TEST(WorkingFolderTest, FirstStartCreatesFolderAndCopiesTables)
     EXPECT_EQ(fs::status(folder).permissions(), fs::perms::owner_all);
     EXPECT_EQ(fs::status(folder / "Federal09.dtt").permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_TRUE(readableByOthers(folder).empty());
+    EXPECT_FALSE(folderOpenToOthers(folder));
 }
 
 // A folder others can open is found, with its open files; tightening leaves it the owner's alone
@@ -48,6 +49,7 @@ TEST(WorkingFolderTest, AFolderOthersCanOpenIsFoundAndTightened)
     fs::permissions(folder, fs::perms(0755));
     fs::permissions(folder / "Smith.use", fs::perms(0644));
     fs::permissions(folder / "Smith.yrw", fs::perms(0600));
+    EXPECT_TRUE(folderOpenToOthers(folder));
     EXPECT_EQ(readableByOthers(folder), (std::vector<fs::path>{folder, folder / "Smith.use"}));
     EXPECT_EQ(tightenPermissions(folder), "");
     EXPECT_EQ(fs::status(folder).permissions(), fs::perms(0700));
