@@ -1,5 +1,7 @@
 #include "forms/Form1.h"
 
+#include "forms/DialogEmployer.h"
+
 #include "app/Backup.h"
 #include "platform/archive/TarXz.h"
 
@@ -421,6 +423,7 @@ void Form1::buildMenus()
     QMenu* options = menu("mnuOptionsMenu", QStringLiteral("&Options"));
     item(options, "mnuHeader", QStringLiteral("H&eader"), &Form1::mnuHeader_Click);
     item(options, "mnuTaxInfoItem", QStringLiteral("&User Info"), &Form1::mnuTaxInfoItem_Click);
+    item(options, "mnuEmployer", QStringLiteral("E&mployer..."), &Form1::mnuEmployer_Click);
     options->addSeparator();
     item(options, "mnuState", QStringLiteral("S&tate Tax"), &Form1::mnuState_Click);
     item(options, "mnuCity", QStringLiteral("C&ity Tax"), &Form1::mnuCity_Click);
@@ -731,6 +734,12 @@ void Form1::mnuPrintCheck_Click()
     m_printSet->load();
     m_printSet->show();
     m_printSet->raise();
+}
+
+void Form1::mnuEmployer_Click()
+{
+    DialogEmployer screen(m_ws.workingFolder(), m_ws.op(), this);
+    execOver(screen);
 }
 
 void Form1::mnuHeader_Click()

@@ -84,6 +84,7 @@ public slots:
     void mnuPayday_Click();
     void mnuEmployees_Click();
     void mnuBackup_Click();
+    void mnuEmployer_Click();
     void mnuRestore_Click();
     void mnuQuarter_Click();
     void mnuYearEnd_Click();
