@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -29,14 +30,33 @@ int64_t modifiedSeconds(const fs::path& file)
     return ::stat(file.c_str(), &info) == 0 ? static_cast<int64_t>(info.st_mtime) : 0;
 }
 
-std::string manifestText(const std::vector<ArchiveEntry>& files)
+// The local time now in the strftime `format`.
+std::string localTimeNow(const char* format)
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    char when[32];
-    std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S", &local);
-    std::string text = std::string("Tallyrin 2009 backup\nversion ") + TALLYRIN_VERSION + "\ntime " + when +
+    char text[32];
+    std::strftime(text, sizeof text, format, &local);
+    return text;
+}
+
+// A file's bytes as they are on disk (no conversion); nullopt when it cannot be read.
+std::optional<std::string> rawBytes(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+std::string manifestText(const std::vector<ArchiveEntry>& files)
+{
+    std::string text = std::string("Tallyrin 2009 backup\nversion ") + TALLYRIN_VERSION + "\ntime " +
+                       localTimeNow("%Y-%m-%d %H:%M:%S") +
                        "\nfiles " + std::to_string(files.size()) + "\n";
     for (const ArchiveEntry& e : files)
         text += sha256Hex(e.bytes) + " " + std::to_string(e.bytes.size()) + " " + e.name + "\n";
@@ -92,15 +112,7 @@ std::string joinedNames(const std::vector<std::string>& names)
 
 } // namespace
 
-std::string backupStamp()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    return stamp;
-}
+std::string backupStamp() { return localTimeNow("%Y%m%d-%H%M%S"); }
 
 BackupResult writeBackupLocked(const fs::path& folder, const fs::path& target, const ArchiveWriter& write)
 {
@@ -120,15 +132,13 @@ BackupResult writeBackupLocked(const fs::path& folder, const fs::path& target, c
     }
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
-        // The bytes as they are on disk.
-        std::ifstream in(folder / name, std::ios::binary);
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (!in.good() && !in.eof()) {
+        auto bytes = rawBytes(folder / name);
+        if (!bytes) {
             result.outcome = FileOutcome::writeFailed(target, {target.string() + " could not be written: " + name +
                                                                " cannot be read"});
             return result;
         }
-        files.push_back({name, std::move(bytes), modifiedSeconds(folder / name)});
+        files.push_back({name, std::move(*bytes), modifiedSeconds(folder / name)});
     }
     std::vector<ArchiveEntry> archive{{kManifestName, manifestText(files), static_cast<int64_t>(std::time(nullptr))}};
     archive.insert(archive.end(), files.begin(), files.end());
@@ -220,11 +230,7 @@ RestorePlan planRestore(const fs::path& folder, const ArchiveReading& archive, b
     for (const ArchiveEntry& e : plan.files) {
         inArchive[e.name] = true;
         const fs::path file = folder / e.name;
-        const auto onDisk = fileExists(file) ? std::optional<std::string>([&] {
-            std::ifstream in(file, std::ios::binary);
-            return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        }())
-                                             : std::nullopt;
+        const auto onDisk = fileExists(file) ? rawBytes(file) : std::nullopt;
         if (!onDisk) {
             plan.added.push_back(e.name);
         } else if (*onDisk == e.bytes) {

@@ -2,6 +2,7 @@
 
 #include "text/FileMessages.h"
 #include "text/FileStore.h"
+#include "text/Trim.h"
 
 #include <algorithm>
 #include <iterator>
@@ -15,14 +16,6 @@ struct Record
     int line = 0;
     std::vector<std::string> fields;
 };
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // Splits the text into records; false with `problem` set when a quote is left open.
 bool splitRecords(const std::string& text, std::vector<Record>& records, std::string& problem)
@@ -69,7 +62,7 @@ bool splitRecords(const std::string& text, std::vector<Record>& records, std::st
                     return false;
                 }
             } else if (c == ',') {
-                record.fields.push_back(quotedField ? field : trimmed(field));
+                record.fields.push_back(quotedField ? field : std::string(trimmed(field)));
                 field.clear();
                 quotedField = false;
                 ++at;
@@ -84,7 +77,7 @@ bool splitRecords(const std::string& text, std::vector<Record>& records, std::st
                 ++at;
             }
         }
-        record.fields.push_back(quotedField ? field : trimmed(field));
+        record.fields.push_back(quotedField ? field : std::string(trimmed(field)));
         const bool blank = record.fields.size() == 1 && record.fields[0].empty() && !quotedField;
         if (!blank)
             records.push_back(std::move(record));

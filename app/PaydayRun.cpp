@@ -30,22 +30,6 @@ namespace {
 constexpr const char* kNothingWritten = "Nothing was written for this employee.";
 constexpr const char* kEntryNames[8] = {"regular", "regular2", "ot", "ot15", "holiday", "vacation", "amount", "tips"};
 
-constexpr float YtdRow::*kRowAmounts[] = {&YtdRow::Federal, &YtdRow::SocSec, &YtdRow::Medicare, &YtdRow::State,
-                                          &YtdRow::City, &YtdRow::CreditUnion, &YtdRow::Bond, &YtdRow::Dues,
-                                          &YtdRow::Pension, &YtdRow::Misc, &YtdRow::KPlan, &YtdRow::Overtime,
-                                          &YtdRow::Gross, &YtdRow::Net, &YtdRow::Sdi, &YtdRow::Sui,
-                                          &YtdRow::Cafeteria, &YtdRow::Tips};
-
-bool sameRow(const YtdRow& a, const YtdRow& b)
-{
-    if (a.Date != b.Date)
-        return false;
-    for (float YtdRow::*amount : kRowAmounts)
-        if (a.*amount != b.*amount)
-            return false;
-    return true;
-}
-
 using messages::plainLines;
 
 // A comma in a sheet's number only separates thousands: "1,234.5" is a number, "40,5" and "1,23"
@@ -311,7 +295,7 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
         // now, as read: how the file spells them (line ends, quotes) does not matter.
         YtdLedger trial = ledger;
         const YtdLedger::Paste paste = trial.pastePeriod(m_folder, row.user, deductionLabels, slot, shown, p.date, false);
-        alreadyPaid = paste.saved && sameRow(trial.row(slot), *held);
+        alreadyPaid = paste.saved && YtdLedger::samePeriod(trial.row(slot), *held);
         if (!alreadyPaid && !m_options.overwrite)
             return notPaid("Week " + std::to_string(p.week) + " of the ledger already holds " + YtdLedger::heldPeriodText(*held) +
                            ". " + kNothingWritten);

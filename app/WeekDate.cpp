@@ -1,6 +1,7 @@
 #include "app/WeekDate.h"
 
 #include "text/Numbers.h"
+#include "text/Trim.h"
 
 namespace tallyrin {
 
@@ -30,14 +31,6 @@ std::optional<int> digits(std::string_view text, std::size_t& pos, std::size_t m
     return value;
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
 
 } // namespace
 

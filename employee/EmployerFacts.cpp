@@ -3,6 +3,7 @@
 #include "employee/EmployeeStore.h"
 #include "text/FileStore.h"
 #include "text/SettingsFormat.h"
+#include "text/Trim.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,14 +20,6 @@ std::string digitsOf(const std::string& text)
         if (std::isdigit(static_cast<unsigned char>(c)))
             digits += c;
     return digits;
-}
-
-std::string trimmed(const std::string& text)
-{
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 } // namespace
@@ -99,8 +92,8 @@ EmployerFacts employerFromHeader(const std::string& company, const std::string& 
                                  const std::string& idNumber)
 {
     EmployerFacts facts;
-    facts.Name = trimmed(company);
-    facts.Street = trimmed(address);
+    facts.Name = std::string(trimmed(company));
+    facts.Street = std::string(trimmed(address));
     if (const auto place = readCityStateZip(cityStateZip)) {
         facts.City = place->city;
         facts.State = place->state;

@@ -5,6 +5,7 @@
 #include "local/LocalTax.h"
 #include "state/StateWithholding.h"
 #include "text/Numbers.h"
+#include "text/Trim.h"
 
 #include <cmath>
 #include <optional>
@@ -233,7 +234,7 @@ std::optional<std::string> periodOutOfRange(const std::array<std::string, 8>& tx
 
 bool entryIsNumberOrBlank(size_t index, std::string_view text)
 {
-    if (text.find_first_not_of(" \t") == std::string_view::npos)
+    if (trimmed(text).empty())
         return true;
     return index == 6 ? fullCurrency(text).has_value() : fullSingle(text).has_value();
 }

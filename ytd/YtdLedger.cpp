@@ -357,6 +357,16 @@ bool YtdLedger::holdsPeriod(const YtdRow& row)
     return false;
 }
 
+bool YtdLedger::samePeriod(const YtdRow& a, const YtdRow& b)
+{
+    if (a.Date != b.Date)
+        return false;
+    for (float YtdRow::*amount : kRowAmounts)
+        if (a.*amount != b.*amount)
+            return false;
+    return true;
+}
+
 std::string YtdLedger::heldPeriodText(const YtdRow& row)
 {
     if (dated(row))

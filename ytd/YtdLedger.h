@@ -204,6 +204,8 @@ public:
     // Whether a row holds a period: its date is set, or any of its amounts is not 0 (a row typed
     // in by hand may carry amounts without a date).
     static bool holdsPeriod(const YtdRow& row);
+    // Whether two rows hold the same period: the same date text and every amount equal.
+    static bool samePeriod(const YtdRow& a, const YtdRow& b);
     // How a message names the period a row holds: "the period MM/DD/YYYY", or by its amounts
     // when it has no date.
     static std::string heldPeriodText(const YtdRow& row);
