@@ -8,6 +8,7 @@
 #include "cli/CliOutput.h"
 #include "cli/PayrollCommand.h"
 #include "cli/ReportCommand.h"
+#include "cli/YearEndCommand.h"
 #include "platform/xlsx/XlsxWorkbook.h"
 #include "ytd/LedgerWorkbook.h"
 #include "ytd/MDIForm1Screen.h"
@@ -37,6 +38,8 @@ constexpr const char* kHelp =
     "                     [--paste [--overwrite]] [--no-backup] [--statements FILE] [--checks FILE] [--json]\n"
     "       tallyrin-calc --folder DIR --list [--json]\n"
     "       tallyrin-calc --folder DIR --report q1|q2|q3|q4|year [--json] [--out FILE.csv|FILE.pdf|FILE.xlsx]\n"
+    "       tallyrin-calc --folder DIR --w2 --out FILE.pdf\n"
+    "       tallyrin-calc --folder DIR --efw2 FILE\n"
     "       tallyrin-calc --folder DIR --backup FILE.tar.xz\n"
     "       tallyrin-calc --folder DIR --restore FILE.tar.xz [--yes] [--exact]\n"
     "       tallyrin-calc --folder DIR --fix-permissions\n"
@@ -67,6 +70,9 @@ constexpr const char* kHelp =
     "  --report PERIOD      the figures of Form 941 for a quarter (q1 to q4) or of the W-2s and Form\n"
     "                       940 for the year, from the ledgers\n"
     "  --out FILE           the report as a CSV file, a PDF or a workbook (.csv, .pdf, .xlsx)\n"
+    "  --w2                 the W-2s (Copy B, C and 2 on a page per employee) and the W-3, printed\n"
+    "                       to --out FILE\n"
+    "  --efw2 FILE          the W-2 file for electronic filing with the SSA (tax year 2009)\n"
     "  --backup FILE        one .tar.xz archive of the working folder's files, with a manifest\n"
     "  --restore FILE       put a backup's files back (shows what changes; writes only with --yes)\n"
     "  --yes                with --restore: restore without asking\n"
@@ -283,6 +289,9 @@ int runCli(const std::vector<std::string>& givenArgs, std::ostream& out, std::os
         return runPayroll(args, out, err, pdf, pdfStream);
     if (std::find(args.begin(), args.end(), "--list") != args.end())
         return runList(args, out, err);
+    if (std::find(args.begin(), args.end(), "--w2") != args.end() ||
+        std::find(args.begin(), args.end(), "--efw2") != args.end())
+        return runYearEnd(args, out, err, pdf);
     if (std::find(args.begin(), args.end(), "--report") != args.end()) {
         const CalendarDate d = systemToday();
         return runReport(args, out, err, pdf, shortDateText(d.year, d.month, d.day));

@@ -15,6 +15,7 @@ void Employee::startBlank()
     city = newYorkCityPreset();
     nonCity = nonCityDefaults();
     leave = LeaveBalances{};
+    w2Name.reset();
     ledger.setBiWeekly(false);
     ledger.ClearAll();
 }

@@ -5,6 +5,7 @@
 #include "employee/EmployeeProfile.h"
 #include "employee/LeaveBalances.h"
 #include "employee/OvertimeTracker.h"
+#include "employee/W2Name.h"
 #include "local/CitySettings.h"
 #include "local/NonCitySettings.h"
 #include "state/StateSettings.h"
@@ -21,6 +22,7 @@ struct Employee
     NonCitySettings nonCity;
     YtdLedger ledger;
     LeaveBalances leave;
+    std::optional<W2Name> w2Name; // the W-2 name file's, when there is one
 
     bool biWeekly() const { return profile.biWeekly(); }
 

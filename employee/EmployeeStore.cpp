@@ -26,7 +26,7 @@ std::string overtimeKind(const Employee& e) { return overtimeExtension(e.profile
 std::string ledgerKind(const Employee& e) { return YtdLedger::extension(e.profile.biWeekly()); }
 
 constexpr char kUse[] = ".use", kAnd[] = ".and", kCfe[] = ".cfe", kSta[] = ".sta", kCti[] = ".cti",
-               kNci[] = ".nci", kHol[] = ".hol";
+               kNci[] = ".nci", kHol[] = ".hol", kW2n[] = ".w2n";
 
 // The state file's path names the folder and the user; the others are read by path.
 fs::path folderOf(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
@@ -89,6 +89,15 @@ const std::vector<EmployeeFileKind> kKinds{
      [](const fs::path& f, const Employee& e) { return saveLeaveFile(f, e.leave); },
      [](const Employee& e) { return writeLeaveFile(e.leave); },
      [](const std::string& c, Employee& e) { return readLeaveFile(c, e.leave); }},
+    // The W-2 name and address, when the operator gave them; written only by their own screen.
+    {".w2n", false, 0, fixed<kW2n>, [](const fs::path& f, Employee& e) { return loadW2NameFile(f, e.w2Name); },
+     nullptr, [](const Employee& e) { return writeW2NameFile(e.w2Name.value_or(W2Name{})); },
+     [](const std::string& c, Employee& e) {
+         W2Name read = e.w2Name.value_or(W2Name{});
+         const auto fault = readW2NameFile(c, read);
+         e.w2Name = read;
+         return fault;
+     }},
 };
 
 std::string listed(const std::vector<std::string>& names)
@@ -145,7 +154,7 @@ std::vector<FileOutcome> EmployeeStore::open(const EmployeeFiles& files, Employe
         if (profileFamilyOnly && !kind.profileFamily)
             continue;
         read.push_back(kind.load(files.path(kind.extension(employee)), employee));
-        if (kind.saveOrder == 0 && sharedTables)
+        if (kind.extension == ledgerKind && sharedTables)
             read.push_back(sharedTables()); // the federal tables follow the ledger
     }
     return read;

@@ -610,7 +610,7 @@ void Form1::mnuRestore_Click()
 void Form1::mnuEmployees_Click()
 {
     // The staff of the working folder; the open employee stays as it is unless one is chosen.
-    frmStaff list(m_ws.workingFolder(), this);
+    frmStaff list(m_ws.workingFolder(), &m_ws.op(), this);
     if (execOver(list) != QDialog::Accepted || list.chosenUser().empty())
         return;
     m_ws.openListedEmployee(list.chosenUser());

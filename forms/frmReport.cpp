@@ -2,18 +2,23 @@
 
 #include "app/Clock.h"
 #include "app/StaffFolder.h"
+#include "platform/DialogOwner.h"
 #include "platform/QtText.h"
 #include "platform/xlsx/XlsxWorkbook.h"
 #include "print/PayPrints.h"
 #include "print/PrintDevice.h"
+#include "text/FileStore.h"
 #include "text/Numbers.h"
 #include "text/Operator.h"
+#include "yearend/Efw2File.h"
+#include "yearend/W2Prints.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QFileDialog>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
@@ -74,13 +79,29 @@ frmReport::frmReport(const std::filesystem::path& folder, bool year, Operator& o
     excel->setObjectName(QStringLiteral("cmdExcel"));
     auto* close = new QPushButton(QStringLiteral("&Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
-    for (auto* b : {print, excel, close})
+    for (auto* b : {print, excel})
         buttons->addWidget(b);
+    if (m_year) {
+        auto* w2 = new QPushButton(QStringLiteral("Print &W-2s"), this);
+        w2->setObjectName(QStringLiteral("cmdPrintW2"));
+        auto* file = new QPushButton(QStringLiteral("W-2 &File for Filing..."), this);
+        file->setObjectName(QStringLiteral("cmdW2File"));
+        buttons->addWidget(w2);
+        buttons->addWidget(file);
+        connect(w2, &QPushButton::clicked, this, &frmReport::cmdPrintW2_Click);
+        connect(file, &QPushButton::clicked, this, &frmReport::cmdW2File_Click);
+    }
+    buttons->addWidget(close);
     layout->addLayout(buttons);
     connect(print, &QPushButton::clicked, this, &frmReport::cmdPrint_Click);
     connect(excel, &QPushButton::clicked, this, &frmReport::cmdExcel_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
+    chooseSaveFile = [this](const std::filesystem::path& proposed) {
+        const QString chosen = QFileDialog::getSaveFileName(askingWindow(this), QStringLiteral("W-2 File for Filing"),
+                                                            toQt(proposed.string()));
+        return std::filesystem::path(toStd(chosen));
+    };
     for (const StaffMember& m : readStaff(folder)) {
         m_staff.push_back(reportEmployee(m));
         const EmployeeProfile& p = m.employee.profile;
@@ -219,6 +240,64 @@ void frmReport::cmdExcel_Click()
     }
     if (!m_openWorkbook || !m_openWorkbook(file))
         m_op.message("The report was saved as a workbook:\r\n" + file.string(), Icon::Information);
+}
+
+} // namespace tallyrin
+
+namespace tallyrin {
+
+bool frmReport::yearEndReady(const YearEnd& year, bool filing, const std::string& what)
+{
+    std::vector<std::string> problems = year.problems;
+    if (filing)
+        problems.insert(problems.end(), year.filingProblems.begin(), year.filingProblems.end());
+    const auto lines = [](const std::vector<std::string>& list) {
+        std::string text;
+        for (const std::string& line : list)
+            text += "\r\n" + line;
+        return text;
+    };
+    if (!problems.empty()) {
+        m_op.message(what + " cannot be made yet. First put right:" + lines(problems), Icon::Exclamation, "Year End");
+        return false;
+    }
+    if (year.warnings.empty())
+        return true;
+    return m_op.askYesNo("Year End", "Look at these before " + what + " go out:" + lines(year.warnings) +
+                                         "\r\n\r\nGo on?");
+}
+
+void frmReport::cmdPrintW2_Click()
+{
+    if (!m_device)
+        return;
+    const YearEnd year = readYearEnd(m_folder);
+    if (!yearEndReady(year, false, "The W-2s"))
+        return;
+    PrintDocument document;
+    PrintW2s(document, year);
+    const std::string name = "W-2s 2009";
+    if (!m_device->choosePrinter(name))
+        return;
+    if (!m_device->print(document, name))
+        m_op.message("The W-2s could not be printed.", Icon::Exclamation);
+}
+
+void frmReport::cmdW2File_Click()
+{
+    const YearEnd year = readYearEnd(m_folder);
+    if (!yearEndReady(year, true, "The W-2 file"))
+        return;
+    const std::filesystem::path file = chooseSaveFile ? chooseSaveFile(m_folder / "W2REPORT.txt") : std::filesystem::path();
+    if (file.empty())
+        return;
+    if (const FileOutcome written = writeOutputFile(file, efw2File(year)); written.failed()) {
+        m_op.message(written.message(), Icon::Exclamation);
+        return;
+    }
+    m_op.message("The W-2 file of " + std::to_string(year.forms.size()) + " employees was written:\r\n" +
+                     file.string() + "\r\nUpload it through the SSA's Business Services Online.",
+                 Icon::Information, "Year End");
 }
 
 } // namespace tallyrin

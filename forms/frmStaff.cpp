@@ -1,11 +1,13 @@
 #include "forms/frmStaff.h"
 
+#include "forms/DialogW2Name.h"
 #include "platform/QtText.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -42,8 +44,10 @@ double dateKey(const std::string& date)
 
 } // namespace
 
-frmStaff::frmStaff(const std::filesystem::path& folder, QWidget* parent)
+frmStaff::frmStaff(const std::filesystem::path& folder, Operator* op, QWidget* parent)
     : QDialog(parent)
+    , m_folder(folder)
+    , m_op(op)
 {
     setObjectName(QStringLiteral("frmStaff"));
     setWindowTitle(QStringLiteral("Employees"));
@@ -72,6 +76,14 @@ frmStaff::frmStaff(const std::filesystem::path& folder, QWidget* parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     layout->addWidget(m_table);
+    if (m_op) {
+        auto* w2Name = new QPushButton(QStringLiteral("&W-2 Name..."), this);
+        w2Name->setObjectName(QStringLiteral("cmdW2Name"));
+        w2Name->setToolTip(QStringLiteral("The name and address the chosen employee's W-2 carries"));
+        w2Name->setAutoDefault(false);
+        layout->addWidget(w2Name, 0, Qt::AlignLeft);
+        connect(w2Name, &QPushButton::clicked, this, &frmStaff::editW2Name);
+    }
 
     const std::vector<StaffMember> staff = readStaff(folder);
     m_table->setRowCount(static_cast<int>(staff.size()));
@@ -137,6 +149,16 @@ void frmStaff::choose(int row)
         return;
     m_chosen = toStd(m_table->item(row, 0)->text());
     accept();
+}
+
+void frmStaff::editW2Name()
+{
+    const QList<QTableWidgetItem*> selected = m_table->selectedItems();
+    if (selected.isEmpty() || !m_op)
+        return;
+    DialogW2Name screen(m_folder, toStd(m_table->item(selected.first()->row(), 0)->text()), *m_op, this);
+    screen.exec();
+    m_filter->setFocus();
 }
 
 void frmStaff::keyPressEvent(QKeyEvent* event)

@@ -6,6 +6,7 @@
 
 #include "employee/CompanyHeader.h"
 #include "employee/EmployeeStore.h"
+#include "employee/EmployerFacts.h"
 #include "employee/SavedPayPeriod.h"
 #include "engine/FederalTableFile.h"
 #include "text/SettingsFile.h"
@@ -142,6 +143,23 @@ void headerFile(const uint8_t* data, size_t size)
         CompanyHeader again;
         const FileOutcome outcome = read(text, again);
         return Rewritten{writeHeaderFile(again), outcomeText(outcome)};
+    });
+}
+
+void employerFile(const uint8_t* data, size_t size)
+{
+    const std::filesystem::path& folder = scratchFolder();
+    const auto read = [&](std::string_view bytes, EmployerFacts& facts) {
+        writeScratchFile(folder / kEmployerFileName, bytes);
+        return LoadEmployer(folder, facts);
+    };
+    EmployerFacts facts;
+    if (read(inputText(data, size), facts).kind != FileOutcome::Kind::Done)
+        return;
+    expectSameText(kEmployerFileName, writeEmployerFile(facts), [&](const std::string& text) {
+        EmployerFacts again;
+        const FileOutcome outcome = read(text, again);
+        return Rewritten{writeEmployerFile(again), outcomeText(outcome)};
     });
 }
 

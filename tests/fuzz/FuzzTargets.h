@@ -20,6 +20,7 @@ void employeeFiles(const uint8_t* data, size_t size);
 void ledgerFile(const uint8_t* data, size_t size); // first byte: weekly or bi-weekly
 void headerFile(const uint8_t* data, size_t size);
 void savedPeriod(const uint8_t* data, size_t size);
+void employerFile(const uint8_t* data, size_t size);
 
 struct Target
 {
@@ -30,6 +31,7 @@ struct Target
 inline constexpr Target kTargets[] = {
     {"settings_reader", settingsReader}, {"federal_tables", federalTables}, {"employee_files", employeeFiles},
     {"ledger", ledgerFile},              {"header_file", headerFile},       {"saved_period", savedPeriod},
+    {"employer_file", employerFile},
 };
 
 } // namespace tallyrin::fuzz

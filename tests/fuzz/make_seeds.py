@@ -51,6 +51,10 @@ def main(out, file_kinds):
 
     add("header_file", b'"Acme Tool & Die","12 Main St.","Springfield, OH 45501","31-1234567"\r\n')
     add("header_file", b'"","","",""\r\n')
+    add("employer_file", b'"123456789","Acme Tool Co","1 Main St","Springfield","IL","62701"\r\n'
+        b'"IL-445566","ACME1234","Pat Clerk","217-555-0100","pat@acme.example"\r\n'
+        b'"1234567890","071000013","First Bank"\r\n"R"\r\n')
+    add("employer_file", b'"","","","","",""\r\n"","","","",""\r\n"","",""\r\n"R"\r\n')
     add("saved_period", b"40\r\n0\r\n2\r\n0\r\n0\r\n0\r\n10.5\r\n0\r\n")
     add("saved_period", b"1E+07\r\n-3.25\r\n.5\r\n0\r\n0\r\n0\r\n0\r\n99999.99\r\n")
 

@@ -1,0 +1,99 @@
+#include "cli/YearEndCommand.h"
+
+#include "cli/CliOutput.h"
+#include "text/FileStore.h"
+#include "yearend/Efw2File.h"
+#include "yearend/W2Prints.h"
+
+#include <ostream>
+
+namespace tallyrin {
+namespace {
+
+constexpr const char* kUsage = "usage: tallyrin-calc --folder DIR --w2 --out FILE.pdf\n"
+                               "       tallyrin-calc --folder DIR --efw2 FILE\n";
+
+struct YearEndArguments
+{
+    std::string folder, out, efw2;
+    bool w2 = false;
+};
+
+std::optional<YearEndArguments> parse(const std::vector<std::string>& args, std::string& problem)
+{
+    YearEndArguments a;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--folder") {
+            if (!optionValue(args, i, a.folder, problem))
+                return std::nullopt;
+        } else if (arg == "--out") {
+            if (!optionValue(args, i, a.out, problem))
+                return std::nullopt;
+        } else if (arg == "--efw2") {
+            if (!optionValue(args, i, a.efw2, problem))
+                return std::nullopt;
+        } else if (arg == "--w2") {
+            a.w2 = true;
+        } else {
+            problem = "unknown argument " + arg;
+            return std::nullopt;
+        }
+    }
+    if (a.folder.empty())
+        problem = "--folder is required";
+    else if (a.w2 == !a.efw2.empty())
+        problem = "give either --w2 --out FILE or --efw2 FILE";
+    else if (a.w2 && a.out.empty())
+        problem = "--w2 needs --out FILE";
+    else if (!a.w2 && !a.out.empty())
+        problem = "--out goes with --w2";
+    return problem.empty() ? std::optional(a) : std::nullopt;
+}
+
+} // namespace
+
+int runYearEnd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const PdfWriter& pdf)
+{
+    std::string problem;
+    const auto a = parse(args, problem);
+    if (!a) {
+        err << "tallyrin-calc: " << problem << '\n' << kUsage;
+        return 2;
+    }
+    if (!std::filesystem::is_directory(a->folder)) {
+        err << "tallyrin-calc: the working folder " << a->folder << " is not a folder\n";
+        return 1;
+    }
+    const YearEnd year = readYearEnd(a->folder);
+    std::vector<std::string> problems = year.problems;
+    if (!a->w2)
+        problems.insert(problems.end(), year.filingProblems.begin(), year.filingProblems.end());
+    if (!problems.empty()) {
+        err << "tallyrin-calc: " << (a->w2 ? "the W-2s were" : "the W-2 file was") << " not written; first put right:\n";
+        for (const std::string& p : problems)
+            err << "  " << p << '\n';
+        return 1;
+    }
+    for (const std::string& w : year.warnings)
+        err << "tallyrin-calc: warning: " << w << '\n';
+    if (a->w2) {
+        PrintDocument document;
+        PrintW2s(document, year);
+        if (!writePrint(document, a->out, pdf, err))
+            return 1;
+        out << "W-2s of " << year.forms.size() << " employees and the W-3 written to " << a->out << '\n';
+    } else {
+        const FileOutcome saved = writeOutputFile(a->efw2, efw2File(year));
+        if (saved.failed()) {
+            err << "tallyrin-calc: " << plainLines(saved.message()) << '\n';
+            return 1;
+        }
+        out << "The W-2 file of " << year.forms.size() << " employees written to " << a->efw2 << '\n';
+    }
+    for (const std::string& user : year.selfEmployed)
+        out << user << " is self-employed: no W-2\n";
+    return 0;
+}
+
+} // namespace tallyrin

@@ -1,0 +1,119 @@
+#include "forms/DialogW2Name.h"
+
+#include "employee/EmployeeFiles.h"
+#include "employee/EmployeeStore.h"
+#include "platform/QtText.h"
+#include "text/FileStore.h"
+#include "text/FolderLock.h"
+#include "text/Operator.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tallyrin {
+namespace {
+
+struct Box
+{
+    const char* name;
+    const char* caption;
+    std::string W2Name::*field;
+};
+
+constexpr Box kBoxes[] = {
+    {"txtFirst", "First name", &W2Name::First},   {"txtMiddle", "Middle name or initial", &W2Name::Middle},
+    {"txtLast", "Last name", &W2Name::Last},      {"txtSuffix", "Suffix (JR, SR, II ...)", &W2Name::Suffix},
+    {"txtStreet", "Street address", &W2Name::Street}, {"txtCity", "City", &W2Name::City},
+    {"txtState", "State (2 letters)", &W2Name::State}, {"txtZip", "ZIP code", &W2Name::Zip},
+};
+static_assert(std::size(kBoxes) == 8);
+
+} // namespace
+
+DialogW2Name::DialogW2Name(std::filesystem::path folder, std::string user, Operator& op, QWidget* parent)
+    : QDialog(parent)
+    , m_folder(std::move(folder))
+    , m_user(std::move(user))
+    , m_op(op)
+{
+    setObjectName(QStringLiteral("DialogW2Name"));
+    setWindowTitle(QStringLiteral("W-2 Name: ") + toQt(m_user));
+    auto* layout = new QVBoxLayout(this);
+    auto* note = new QLabel(QStringLiteral("The name and address this employee's W-2 and the W-2 file carry."), this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    auto* form = new QFormLayout;
+    for (size_t i = 0; i < m_boxes.size(); ++i) {
+        m_boxes[i] = new QLineEdit(this);
+        m_boxes[i]->setObjectName(QString::fromLatin1(kBoxes[i].name));
+        form->addRow(QString::fromLatin1(kBoxes[i].caption), m_boxes[i]);
+    }
+    layout->addLayout(form);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &DialogW2Name::OKButton_Click);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    // The kept file's name; without one, what the W-2s would read from the profile.
+    Employee employee;
+    const EmployeeFiles files(m_folder, m_user);
+    EmployeeStore::openKind(files, employee, ".and");
+    const FileOutcome read = EmployeeStore::openKind(files, employee, ".w2n");
+    if (read.failed()) {
+        m_damaged = true;
+        m_op.message(read.message(), Icon::Exclamation);
+    }
+    std::vector<std::string> problems, notes;
+    const W2Name name = w2NameOf(employee.profile, employee.w2Name, problems, notes);
+    for (size_t i = 0; i < m_boxes.size(); ++i)
+        m_boxes[i]->setText(toQt(name.*kBoxes[i].field));
+}
+
+W2Name DialogW2Name::shown() const
+{
+    W2Name name;
+    for (size_t i = 0; i < m_boxes.size(); ++i)
+        name.*kBoxes[i].field = toStd(m_boxes[i]->text().trimmed().toUpper());
+    return name;
+}
+
+void DialogW2Name::OKButton_Click()
+{
+    const W2Name name = shown();
+    if (const auto problems = w2NameProblems(name); !problems.empty()) {
+        std::string text;
+        for (const std::string& p : problems)
+            text += (text.empty() ? "" : "\r\n") + p;
+        m_op.message("In the W-2 name, " + text + ".\r\nNothing was saved.", Icon::Exclamation);
+        return;
+    }
+    std::string busy;
+    const auto lock = FolderLock::acquire(m_folder, &busy);
+    if (!lock) {
+        m_op.message(busy + "\r\nNothing was saved.", Icon::Exclamation);
+        return;
+    }
+    const std::filesystem::path file = EmployeeFiles(m_folder, m_user).path(".w2n");
+    if (m_damaged && fileExists(file)) {
+        const FileOutcome kept = keepAside(file);
+        if (!kept.message().empty())
+            m_op.message(kept.message(), kept.failed() ? Icon::Exclamation : Icon::Information);
+        if (kept.failed())
+            return;
+    }
+    const FileOutcome saved = saveW2NameFile(file, name);
+    if (saved.failed()) {
+        m_op.message(saved.message(), Icon::Exclamation);
+        return;
+    }
+    m_damaged = false;
+    accept();
+}
+
+} // namespace tallyrin
