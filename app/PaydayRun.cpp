@@ -1,6 +1,7 @@
 #include "app/PaydayRun.h"
 
 #include "app/Backup.h"
+#include "app/PayPeriodCalculation.h"
 #include "app/WeekDate.h"
 #include "employee/EmployeeStore.h"
 #include "engine/PayCalculation.h"
@@ -267,23 +268,17 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
     if (fault)
         return notPaid(kNothingWritten);
     std::array<std::string, 8> entries = p.entries;
-    const PayPeriodEntry entry = readPayPeriodEntry(entries);
-    PayPeriodResult result =
-        computePayPeriod(entry, !p.ot2x,
-                         PayPeriodRecords{employee.profile, m_federal, employee.state, employee.city,
-                                          employee.nonCity, ledger.ytdGross(), ledger.totals().SocSec,
-                                          ledger.totals().Medicare});
-    if (const auto refused = periodOutOfRange(entries, result)) {
-        tell(*refused);
+    const PeriodCalculation calculated = calculatePeriod(entries, !p.ot2x, employee, m_federal);
+    if (calculated.refused) {
+        tell(*calculated.refused);
         return notPaid(kNothingWritten);
     }
+    PayPeriodResult result = calculated.result;
     // A negative period is a correction, made on the pay form where the clerk sees it.
     if (result.GrossPay < 0 || result.NetPay < 0)
         return notPaid("The period's " + std::string(result.GrossPay < 0 ? "gross" : "net") + " pay is " +
                        format(result.GrossPay < 0 ? result.GrossPay : result.NetPay, "$#,###.00") +
                        ", below 0: a correction is made on the pay form, not paid from a sheet. " + kNothingWritten);
-    if (methodChecksRoundState(employee.state))
-        employee.state.RoundState = 1;
     const PayPeriodLabels labels = payPeriodLabels(result);
     CleartxtBox(entries);
     const PayPeriodResult shown = periodAsShown(labels, result);

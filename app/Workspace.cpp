@@ -1,5 +1,6 @@
 #include "app/Workspace.h"
 
+#include "app/PayPeriodCalculation.h"
 #include "employee/EmployeeStore.h"
 #include "employee/ProfileFiles.h"
 #include "engine/FederalTableFile.h"
@@ -102,19 +103,17 @@ void Workspace::Calcu_late(bool closingSave)
          EmployeeStore::reloadForCalculation(m_files, employee, !cityScreen.loaded(), !stateScreen.isOpen()))
         note(outcome);
 
-    const PayPeriodEntry entry = readPayPeriodEntry(form1.txtAmount);
-    result = computePayPeriod(entry, form1.opt1x,
-                              PayPeriodRecords{profile, federal, state, city, nonCity, ytdGross(),
-                                               ledger.totals().SocSec, ledger.totals().Medicare});
-    if (const auto refused = periodOutOfRange(form1.txtAmount, result)) {
+    const PeriodCalculation calculated = calculatePeriod(form1.txtAmount, form1.opt1x, employee, federal);
+    result = calculated.result;
+    if (calculated.refused) {
         // One message, no results, nothing saved.
         m_periodRefused = true;
-        m_op.message(*refused, Icon::Exclamation);
-        result = PayPeriodResult{};
+        m_op.message(*calculated.refused, Icon::Exclamation);
         clearFederalTables();
         return;
     }
-    stateScreen.calculationRan();
+    if (calculated.stateRounded)
+        stateScreen.ckRoundOff = true;
 
     form1.showResults(payPeriodLabels(result));
 
