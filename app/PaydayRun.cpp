@@ -6,8 +6,8 @@
 #include "employee/EmployeeStore.h"
 #include "engine/PayCalculation.h"
 #include "print/CheckText.h"
+#include "print/PayCheck.h"
 #include "print/PayPrints.h"
-#include "print/frmChecksScreen.h"
 #include "state/BuiltInStates.h"
 #include "employee/CompanyHeader.h"
 #include "engine/FederalTableFile.h"
@@ -86,10 +86,6 @@ std::vector<std::pair<std::string, std::string>> payFormLabels(const PayPeriodLa
     return rows;
 }
 
-std::vector<std::pair<std::string, std::string>> payFormLabels(const Form1Screen& f)
-{
-    return payFormLabels(f.resultLabels(), f.lbTaxVer);
-}
 
 PaydayRun::PaydayRun(fs::path folder, HoursSheet sheet, PaydayOptions options, Clock clock)
     : m_folder(std::move(folder))
@@ -346,7 +342,7 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
         heading.version = TALLYRIN_VERSION;
         PrintText(m_statementsOut ? *m_statementsOut : m_statements, heading, periodFigures(texts, employee.profile, result, ledger.totals()));
 
-        frmChecksScreen check;
+        PayCheck check;
         check.Form_Load(employee.profile, result, p.date);
         const CheckPlacement at = checkPlacement(offsetText(employee.profile.HorzOffset),
                                                  offsetText(employee.profile.VertOffset));

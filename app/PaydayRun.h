@@ -4,7 +4,6 @@
 #pragma once
 
 #include "app/Clock.h"
-#include "app/Form1Screen.h"
 #include "app/HoursSheet.h"
 #include "text/Archive.h"
 #include "employee/CompanyHeader.h"
@@ -66,7 +65,6 @@ struct PaydayTotals
 
 // The pay form's result labels by name, in the command line's order: Label13, lbTaxes, lbDeduct,
 // lbNet, lbOverT, lbTips, lbTaxDed_0 .. lbTaxDed_10, lbSDI, lbSUI, lbCafe, lbTaxVer.
-std::vector<std::pair<std::string, std::string>> payFormLabels(const Form1Screen& form1);
 std::vector<std::pair<std::string, std::string>> payFormLabels(const PayPeriodLabels& labels, const std::string& taxVersion);
 
 class PaydayRun

@@ -57,14 +57,5 @@ std::optional<CalendarDate> parseWeekDate(std::string_view text)
 
 std::string weekDateText(CalendarDate date) { return dateText(date.year, date.month, date.day); }
 
-CalendarDate datePickerStart(Form1Screen& form1, CalendarDate today)
-{
-    if (form1.txtWeek.empty())
-        return today;
-    if (const auto date = parseWeekDate(form1.txtWeek))
-        return *date;
-    form1.setWeek(weekDateText(today));
-    return today;
-}
 
 } // namespace tallyrin

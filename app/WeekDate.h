@@ -3,7 +3,6 @@
 #pragma once
 
 #include "app/Clock.h"
-#include "app/Form1Screen.h"
 
 #include <optional>
 #include <string>
@@ -22,9 +21,5 @@ std::optional<CalendarDate> parseWeekDate(std::string_view text);
 // The date as the period date box shows it: "MM/DD/YYYY", 10 characters.
 std::string weekDateText(CalendarDate date);
 
-// Opening the date picker: a valid date in txtWeek is where the picker starts; an empty box starts
-// it at today and stays empty; any other text is replaced by today's date and the picker starts
-// at today.
-CalendarDate datePickerStart(Form1Screen& form1, CalendarDate today);
 
 } // namespace tallyrin

@@ -2,7 +2,7 @@
 // tables and one employee whose every file was written once, as New and User Info write them.
 #pragma once
 
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 #include "text/Operator.h"
 
 #include <filesystem>

@@ -3,7 +3,7 @@
 #include "text/Operator.h"
 #include "app/PaydayRun.h"
 #include "app/WorkingFolder.h"
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 #include "cli/BackupCommand.h"
 #include "cli/CliOutput.h"
 #include "cli/PayrollCommand.h"
@@ -11,7 +11,6 @@
 #include "cli/YearEndCommand.h"
 #include "platform/xlsx/XlsxWorkbook.h"
 #include "ytd/LedgerWorkbook.h"
-#include "ytd/MDIForm1Screen.h"
 #include "text/FileStore.h"
 #include "text/FolderLock.h"
 
@@ -216,8 +215,9 @@ bool writePrints(const Arguments& a, Workspace& ws, const PdfWriter& pdf, std::o
 // The ledger as its frame shows it on opening, written as the workbook of "&Excel".
 bool writeLedgerWorkbook(Workspace& ws, Operator& op, const std::filesystem::path& file)
 {
-    MDIForm1Screen frame(ws.ledger, op, YtdContext{ws.files(), ws.profile, {}, {}});
-    frame.open();
+    for (const std::string& message :
+         ws.ledger.openForFrame(ws.workingFolder(), ws.userName(), ws.profile.biWeekly(), ws.profile.DeductLabel))
+        op.message(message);
     const Worksheet sheet = ledgerWorksheet(ws.ledger, ws.ledger.deductionLabels, ws.userName(), ws.profile.EmpSsn);
     const FileOutcome written = writeXlsxWorkbook(sheet, file);
     if (written.failed())

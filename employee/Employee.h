@@ -2,7 +2,7 @@
 // overwrites them file by file; New starts them from the blank employee.
 #pragma once
 
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 #include "employee/LeaveBalances.h"
 #include "employee/OvertimeTracker.h"
 #include "employee/W2Name.h"

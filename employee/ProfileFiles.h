@@ -3,7 +3,7 @@
 // as texts and as files in the working folder.
 #pragma once
 
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 #include "employee/OvertimeTracker.h"
 #include "state/StateSettings.h"
 #include "text/FileOutcome.h"

@@ -1,6 +1,6 @@
 #include "employee/W2Name.h"
 
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 #include "employee/EmployerFacts.h"
 #include "text/FileStore.h"
 #include "text/SettingsFormat.h"

@@ -17,7 +17,7 @@
 //   8. save the employee's files through the save screen, then release the state and city settings.
 #pragma once
 
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 #include "engine/FederalTables.h"
 #include "engine/PayPeriod.h"
 #include "local/CitySettings.h"

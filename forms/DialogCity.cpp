@@ -1,6 +1,6 @@
 #include "forms/DialogCity.h"
 
-#include "local/DialogCityScreen.h"
+#include "screens/DialogCityScreen.h"
 #include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/NumericKeyFilter.h"
 
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "forms/DialogNonCity.h"
 
-#include "local/DialogNonCityScreen.h"
+#include "screens/DialogNonCityScreen.h"
 #include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/FormBinding.h"
-#include "state/DialogStateScreen.h"
+#include "screens/DialogStateScreen.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 // binds its widgets to the DialogVacScreen and holds no logic.
 #pragma once
 
-#include "employee/DialogVacScreen.h"
+#include "screens/DialogVacScreen.h"
 #include "platform/FormBinding.h"
 
 #include <QDialog>

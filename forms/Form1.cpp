@@ -5,8 +5,8 @@
 #include "app/Backup.h"
 #include "platform/archive/TarXz.h"
 
-#include "app/Workspace.h"
-#include "app/frmPaydayScreen.h"
+#include "session/Workspace.h"
+#include "screens/frmPaydayScreen.h"
 #include "forms/DialogCity.h"
 #include "forms/DialogNonCity.h"
 #include "forms/DialogState.h"

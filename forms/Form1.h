@@ -2,7 +2,7 @@
 // to the workspace's Form1Screen and calls the workspace for every command.
 #pragma once
 
-#include "app/ShellWindows.h"
+#include "session/ShellWindows.h"
 
 #include <QMainWindow>
 

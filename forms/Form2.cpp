@@ -1,7 +1,7 @@
 #include "forms/Form2.h"
 
 #include "text/Operator.h"
-#include "employee/Form2Screen.h"
+#include "screens/Form2Screen.h"
 #include "forms/frmDate.h"
 #include "platform/DialogOwner.h"
 #include "platform/NumericKeyFilter.h"

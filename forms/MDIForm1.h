@@ -3,7 +3,7 @@
 // the ledger-close flag) closes it; any other close shows "USE CLOSE INSTEAD".
 #pragma once
 
-#include "ytd/MDIForm1Screen.h"
+#include "screens/MDIForm1Screen.h"
 
 #include <QMainWindow>
 

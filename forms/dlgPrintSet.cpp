@@ -2,7 +2,7 @@
 
 #include "platform/QtPrintDevice.h"
 
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "forms/frmChecks.h"
 
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 
 #include <QEvent>
 #include <QGridLayout>

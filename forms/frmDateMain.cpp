@@ -1,8 +1,8 @@
 #include "forms/frmDateMain.h"
 
-#include "app/Form1Screen.h"
+#include "screens/Form1Screen.h"
 #include "app/WeekDate.h"
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 
 #include "platform/DatePicker.h"
 

@@ -1,6 +1,6 @@
 #include "forms/frmPayday.h"
 
-#include "app/frmPaydayScreen.h"
+#include "screens/frmPaydayScreen.h"
 #include "platform/FormBinding.h"
 #include "platform/QtText.h"
 

@@ -1,6 +1,6 @@
 #include "forms/frmTaxInfo.h"
 
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 #include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
 

@@ -3,7 +3,7 @@
 #include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
 #include "platform/QtText.h"
-#include "ytd/MDIForm1Screen.h"
+#include "screens/MDIForm1Screen.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 // The desktop program: prepares the operator's payroll folder, then opens the main pay form on it.
 #include "app/WorkingFolder.h"
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 #include "forms/Form1.h"
 #include "platform/PrintFont.h"
 #include "platform/QtOperator.h"

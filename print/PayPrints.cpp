@@ -1,7 +1,7 @@
 #include "print/PayPrints.h"
 
+#include "print/PayCheck.h"
 #include "print/PrintDevice.h"
-#include "print/frmChecksScreen.h"
 #include "text/Numbers.h"
 
 #include <algorithm>
@@ -181,7 +181,7 @@ void PrintText(PrintSurface& out, const StatementHeading& h, const PeriodFigures
 
 namespace {
 
-void stub(Lines& p, const CheckPlacement& at, const frmChecksScreen& check, const std::string& txtWeek,
+void stub(Lines& p, const CheckPlacement& at, const PayCheck& check, const std::string& txtWeek,
           const PeriodFigures& f, int blanksBeforeSummary)
 {
     auto col = [&](int n) { return checkColumn(at, n); };
@@ -212,7 +212,7 @@ void stub(Lines& p, const CheckPlacement& at, const frmChecksScreen& check, cons
 
 } // namespace
 
-void PrintCheck(PrintSurface& out, const CheckPlacement& at, const frmChecksScreen& check, const std::string& txtWeek,
+void PrintCheck(PrintSurface& out, const CheckPlacement& at, const PayCheck& check, const std::string& txtWeek,
                 const PeriodFigures& f)
 {
     auto col = [&](int n) { return checkColumn(at, n); };

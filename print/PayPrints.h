@@ -5,7 +5,7 @@
 #include "engine/PayCalculation.h"
 
 #include "employee/CompanyHeader.h"
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 #include "engine/PayPeriod.h"
 #include "print/CheckText.h"
 #include "print/PrintSurface.h"
@@ -16,7 +16,7 @@
 
 namespace tallyrin {
 
-class frmChecksScreen;
+class PayCheck;
 
 // What the pay form shows of the period: the entry texts (empty ones already made "0"), the
 // overtime option, the period date and the result labels.
@@ -88,7 +88,7 @@ void PrintText(PrintSurface& out, const StatementHeading& heading, const PeriodF
 
 // The paycheck: the check at the placement, then the two stubs. Every check field comes from the
 // check form as it stands, except the amount in words, which is the one last composed.
-void PrintCheck(PrintSurface& out, const CheckPlacement& at, const frmChecksScreen& check, const std::string& txtWeek,
+void PrintCheck(PrintSurface& out, const CheckPlacement& at, const PayCheck& check, const std::string& txtWeek,
                 const PeriodFigures& figures);
 
 // The ledger, landscape: the header as held, the employee and date, one line per used row, the

@@ -4,7 +4,7 @@
 // calculation settle the settings through the same boxes without a screen.
 #pragma once
 
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 #include "state/StateSettings.h"
 
 #include <array>

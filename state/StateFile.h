@@ -3,7 +3,7 @@
 // The default state file is the same format under the bare name ".sta".
 #pragma once
 
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 #include "state/StateSettings.h"
 #include "text/FileOutcome.h"
 #include "text/SettingsFile.h"

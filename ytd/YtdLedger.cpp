@@ -575,4 +575,22 @@ std::string YtdLedger::SaveAnnual(const std::filesystem::path& folder, const std
     return messages::joined(messages::ledgerNotSaved(path.filename().string(), error));
 }
 
+std::vector<std::string> YtdLedger::openForFrame(const std::filesystem::path& folder, const std::string& user,
+                                                bool biWeekly, const std::array<std::string, 5>& labels)
+{
+    setBiWeekly(biWeekly);
+    deductionLabels = labels;
+    showTotalsPlain();
+    const FileOutcome read = fillBoxes(folder, user);
+    Update();
+    std::vector<std::string> shown;
+    if (!read.message().empty())
+        shown.push_back(read.message());
+    // A failed read already said what was wrong; the totals message would only repeat the trouble.
+    const std::string totals = AddAnnual();
+    if (read.lines.empty() && !totals.empty())
+        shown.push_back(totals);
+    return shown;
+}
+
 } // namespace tallyrin

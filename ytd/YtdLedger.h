@@ -199,6 +199,12 @@ public:
     // AddAnnual. Nothing is written.
     std::string ClearAll();
 
+    // What the ledger's frame does on opening: the profile's frequency and deduction labels, the
+    // totals shown plain, the rows and totals read from the file and summed. The messages to show,
+    // in order: a failed read's, otherwise the totals'.
+    std::vector<std::string> openForFrame(const std::filesystem::path& folder, const std::string& user, bool biWeekly,
+                                          const std::array<std::string, 5>& labels);
+
     // ---- The record ----
     const YtdRow& row(int slot) const { return m_rows.at(static_cast<size_t>(slot)); }
     // Whether a row holds a period: its date is set, or any of its amounts is not 0 (a row typed

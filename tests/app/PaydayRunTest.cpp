@@ -3,13 +3,13 @@
 // themselves; the hours sheet's reading and its refusals.
 #include "app/PaydayRun.h"
 
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "text/FolderLock.h"
 #include "text/Numbers.h"
-#include "ytd/MDIForm1Screen.h"
+#include "screens/MDIForm1Screen.h"
 
 #include <chrono>
 #include <csignal>

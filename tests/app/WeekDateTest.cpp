@@ -1,4 +1,5 @@
 #include "app/WeekDate.h"
+#include "screens/Form1Screen.h"
 
 #include <gtest/gtest.h>
 #include <string>

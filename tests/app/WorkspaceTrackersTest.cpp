@@ -1,4 +1,4 @@
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 
 #include "employee/SavedPayPeriod.h"
 #include "support/FileBytes.h"

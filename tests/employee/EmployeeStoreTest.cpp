@@ -3,7 +3,7 @@
 // workspace writes every default file, the leave balances' included.
 #include "employee/EmployeeStore.h"
 
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"

@@ -1,4 +1,4 @@
-#include "employee/DialogVacScreen.h"
+#include "screens/DialogVacScreen.h"
 #include "employee/LeaveBalances.h"
 
 #include "support/FileBytes.h"

@@ -1,4 +1,4 @@
-#include "employee/Form2Screen.h"
+#include "screens/Form2Screen.h"
 #include "employee/ProfileFiles.h"
 
 #include "support/ScriptedDialogs.h"

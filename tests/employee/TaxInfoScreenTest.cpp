@@ -1,4 +1,4 @@
-#include "employee/TaxInfoScreen.h"
+#include "screens/TaxInfoScreen.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "forms/FormsTestRegistry.h"
 #include "local/CityFile.h"
-#include "local/DialogCityScreen.h"
+#include "screens/DialogCityScreen.h"
 #include "local/LocalPresets.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"

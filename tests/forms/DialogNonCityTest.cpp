@@ -3,7 +3,7 @@
 #include "forms/DialogNonCity.h"
 
 #include "forms/FormsTestRegistry.h"
-#include "local/DialogNonCityScreen.h"
+#include "screens/DialogNonCityScreen.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 

@@ -2,7 +2,7 @@
 // scripted operator and a fixed day.
 #pragma once
 
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 

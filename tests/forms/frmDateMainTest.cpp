@@ -3,7 +3,7 @@
 // and "Ok" writes it and closes.
 #include "forms/frmDateMain.h"
 
-#include "app/Form1Screen.h"
+#include "screens/Form1Screen.h"
 #include "forms/FormsTestRegistry.h"
 
 #include <QCalendarWidget>

@@ -3,7 +3,7 @@
 // employee's name and net pay (read back with pdftotext).
 #include "forms/frmPayday.h"
 
-#include "app/frmPaydayScreen.h"
+#include "screens/frmPaydayScreen.h"
 #include "forms/FormsTestRegistry.h"
 #include "platform/QtPrintDevice.h"
 #include "support/ScriptedDialogs.h"

@@ -1,6 +1,6 @@
 // The city tax screen: loading with and without a ".cti" file, "NO LOCAL TAX", the preset and
 // clear buttons, and what "&SAVE" and "&CANCEL" leave behind.
-#include "local/DialogCityScreen.h"
+#include "screens/DialogCityScreen.h"
 
 #include "local/CityFile.h"
 #include "local/LocalPresets.h"

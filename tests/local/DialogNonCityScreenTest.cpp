@@ -1,6 +1,6 @@
 // The non-city resident screen: defaults for what the file does not give, "&DEFAULT", and the
 // difference between "&SAVE" (closes) and "&CANCEL" (hides, keeping the edits).
-#include "local/DialogNonCityScreen.h"
+#include "screens/DialogNonCityScreen.h"
 
 #include "local/LocalPresets.h"
 #include "local/NonCityFile.h"

@@ -1,9 +1,9 @@
 // The printed outputs: the text rendering of the print model, the amount in words and the
 // protected amount, the check form's refresh rule, the printer offsets, the company header file,
 // and golden renderings of the statement, the paycheck and the ledger print.
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 #include "employee/CompanyHeader.h"
-#include "employee/DialogHeaderScreen.h"
+#include "screens/DialogHeaderScreen.h"
 #include "employee/ProfileFiles.h"
 #include "print/CheckText.h"
 #include "print/PayPrints.h"

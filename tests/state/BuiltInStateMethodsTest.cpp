@@ -3,7 +3,7 @@
 #include "state/BuiltInStateMethods.h"
 
 #include "state/BuiltInStates.h"
-#include "state/DialogStateScreen.h"
+#include "screens/DialogStateScreen.h"
 #include "support/RecordingStateLinks.h"
 #include "support/ScriptedDialogs.h"
 

@@ -1,4 +1,4 @@
-#include "state/DialogStateScreen.h"
+#include "screens/DialogStateScreen.h"
 
 #include "support/RecordingStateLinks.h"
 

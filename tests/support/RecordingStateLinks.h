@@ -1,7 +1,7 @@
 // A state screen's links that record what the screen asks of the rest of the program.
 #pragma once
 
-#include "state/DialogStateScreen.h"
+#include "screens/DialogStateScreen.h"
 
 #include <string>
 #include <vector>

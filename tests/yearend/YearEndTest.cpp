@@ -1,5 +1,5 @@
 #include "app/StaffFolder.h"
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 #include "print/PrintSurface.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"

@@ -3,7 +3,7 @@
 #include "support/FileBytes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
-#include "ytd/MDIForm1Screen.h"
+#include "screens/MDIForm1Screen.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

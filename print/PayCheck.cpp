@@ -1,10 +1,10 @@
-#include "print/frmChecksScreen.h"
+#include "print/PayCheck.h"
 
 #include "print/CheckText.h"
 
 namespace tallyrin {
 
-void frmChecksScreen::composeCheckFields(const EmployeeProfile& profile, float netPay)
+void PayCheck::composeCheckFields(const EmployeeProfile& profile, float netPay)
 {
     txtPayTo = profile.EmpName + kPayToStars;
     txtUserName = profile.EmpName;
@@ -17,21 +17,21 @@ void frmChecksScreen::composeCheckFields(const EmployeeProfile& profile, float n
     txtDollars = m_words;
 }
 
-void frmChecksScreen::composeProtectedAmount(PayPeriodResult& result)
+void PayCheck::composeProtectedAmount(PayPeriodResult& result)
 {
     if (result.NetPay < 0)
         result.NetPay = 0;
     m_protected = protectedAmount(result.NetPay);
 }
 
-void frmChecksScreen::refresh(const EmployeeProfile& profile, PayPeriodResult& result)
+void PayCheck::refresh(const EmployeeProfile& profile, PayPeriodResult& result)
 {
     composeCheckFields(profile, result.NetPay);
     composeProtectedAmount(result);
     txtCheckAmt = m_protected;
 }
 
-void frmChecksScreen::Form_Load(const EmployeeProfile& profile, PayPeriodResult& result, const std::string& txtWeek)
+void PayCheck::Form_Load(const EmployeeProfile& profile, PayPeriodResult& result, const std::string& txtWeek)
 {
     composeCheckFields(profile, result.NetPay);
     composeProtectedAmount(result);

@@ -1,4 +1,4 @@
-#include "print/dlgPrintSetScreen.h"
+#include "screens/dlgPrintSetScreen.h"
 
 #include "print/CheckText.h"
 

@@ -1,4 +1,4 @@
-#include "employee/DialogHeaderScreen.h"
+#include "screens/DialogHeaderScreen.h"
 
 namespace tallyrin {
 namespace {

@@ -1,4 +1,4 @@
-#include "local/DialogNonCityScreen.h"
+#include "screens/DialogNonCityScreen.h"
 
 #include "local/LocalBoxes.h"
 #include "local/LocalPresets.h"

@@ -1,5 +1,5 @@
 // The profile screen frmTaxInfo: loading the profile into the controls and reading it back.
-#include "employee/TaxInfoScreen.h"
+#include "screens/TaxInfoScreen.h"
 
 #include "text/Numbers.h"
 

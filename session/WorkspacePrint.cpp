@@ -1,6 +1,6 @@
 // The workspace's print commands: the pay statement, the check form with the printer offsets and
 // the paycheck, and the ledger print, each laid out on a document and handed to a print device.
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 
 #include "employee/ProfileFiles.h"
 #include "print/CheckText.h"

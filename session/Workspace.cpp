@@ -1,4 +1,4 @@
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 
 #include "app/PayPeriodCalculation.h"
 #include "employee/EmployeeStore.h"

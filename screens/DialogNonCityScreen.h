@@ -4,7 +4,7 @@
 
 #include "text/Operator.h"
 #include "employee/EmployeeFiles.h"
-#include "local/DialogCityScreen.h"
+#include "screens/DialogCityScreen.h"
 #include "local/NonCitySettings.h"
 
 #include <array>

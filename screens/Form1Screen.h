@@ -2,10 +2,13 @@
 // fills them; the Qt form only shows them and copies typing back.
 #pragma once
 
+#include "app/WeekDate.h"
 #include "engine/PayCalculation.h"
 
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tallyrin {
 
@@ -49,5 +52,13 @@ struct Form1Screen
         lbSDI.clear(), lbSUI.clear(), lbCafe.clear();
     }
 };
+
+// Opening the date picker: a valid date in txtWeek is where the picker starts; an empty box starts
+// it at today and stays empty; any other text is replaced by today's date and the picker starts
+// at today.
+CalendarDate datePickerStart(Form1Screen& form1, CalendarDate today);
+
+// The result labels as the command line prints them, with the tables' version.
+std::vector<std::pair<std::string, std::string>> payFormLabels(const Form1Screen& form1);
 
 } // namespace tallyrin

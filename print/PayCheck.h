@@ -1,19 +1,17 @@
-// "Check Printing" (frmChecks) without its window: the check's fields composed from the profile
-// and the period's net pay, the amount in words and the protected amount.
+// The paycheck as composed for printing: its fields from the profile and the period's net pay, the
+// amount in words and the protected amount. The check window shows and edits one of these.
 #pragma once
 
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 #include "engine/PayPeriod.h"
 
 #include <string>
 
 namespace tallyrin {
 
-class frmChecksScreen
+class PayCheck
 {
 public:
-    static constexpr const char* kCaption = "Check Printing";
-    static constexpr const char* kDateToolTip = "Change on Previous Form";
     static constexpr const char* kPayToStars = "********";
 
     // Load: the refresh, then the period date into txtCheckDate.

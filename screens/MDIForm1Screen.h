@@ -5,7 +5,7 @@
 
 #include "text/Operator.h"
 #include "employee/EmployeeFiles.h"
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 #include "engine/PayPeriod.h"
 #include "ytd/LedgerWorkbook.h"
 #include "ytd/YtdLedger.h"

@@ -1,4 +1,4 @@
-#include "local/DialogCityScreen.h"
+#include "screens/DialogCityScreen.h"
 
 #include "local/CityFile.h"
 #include "local/LocalBoxes.h"

@@ -1,4 +1,4 @@
-#include "app/frmPaydayScreen.h"
+#include "screens/frmPaydayScreen.h"
 
 #include "app/WeekDate.h"
 #include "text/Numbers.h"

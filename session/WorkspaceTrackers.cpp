@@ -1,5 +1,5 @@
 // The workspace's part in the overtime form, the leave balances and the saved pay periods.
-#include "app/Workspace.h"
+#include "session/Workspace.h"
 
 #include "employee/ProfileFiles.h"
 #include "employee/SavedPayPeriod.h"

@@ -1,4 +1,4 @@
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 
 namespace tallyrin {
 

@@ -1,4 +1,4 @@
-#include "employee/DialogVacScreen.h"
+#include "screens/DialogVacScreen.h"
 
 #include "text/Numbers.h"
 

@@ -1,4 +1,4 @@
-#include "state/DialogStateScreen.h"
+#include "screens/DialogStateScreen.h"
 
 #include "state/BuiltInStates.h"
 #include "state/StateFile.h"

@@ -4,7 +4,7 @@
 
 #include "text/Operator.h"
 #include "employee/EmployeeFiles.h"
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 #include "state/StateBoxes.h"
 #include "state/StateSettings.h"
 

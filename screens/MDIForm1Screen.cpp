@@ -1,4 +1,4 @@
-#include "ytd/MDIForm1Screen.h"
+#include "screens/MDIForm1Screen.h"
 
 #include <utility>
 
@@ -20,15 +20,9 @@ void MDIForm1Screen::show(const std::string& message)
 void MDIForm1Screen::open()
 {
     m_ledgerClosing = false;
-    m_ledger.setBiWeekly(m_context.profile.biWeekly());
-    m_ledger.deductionLabels = m_context.profile.DeductLabel;
-    m_ledger.showTotalsPlain();
-    const auto read = m_ledger.fillBoxes(m_context.files.folder(), m_context.files.userName());
-    show(read.message());
-    m_ledger.Update();
-    // A failed read already said what was wrong; the totals message would only repeat the trouble.
-    const auto message = m_ledger.AddAnnual();
-    if (read.lines.empty())
+    for (const std::string& message : m_ledger.openForFrame(m_context.files.folder(), m_context.files.userName(),
+                                                            m_context.profile.biWeekly(),
+                                                            m_context.profile.DeductLabel))
         show(message);
 }
 

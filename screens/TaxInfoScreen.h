@@ -2,7 +2,7 @@
 // the operations behind them. The Qt form binds its widgets to these fields.
 #pragma once
 
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 
 #include <array>
 #include <string>

@@ -2,7 +2,7 @@
 // shown from and stored into the employee's profile.
 #pragma once
 
-#include "employee/EmployeeProfile.h"
+#include "records/EmployeeProfile.h"
 
 #include <array>
 #include <string>
