@@ -4,6 +4,7 @@
 #include "text/FileStore.h"
 #include "text/SettingsFormat.h"
 #include "text/Trim.h"
+#include "text/Words.h"
 
 #include <algorithm>
 #include <cctype>
@@ -13,14 +14,6 @@ namespace {
 
 std::filesystem::path employerFile(const std::filesystem::path& folder) { return folder / kEmployerFileName; }
 
-std::string digitsOf(const std::string& text)
-{
-    std::string digits;
-    for (char c : text)
-        if (std::isdigit(static_cast<unsigned char>(c)))
-            digits += c;
-    return digits;
-}
 
 } // namespace
 
@@ -52,17 +45,7 @@ std::vector<FileOutcome> SaveEmployer(const std::filesystem::path& folder, const
 
 std::optional<CityStateZip> readCityStateZip(const std::string& line)
 {
-    std::vector<std::string> words;
-    std::string word;
-    for (char c : line + " ") {
-        if (c == ' ' || c == '\t') {
-            if (!word.empty())
-                words.push_back(word);
-            word.clear();
-        } else {
-            word += c;
-        }
-    }
+    const std::vector<std::string> words = wordsOf(line);
     if (words.size() < 3)
         return std::nullopt;
     const std::string zip = words.back();
@@ -104,6 +87,14 @@ EmployerFacts employerFromHeader(const std::string& company, const std::string& 
     return facts;
 }
 
+bool isStateCode(const std::string& text)
+{
+    return text.size() == 2 && std::isalpha(static_cast<unsigned char>(text[0])) &&
+           std::isalpha(static_cast<unsigned char>(text[1]));
+}
+
+bool isZipCode(const std::string& text) { return readCityStateZip("X XX " + text).has_value(); }
+
 bool routingNumberValid(const std::string& digits)
 {
     if (digits.size() != 9 || digitsOf(digits) != digits)
@@ -124,10 +115,9 @@ std::vector<std::string> employerProblems(const EmployerFacts& f)
     };
     if (!f.Ein.empty() && (digitsOf(f.Ein).size() != 9 || !digitsOnly(f.Ein)))
         problems.push_back("The EIN \"" + f.Ein + "\" is not nine digits (NN-NNNNNNN).");
-    if (!f.State.empty() && !(f.State.size() == 2 && std::isalpha(static_cast<unsigned char>(f.State[0])) &&
-                              std::isalpha(static_cast<unsigned char>(f.State[1]))))
+    if (!f.State.empty() && !isStateCode(f.State))
         problems.push_back("The state \"" + f.State + "\" is not two letters.");
-    if (!f.Zip.empty() && !readCityStateZip("X XX " + f.Zip))
+    if (!f.Zip.empty() && !isZipCode(f.Zip))
         problems.push_back("The ZIP code \"" + f.Zip + "\" is not five digits or ZIP+4 (NNNNN-NNNN).");
     if (!f.UserId.empty() && f.UserId.size() != 8)
         problems.push_back("The SSA User ID \"" + f.UserId + "\" is not eight characters.");

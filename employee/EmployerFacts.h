@@ -67,6 +67,10 @@ EmployerFacts employerFromHeader(const std::string& company, const std::string& 
 // routing number not of nine digits or with a wrong check digit. Empty fields are not faults here.
 std::vector<std::string> employerProblems(const EmployerFacts& facts);
 
+// Two letters ("IL"); five digits or ZIP+4 ("62701", "62701-1234").
+bool isStateCode(const std::string& text);
+bool isZipCode(const std::string& text);
+
 // Nine digits whose check digit is right: weights 3, 7, 1 repeated, the sum divisible by 10.
 bool routingNumberValid(const std::string& digits);
 

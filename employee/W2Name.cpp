@@ -5,6 +5,7 @@
 #include "text/FileStore.h"
 #include "text/SettingsFormat.h"
 #include "text/Trim.h"
+#include "text/Words.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,28 +13,7 @@
 namespace tallyrin {
 namespace {
 
-std::string upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
-std::vector<std::string> wordsOf(const std::string& text)
-{
-    std::vector<std::string> words;
-    std::string word;
-    for (char c : text + " ") {
-        if (c == ' ' || c == '\t') {
-            if (!word.empty())
-                words.push_back(word);
-            word.clear();
-        } else {
-            word += c;
-        }
-    }
-    return words;
-}
 
 std::string joined(const std::vector<std::string>& words, size_t from, size_t to)
 {
@@ -46,7 +26,7 @@ std::string joined(const std::vector<std::string>& words, size_t from, size_t to
 // "JR", "Jr.", "iii": the suffix without its point, upper case; "" when the word is none.
 std::string suffixOf(const std::string& word)
 {
-    std::string bare = upper(word);
+    std::string bare = upperCase(word);
     bare.erase(std::remove(bare.begin(), bare.end(), '.'), bare.end());
     for (const char* s : {"JR", "SR", "II", "III", "IV", "V"})
         if (bare == s)
@@ -65,7 +45,7 @@ bool nameLetters(const std::string& text)
 std::string namePart(std::string text)
 {
     text.erase(std::remove(text.begin(), text.end(), '.'), text.end());
-    return upper(std::string(trimmed(text)));
+    return upperCase(std::string(trimmed(text)));
 }
 
 std::vector<std::string> commaParts(const std::string& text)
@@ -164,7 +144,7 @@ W2Name w2NameOf(const EmployeeProfile& profile, const std::optional<W2Name>& kep
         for (std::string* t : {&name.First, &name.Middle, &name.Last, &name.Suffix})
             *t = namePart(*t);
         for (std::string* t : {&name.Street, &name.City, &name.State, &name.Zip})
-            *t = upper(std::string(trimmed(*t)));
+            *t = upperCase(std::string(trimmed(*t)));
         for (const std::string& p : w2NameProblems(name))
             problems.push_back("the W-2 name file: " + p);
         return name;
@@ -183,8 +163,8 @@ W2Name w2NameOf(const EmployeeProfile& profile, const std::optional<W2Name>& kep
                         "\" cannot be read as street, city, state and ZIP; the W-2 file leaves it blank");
         return name;
     }
-    name.Street = upper(street);
-    name.City = upper(place->city);
+    name.Street = upperCase(street);
+    name.City = upperCase(place->city);
     name.State = place->state;
     name.Zip = place->zip;
     return name;
@@ -209,10 +189,9 @@ std::vector<std::string> w2NameProblems(const W2Name& n)
     part(n.Last, "last name", 20, true);
     if (!n.Suffix.empty() && suffixOf(n.Suffix).empty())
         problems.push_back("the suffix \"" + n.Suffix + "\" is not JR, SR, II, III, IV or V");
-    if (!n.State.empty() && !(n.State.size() == 2 && std::isalpha(static_cast<unsigned char>(n.State[0])) &&
-                              std::isalpha(static_cast<unsigned char>(n.State[1]))))
+    if (!n.State.empty() && !isStateCode(n.State))
         problems.push_back("the state \"" + n.State + "\" is not two letters");
-    if (!n.Zip.empty() && !readCityStateZip("X XX " + n.Zip))
+    if (!n.Zip.empty() && !isZipCode(n.Zip))
         problems.push_back("the ZIP code \"" + n.Zip + "\" is not five digits or ZIP+4 (NNNNN-NNNN)");
     return problems;
 }

@@ -1,25 +1,15 @@
 #include "forms/DialogEmployer.h"
 
 #include "employee/CompanyHeader.h"
+#include "forms/TextBoxesScreen.h"
 #include "platform/QtText.h"
 #include "text/Operator.h"
 
-#include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace tallyrin {
 namespace {
 
-struct Box
-{
-    const char* name;
-    const char* caption;
-    std::string EmployerFacts::*field;
-};
+using Box = TextBox<EmployerFacts>;
 
 constexpr Box kBoxes[] = {
     {"txtEin", "Employer identification number (EIN)", &EmployerFacts::Ein},
@@ -49,23 +39,8 @@ DialogEmployer::DialogEmployer(std::filesystem::path folder, Operator& op, QWidg
 {
     setObjectName(QStringLiteral("DialogEmployer"));
     setWindowTitle(QStringLiteral("Employer"));
-    auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel(QStringLiteral("What the W-2 file for filing and the bank's deposit file say of the employer."), this);
-    note->setWordWrap(true);
-    layout->addWidget(note);
-    auto* form = new QFormLayout;
-    for (size_t i = 0; i < m_boxes.size(); ++i) {
-        m_boxes[i] = new QLineEdit(this);
-        m_boxes[i]->setObjectName(QString::fromLatin1(kBoxes[i].name));
-        form->addRow(QString::fromLatin1(kBoxes[i].caption), m_boxes[i]);
-    }
-    layout->addLayout(form);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &DialogEmployer::OKButton_Click);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layOutTextBoxes(this, QStringLiteral("What the W-2 file for filing and the bank's deposit file say of the employer."),
+                    m_boxes, kBoxes, [this] { OKButton_Click(); });
 
     // The file as saved; without one, what the company header already says.
     EmployerFacts facts;
@@ -79,26 +54,19 @@ DialogEmployer::DialogEmployer(std::filesystem::path folder, Operator& op, QWidg
         m_damaged = true;
         m_op.message(read.message(), Icon::Exclamation);
     }
-    for (size_t i = 0; i < m_boxes.size(); ++i)
-        m_boxes[i]->setText(toQt(facts.*kBoxes[i].field));
+    showRecord(m_boxes, kBoxes, facts);
 }
 
 EmployerFacts DialogEmployer::shown() const
 {
-    EmployerFacts facts;
-    for (size_t i = 0; i < m_boxes.size(); ++i)
-        facts.*kBoxes[i].field = toStd(m_boxes[i]->text().trimmed());
-    return facts;
+    return shownRecord(m_boxes, kBoxes);
 }
 
 void DialogEmployer::OKButton_Click()
 {
     const EmployerFacts facts = shown();
     if (const auto problems = employerProblems(facts); !problems.empty()) {
-        std::string text;
-        for (const std::string& p : problems)
-            text += (text.empty() ? "" : "\r\n") + p;
-        m_op.message(text + "\r\nNothing was saved.", Icon::Exclamation);
+        m_op.message(problemLines(problems) + "\r\nNothing was saved.", Icon::Exclamation);
         return;
     }
     for (const FileOutcome& outcome : SaveEmployer(m_folder, facts, m_damaged)) {

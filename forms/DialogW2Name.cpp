@@ -2,27 +2,18 @@
 
 #include "employee/EmployeeFiles.h"
 #include "employee/EmployeeStore.h"
+#include "forms/TextBoxesScreen.h"
 #include "platform/QtText.h"
 #include "text/FileStore.h"
 #include "text/FolderLock.h"
 #include "text/Operator.h"
+#include "text/Words.h"
 
-#include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace tallyrin {
 namespace {
 
-struct Box
-{
-    const char* name;
-    const char* caption;
-    std::string W2Name::*field;
-};
+using Box = TextBox<W2Name>;
 
 constexpr Box kBoxes[] = {
     {"txtFirst", "First name", &W2Name::First},   {"txtMiddle", "Middle name or initial", &W2Name::Middle},
@@ -42,23 +33,8 @@ DialogW2Name::DialogW2Name(std::filesystem::path folder, std::string user, Opera
 {
     setObjectName(QStringLiteral("DialogW2Name"));
     setWindowTitle(QStringLiteral("W-2 Name: ") + toQt(m_user));
-    auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel(QStringLiteral("The name and address this employee's W-2 and the W-2 file carry."), this);
-    note->setWordWrap(true);
-    layout->addWidget(note);
-    auto* form = new QFormLayout;
-    for (size_t i = 0; i < m_boxes.size(); ++i) {
-        m_boxes[i] = new QLineEdit(this);
-        m_boxes[i]->setObjectName(QString::fromLatin1(kBoxes[i].name));
-        form->addRow(QString::fromLatin1(kBoxes[i].caption), m_boxes[i]);
-    }
-    layout->addLayout(form);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &DialogW2Name::OKButton_Click);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layOutTextBoxes(this, QStringLiteral("The name and address this employee's W-2 and the W-2 file carry."), m_boxes,
+                    kBoxes, [this] { OKButton_Click(); });
 
     // The kept file's name; without one, what the W-2s would read from the profile.
     Employee employee;
@@ -71,15 +47,14 @@ DialogW2Name::DialogW2Name(std::filesystem::path folder, std::string user, Opera
     }
     std::vector<std::string> problems, notes;
     const W2Name name = w2NameOf(employee.profile, employee.w2Name, problems, notes);
-    for (size_t i = 0; i < m_boxes.size(); ++i)
-        m_boxes[i]->setText(toQt(name.*kBoxes[i].field));
+    showRecord(m_boxes, kBoxes, name);
 }
 
 W2Name DialogW2Name::shown() const
 {
-    W2Name name;
-    for (size_t i = 0; i < m_boxes.size(); ++i)
-        name.*kBoxes[i].field = toStd(m_boxes[i]->text().trimmed().toUpper());
+    W2Name name = shownRecord(m_boxes, kBoxes);
+    for (auto* t : {&name.First, &name.Middle, &name.Last, &name.Suffix, &name.Street, &name.City, &name.State})
+        *t = upperCase(*t);
     return name;
 }
 
@@ -87,10 +62,7 @@ void DialogW2Name::OKButton_Click()
 {
     const W2Name name = shown();
     if (const auto problems = w2NameProblems(name); !problems.empty()) {
-        std::string text;
-        for (const std::string& p : problems)
-            text += (text.empty() ? "" : "\r\n") + p;
-        m_op.message("In the W-2 name, " + text + ".\r\nNothing was saved.", Icon::Exclamation);
+        m_op.message("In the W-2 name, " + problemLines(problems) + ".\r\nNothing was saved.", Icon::Exclamation);
         return;
     }
     std::string busy;

@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::string_view kRateMask = "###.00";
 constexpr std::string_view kAmountMask = "#####.00";
-const std::string kArial = "Arial";
 
 std::string rate(float v) { return format(v, kRateMask); }
 std::string amount(float v) { return format(v, kAmountMask); }
@@ -23,25 +22,7 @@ std::string amountText(const std::string& text) { return formatText(text, kAmoun
 
 float single(double v) { return static_cast<float>(v); }
 
-// Shorthands for the layouts: at(n) moves to column n; put prints.
-struct Lines
-{
-    PrintSurface& out;
-    void at(int column) { out.moveToColumn(column); }
-    void put(const std::string& text) { out.printText(text); }
-    void at(int column, const std::string& text) { at(column), put(text); }
-    void end() { out.endLine(); }
-    void blank(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            end();
-    }
-    void font(float size)
-    {
-        out.setFontName(kArial);
-        out.setFontSize(size);
-    }
-};
+using Lines = PrintLines;
 
 const std::string kRule198(198, '-');
 

@@ -30,6 +30,35 @@ public:
     virtual void setLandscape() = 0;
 };
 
+// Shorthands for laying out a print: at(n) moves to column n (ending the line first when it is
+// already past n), put prints, at(n, text) does both; font sets the name and size.
+struct PrintLines
+{
+    PrintSurface& out;
+    PrintLines& at(int column)
+    {
+        out.moveToColumn(column);
+        return *this;
+    }
+    PrintLines& put(const std::string& text)
+    {
+        out.printText(text);
+        return *this;
+    }
+    PrintLines& at(int column, const std::string& text) { return at(column).put(text); }
+    void end() { out.endLine(); }
+    void blank(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            end();
+    }
+    void font(float size, const std::string& name = "Arial")
+    {
+        out.setFontName(name);
+        out.setFontSize(size);
+    }
+};
+
 // One call on a surface, as recorded.
 struct PrintOp
 {

@@ -41,24 +41,7 @@ std::string field(const std::string& text, char separator)
     return quoted + "\"";
 }
 
-// Prints `text` at `column`, ending the line first when the line is already past it.
-class Lines
-{
-public:
-    explicit Lines(PrintSurface& out)
-        : m_out(out)
-    {
-    }
-    void at(int column, const std::string& text)
-    {
-        m_out.moveToColumn(column);
-        m_out.printText(text);
-    }
-    void end() { m_out.endLine(); }
-
-private:
-    PrintSurface& m_out;
-};
+using Lines = PrintLines;
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "yearend/Efw2File.h"
 
+#include "text/Words.h"
+
 #include <cctype>
 #include <utility>
 
@@ -45,21 +47,10 @@ private:
 // "62701-1234" gives "62701" and "1234".
 std::pair<std::string, std::string> zipParts(const std::string& zip)
 {
-    std::string digits;
-    for (char c : zip)
-        if (std::isdigit(static_cast<unsigned char>(c)))
-            digits += c;
+    const std::string digits = digitsOf(zip);
     return {digits.substr(0, 5), digits.size() > 5 ? digits.substr(5, 4) : ""};
 }
 
-std::string digitsOnly(const std::string& text)
-{
-    std::string digits;
-    for (char c : text)
-        if (std::isdigit(static_cast<unsigned char>(c)))
-            digits += c;
-    return digits;
-}
 
 // A street, city, state and ZIP at the layout's delivery address, city, state, ZIP and extension.
 void address(Record& r, size_t delivery, const std::string& street, const std::string& city, const std::string& state,
@@ -76,7 +67,7 @@ void address(Record& r, size_t delivery, const std::string& street, const std::s
 std::string submitter(const EmployerFacts& e)
 {
     Record r("RA");
-    r.text(3, 9, digitsOnly(e.Ein));
+    r.text(3, 9, digitsOf(e.Ein));
     r.text(12, 8, e.UserId);
     r.text(29, 1, "0");  // an original file, not a resubmission
     r.text(36, 2, "98"); // written by the employer's own program
@@ -85,7 +76,7 @@ std::string submitter(const EmployerFacts& e)
     r.text(217, 57, e.Name); // the submitter is the employer
     address(r, 296, e.Street, e.City, e.State, e.Zip);
     r.text(396, 27, e.ContactName);
-    r.text(423, 15, digitsOnly(e.ContactPhone));
+    r.text(423, 15, digitsOf(e.ContactPhone));
     r.text(446, 40, e.ContactEmail);
     r.text(499, 1, e.ContactEmail.empty() ? "2" : "1"); // problems told by e-mail, else by post
     r.text(500, 1, "L");                                // prepared by the employer itself
@@ -96,7 +87,7 @@ std::string employer(const EmployerFacts& e)
 {
     Record r("RE");
     r.text(3, 4, "2009");
-    r.text(8, 9, digitsOnly(e.Ein));
+    r.text(8, 9, digitsOf(e.Ein));
     r.text(26, 1, "0"); // not a terminating business
     r.text(40, 57, e.Name);
     address(r, 119, e.Street, e.City, e.State, e.Zip);

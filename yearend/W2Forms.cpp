@@ -2,6 +2,7 @@
 
 #include "app/StaffFolder.h"
 #include "state/BuiltInStates.h"
+#include "text/Words.h"
 #include "yearend/Efw2File.h"
 
 #include <algorithm>
@@ -15,12 +16,6 @@ namespace {
 constexpr const char* kBuiltInCodes[] = {"AZ", "LA", "IA", "MO", "MA", "OR", "UT", "AL", "KY", "WI", "NC"};
 static_assert(std::size(kBuiltInCodes) == std::tuple_size_v<std::decay_t<decltype(builtInStates())>>);
 
-std::string upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // Social security tax of the wages and tips at 6.2 %, in whole cents.
 int64_t socialSecurityTaxOf(int64_t cents) { return (cents * 62 + 500) / 1000; }
@@ -124,7 +119,7 @@ YearEnd yearEndOf(const std::vector<StaffMember>& staff, const EmployerFacts& em
                 if (m.employee.state.*states[i].flag != 0)
                     form.state = builtInStateCode(i);
             if (form.state.empty())
-                form.state = upper(employer.State);
+                form.state = upperCase(employer.State);
             if (!form.state.empty() && stateNumericCode(form.state).empty())
                 problem("the state \"" + form.state + "\" for box 15 is not a state's postal code");
             if (form.state.empty())
@@ -132,7 +127,7 @@ YearEnd yearEndOf(const std::vector<StaffMember>& staff, const EmployerFacts& em
                         "state (Options > Employer...)");
         }
         if (form.box(LocalTax) != 0)
-            form.locality = employer.City.empty() ? "LOCAL" : upper(employer.City);
+            form.locality = employer.City.empty() ? "LOCAL" : upperCase(employer.City);
         for (size_t k = 0; k < kReportKeys.size(); ++k)
             out.totals.cents[k] += form.figures.cents[k];
         out.totals.periods += form.figures.periods;

@@ -5,24 +5,7 @@ namespace {
 
 constexpr int kRight = 60; // the column of the boxes on the right half
 
-class Lines
-{
-public:
-    explicit Lines(PrintSurface& out)
-        : m_out(out)
-    {
-    }
-    Lines& at(int column, const std::string& text)
-    {
-        m_out.moveToColumn(column);
-        m_out.printText(text);
-        return *this;
-    }
-    void end() { m_out.endLine(); }
-
-private:
-    PrintSurface& m_out;
-};
+using Lines = PrintLines;
 
 std::string cityLine(const std::string& city, const std::string& state, const std::string& zip)
 {
