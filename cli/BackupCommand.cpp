@@ -2,6 +2,7 @@
 
 #include "app/Backup.h"
 #include "cli/CliOutput.h"
+#include "cli/Options.h"
 #include "platform/archive/TarXz.h"
 
 #include <optional>
@@ -10,8 +11,6 @@
 namespace tallyrin {
 namespace {
 
-constexpr const char* kUsage = "usage: tallyrin-calc --folder DIR --backup FILE.tar.xz\n"
-                               "       tallyrin-calc --folder DIR --restore FILE.tar.xz [--yes] [--exact]\n";
 
 struct BackupArguments
 {
@@ -21,28 +20,12 @@ struct BackupArguments
 
 std::optional<BackupArguments> parse(const std::vector<std::string>& args, std::string& problem)
 {
-    BackupArguments a;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const auto value = [&](std::string& into) { return optionValue(args, i, into, problem); };
-        if (arg == "--folder") {
-            if (!value(a.folder))
-                return std::nullopt;
-        } else if (arg == "--backup") {
-            if (!value(a.backup))
-                return std::nullopt;
-        } else if (arg == "--restore") {
-            if (!value(a.restore))
-                return std::nullopt;
-        } else if (arg == "--yes") {
-            a.yes = true;
-        } else if (arg == "--exact") {
-            a.exact = true;
-        } else {
-            problem = "unknown argument " + arg;
-            return std::nullopt;
-        }
-    }
+    const CliReading read = readOptions(args, CliForm::Backup);
+    problem = read.problem;
+    if (!read.options)
+        return std::nullopt;
+    const CliOptions& o = *read.options;
+    const BackupArguments a{o.folder, o.backup, o.restore, o.yes, o.exact};
     if (a.folder.empty())
         problem = "--folder is required";
     else if (a.backup.empty() == a.restore.empty())
@@ -59,7 +42,7 @@ int runBackup(const std::vector<std::string>& args, std::ostream& out, std::ostr
     std::string problem;
     const auto a = parse(args, problem);
     if (!a) {
-        err << "tallyrin-calc: " << problem << '\n' << kUsage;
+        err << "tallyrin-calc: " << problem << '\n' << cliUsage(CliForm::Backup);
         return 2;
     }
     if (!std::filesystem::is_directory(a->folder)) {

@@ -6,6 +6,7 @@
 #include "session/Workspace.h"
 #include "cli/BackupCommand.h"
 #include "cli/CliOutput.h"
+#include "cli/Options.h"
 #include "cli/PayrollCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/YearEndCommand.h"
@@ -25,67 +26,6 @@
 namespace tallyrin {
 namespace {
 
-constexpr const char* kUsage = "usage: tallyrin-calc --folder DIR --user NAME --entries A0,A1,A2,A3,A4,A5,A6,A7 "
-                               "[--ot2x] [--fed-jan] [--json] [--save] [--statement FILE] [--check FILE] "
-                               "[--ledger-print FILE] [--ledger-xlsx FILE]\n";
-
-constexpr const char* kHelp =
-    "usage: tallyrin-calc --folder DIR --user NAME --entries A0,A1,A2,A3,A4,A5,A6,A7 [--ot2x] [--fed-jan]\n"
-    "                     [--json] [--save] [--statement FILE] [--check FILE] [--ledger-print FILE]\n"
-    "                     [--ledger-xlsx FILE]\n"
-    "       tallyrin-calc --folder DIR --payroll HOURS.csv [--date MM/DD/YYYY] [--fed-jan]\n"
-    "                     [--paste [--overwrite]] [--no-backup] [--statements FILE] [--checks FILE] [--json]\n"
-    "       tallyrin-calc --folder DIR --list [--json]\n"
-    "       tallyrin-calc --folder DIR --report q1|q2|q3|q4|year [--json] [--out FILE.csv|FILE.pdf|FILE.xlsx]\n"
-    "       tallyrin-calc --folder DIR --w2 --out FILE.pdf\n"
-    "       tallyrin-calc --folder DIR --efw2 FILE\n"
-    "       tallyrin-calc --folder DIR --backup FILE.tar.xz\n"
-    "       tallyrin-calc --folder DIR --restore FILE.tar.xz [--yes] [--exact]\n"
-    "       tallyrin-calc --folder DIR --fix-permissions\n"
-    "       tallyrin-calc --version | --help\n"
-    "\n"
-    "One pay period of a saved employee, calculated as the program does after opening that employee.\n"
-    "\n"
-    "  --folder DIR         the working folder: the federal tables and the employees' files\n"
-    "  --user NAME          the employee (NAME.use in the working folder)\n"
-    "  --entries A0,...,A7  the eight entries of the pay form: regular hours, regular 2 hours, O.T.\n"
-    "                       hours, O.T. 1.5 hours, holiday hours, vacation hours, adjustment, tips\n"
-    "  --ot2x               O.T. at twice the rate (\"(2X)\"); without it \"(1X)\"\n"
-    "  --fed-jan            the federal tables before April (\"Fed Tax Prior to April\")\n"
-    "  --json               the result labels as one JSON object\n"
-    "  --save               save the employee's files as the program does\n"
-    "  --statement FILE     the pay statement (FILE.pdf as a PDF, any other name as text)\n"
-    "  --check FILE         the paycheck with its stubs\n"
-    "  --ledger-print FILE  the year-to-date ledger print\n"
-    "  --ledger-xlsx FILE   the year-to-date ledger as a workbook\n"
-    "  --payroll HOURS.csv  payday for every employee of the hours sheet\n"
-    "  --date MM/DD/YYYY    the period date of rows without one of their own\n"
-    "  --paste              paste each period into its row's ledger week\n"
-    "  --overwrite          with --paste: replace a week holding another period\n"
-    "  --no-backup          with --paste: no backup of the folder into Backups/ first\n"
-    "  --statements FILE    every statement of the payday in one print\n"
-    "  --checks FILE        every paycheck of the payday in one print\n"
-    "  --list               every employee of the working folder, one line each\n"
-    "  --report PERIOD      the figures of Form 941 for a quarter (q1 to q4) or of the W-2s and Form\n"
-    "                       940 for the year, from the ledgers\n"
-    "  --out FILE           the report as a CSV file, a PDF or a workbook (.csv, .pdf, .xlsx)\n"
-    "  --w2                 the W-2s (Copy B, C and 2 on a page per employee) and the W-3, printed\n"
-    "                       to --out FILE\n"
-    "  --efw2 FILE          the W-2 file for electronic filing with the SSA (tax year 2009)\n"
-    "  --backup FILE        one .tar.xz archive of the working folder's files, with a manifest\n"
-    "  --restore FILE       put a backup's files back (shows what changes; writes only with --yes)\n"
-    "  --yes                with --restore: restore without asking\n"
-    "  --exact              with --restore: also remove files the backup does not hold\n"
-    "  --fix-permissions    make the working folder and its files readable by their owner alone\n"
-    "                       (with any form; alone, only that)\n"
-    "  --version            the program's version\n"
-    "  --help               this text\n"
-    "\n"
-    "The hours sheet is a CSV file with a header row naming its columns: user, regular, regular2, ot,\n"
-    "ot15, holiday, vacation, amount, tips, ot2x, and optionally week and date.\n"
-    "\n"
-    "Exit status: 0 done; 1 a file could not be read or written, was damaged, or a row was not paid;\n"
-    "2 bad arguments, a refused user name or an hours sheet that cannot be used.\n";
 
 // Messages the application would show go to standard error; there is nobody to answer questions,
 // so every question is answered No and every chooser is cancelled.
@@ -118,7 +58,6 @@ struct Arguments
     std::string user;
     std::vector<std::string> entries;
     bool ot2x = false, fedJan = false, json = false, save = false;
-    bool userGiven = false;
     // The prints of the period: ".pdf" names get the PDF, others the text rendering.
     std::string statement, check, ledgerPrint;
     std::string ledgerXlsx; // the ledger workbook to write, when given
@@ -139,57 +78,20 @@ std::vector<std::string> splitEntries(const std::string& text)
 
 std::optional<Arguments> parse(const std::vector<std::string>& args, std::string& problem)
 {
-    Arguments a;
-    bool entriesGiven = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const auto value = [&](std::string& into) { return optionValue(args, i, into, problem); };
-        if (arg == "--folder") {
-            if (!value(a.folder))
-                return std::nullopt;
-        } else if (arg == "--user") {
-            if (!value(a.user))
-                return std::nullopt;
-            a.userGiven = true;
-        } else if (arg == "--entries") {
-            std::string list;
-            if (!value(list))
-                return std::nullopt;
-            a.entries = splitEntries(list);
-            entriesGiven = true;
-        } else if (arg == "--ot2x") {
-            a.ot2x = true;
-        } else if (arg == "--fed-jan") {
-            a.fedJan = true;
-        } else if (arg == "--json") {
-            a.json = true;
-        } else if (arg == "--save") {
-            a.save = true;
-        } else if (arg == "--statement" || arg == "--check" || arg == "--ledger-print") {
-            std::string& into = arg == "--statement" ? a.statement : arg == "--check" ? a.check : a.ledgerPrint;
-            if (!value(into))
-                return std::nullopt;
-        } else if (arg == "--ledger-xlsx") {
-            if (!value(a.ledgerXlsx))
-                return std::nullopt;
-        } else {
-            problem = "unknown argument " + arg;
-            return std::nullopt;
-        }
-    }
-    if (a.folder.empty()) {
-        problem = "--folder is required";
-        return std::nullopt;
-    }
-    if (!a.userGiven) {
-        problem = "--user is required";
-        return std::nullopt;
-    }
-    if (!entriesGiven || a.entries.size() != 8) {
+    const CliReading read = readOptions(args, CliForm::Calc);
+    problem = read.problem;
+    if (problem == "--entries is required")
         problem = "--entries needs exactly eight items separated by commas";
+    if (!read.options)
         return std::nullopt;
-    }
-    return a;
+    const CliOptions& o = *read.options;
+    Arguments a{o.folder, o.user, splitEntries(o.entries), o.ot2x, o.fedJan, o.json, o.save,
+                o.statement, o.check, o.ledgerPrint, o.ledgerXlsx};
+    if (a.folder.empty())
+        problem = "--folder is required";
+    else if (a.entries.size() != 8)
+        problem = "--entries needs exactly eight items separated by commas";
+    return problem.empty() ? std::optional(a) : std::nullopt;
 }
 
 // The prints asked for, after the calculation, as the application prints them.
@@ -261,7 +163,7 @@ int runCli(const std::vector<std::string>& givenArgs, std::ostream& out, std::os
                 << "; tallyrin-calc --folder " << folder.string() << " --fix-permissions makes it and its files yours alone\n";
         }
     } else if (fixPermissions) {
-        err << "tallyrin-calc: --fix-permissions needs --folder DIR\n" << kUsage;
+        err << "tallyrin-calc: --fix-permissions needs --folder DIR\n" << cliUsage(CliForm::Calc);
         return 2;
     }
 
@@ -270,7 +172,7 @@ int runCli(const std::vector<std::string>& givenArgs, std::ostream& out, std::os
         return 0;
     }
     if (args.size() == 1 && args[0] == "--help") {
-        out << kHelp;
+        out << cliHelp();
         return 0;
     }
     // No output of any form replaces a file the program keeps in the working folder.
@@ -299,7 +201,7 @@ int runCli(const std::vector<std::string>& givenArgs, std::ostream& out, std::os
     std::string problem;
     const auto a = parse(args, problem);
     if (!a) {
-        err << "tallyrin-calc: " << problem << '\n' << kUsage;
+        err << "tallyrin-calc: " << problem << '\n' << cliUsage(CliForm::Calc);
         return 2;
     }
     // The user name names files in the working folder only, as New and the save screen demand.

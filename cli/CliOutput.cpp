@@ -44,16 +44,6 @@ std::string jsonString(const std::string& text)
     return out + "\"";
 }
 
-bool optionValue(const std::vector<std::string>& args, size_t& i, std::string& into, std::string& problem)
-{
-    if (i + 1 >= args.size()) {
-        problem = args[i] + " needs a value";
-        return false;
-    }
-    into = args[++i];
-    return true;
-}
-
 bool endsWithPdf(const std::string& name)
 {
     if (name.size() < 4)

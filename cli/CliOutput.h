@@ -15,8 +15,6 @@ namespace tallyrin {
 
 std::string jsonString(const std::string& text);
 using messages::plainLines;
-// The value after option `args[i]`, moving `i` past it; false with `problem` set when there is none.
-bool optionValue(const std::vector<std::string>& args, size_t& i, std::string& into, std::string& problem);
 // Whether `name` ends with ".pdf" in any case: the prints written as PDF rather than as text.
 bool endsWithPdf(const std::string& name);
 // Why a written PDF file is not whole (empty, or no end-of-file mark); nullopt when it is.

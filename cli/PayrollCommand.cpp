@@ -6,6 +6,7 @@
 #include "app/PaydayRun.h"
 #include "app/WeekDate.h"
 #include "cli/CliOutput.h"
+#include "cli/Options.h"
 #include "text/FileStore.h"
 #include "text/Numbers.h"
 
@@ -16,8 +17,6 @@
 namespace tallyrin {
 namespace {
 
-constexpr const char* kUsage = "usage: tallyrin-calc --folder DIR --payroll HOURS.csv [--date MM/DD/YYYY] [--fed-jan] "
-                               "[--paste] [--overwrite] [--no-backup] [--statements FILE] [--checks FILE] [--json]\n";
 
 struct PayrollArguments
 {
@@ -27,55 +26,23 @@ struct PayrollArguments
 
 std::optional<PayrollArguments> parse(const std::vector<std::string>& args, std::string& problem)
 {
+    const CliReading read = readOptions(args, CliForm::Payroll);
+    problem = read.problem;
+    if (cliOptionOf(read.foreign, CliForm::Calc))
+        problem = read.foreign + " is not used with --payroll: the sheet names the employees and their entries";
+    if (!read.options)
+        return std::nullopt;
+    const CliOptions& o = *read.options;
     PayrollArguments a;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const auto value = [&](std::string& into) { return optionValue(args, i, into, problem); };
-        bool ok = true;
-        if (arg == "--folder")
-            ok = value(a.folder);
-        else if (arg == "--payroll")
-            ok = value(a.sheet);
-        else if (arg == "--date")
-            ok = value(a.date);
-        else if (arg == "--statements")
-            ok = value(a.statements);
-        else if (arg == "--checks")
-            ok = value(a.checks);
-        else if (arg == "--fed-jan")
-            a.fedJan = true;
-        else if (arg == "--paste")
-            a.paste = true;
-        else if (arg == "--overwrite")
-            a.overwrite = true;
-        else if (arg == "--no-backup")
-            a.noBackup = true;
-        else if (arg == "--json")
-            a.json = true;
-        else if (arg == "--user" || arg == "--entries" || arg == "--ot2x" || arg == "--save" || arg == "--statement" ||
-                 arg == "--check" || arg == "--ledger-print" || arg == "--ledger-xlsx") {
-            problem = arg + " is not used with --payroll: the sheet names the employees and their entries";
-            return std::nullopt;
-        } else {
-            problem = "unknown argument " + arg;
-            return std::nullopt;
-        }
-        if (!ok)
-            return std::nullopt;
-    }
-    if (a.folder.empty()) {
+    a.folder = o.folder, a.sheet = o.payroll, a.date = o.date, a.statements = o.statements, a.checks = o.checks;
+    a.fedJan = o.fedJan, a.paste = o.paste, a.overwrite = o.overwrite, a.json = o.json, a.noBackup = o.noBackup;
+    if (a.folder.empty())
         problem = "--folder is required";
-        return std::nullopt;
-    }
-    if (!a.date.empty() && !parseWeekDate(a.date)) {
+    else if (!a.date.empty() && !parseWeekDate(a.date))
         problem = "--date \"" + a.date + "\" is not a date of the form MM/DD/YYYY";
-        return std::nullopt;
-    }
-    if (a.overwrite && !a.paste) {
+    else if (a.overwrite && !a.paste)
         problem = "--overwrite is used with --paste only";
-        return std::nullopt;
-    }
-    return a;
+    return problem.empty() ? std::optional(a) : std::nullopt;
 }
 
 std::string oneLine(std::string text)
@@ -210,7 +177,7 @@ int runPayroll(const std::vector<std::string>& args, std::ostream& out, std::ost
     std::string problem;
     const auto a = parse(args, problem);
     if (!a) {
-        err << "tallyrin-calc: " << problem << '\n' << kUsage;
+        err << "tallyrin-calc: " << problem << '\n' << cliUsage(CliForm::Payroll);
         return 2;
     }
     HoursSheetReading reading = readHoursSheetFile(a->sheet);

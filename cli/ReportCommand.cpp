@@ -2,6 +2,7 @@
 
 #include "app/StaffFolder.h"
 #include "cli/CliOutput.h"
+#include "cli/Options.h"
 #include "platform/xlsx/XlsxWorkbook.h"
 #include "print/ReportPrints.h"
 #include "text/FileStore.h"
@@ -11,9 +12,6 @@
 namespace tallyrin {
 namespace {
 
-constexpr const char* kListUsage = "usage: tallyrin-calc --folder DIR --list [--json]\n";
-constexpr const char* kReportUsage =
-    "usage: tallyrin-calc --folder DIR --report q1|q2|q3|q4|year [--json] [--out FILE.csv|FILE.pdf|FILE.xlsx]\n";
 
 struct ReportArguments
 {
@@ -23,36 +21,17 @@ struct ReportArguments
 
 std::optional<ReportArguments> parse(const std::vector<std::string>& args, bool report, std::string& problem)
 {
-    ReportArguments a;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const auto value = [&](std::string& into) { return optionValue(args, i, into, problem); };
-        if (arg == "--folder") {
-            if (!value(a.folder))
-                return std::nullopt;
-        } else if (arg == "--json") {
-            a.json = true;
-        } else if (report && arg == "--report") {
-            if (!value(a.period))
-                return std::nullopt;
-        } else if (report && arg == "--out") {
-            if (!value(a.out))
-                return std::nullopt;
-        } else if (!report && arg == "--list") {
-        } else {
-            problem = "unknown argument " + arg;
-            return std::nullopt;
-        }
-    }
-    if (a.folder.empty()) {
+    const CliReading read = readOptions(args, report ? CliForm::Report : CliForm::List);
+    problem = read.problem;
+    if (!read.options)
+        return std::nullopt;
+    const CliOptions& o = *read.options;
+    const ReportArguments a{o.folder, o.report, o.out, o.json};
+    if (a.folder.empty())
         problem = "--folder is required";
-        return std::nullopt;
-    }
-    if (report && !reportPeriodNamed(a.period)) {
+    else if (report && !reportPeriodNamed(a.period))
         problem = "--report takes q1, q2, q3, q4 or year, not \"" + a.period + "\"";
-        return std::nullopt;
-    }
-    return a;
+    return problem.empty() ? std::optional(a) : std::nullopt;
 }
 
 bool endsWith(const std::string& name, const std::string& suffix)
@@ -80,7 +59,7 @@ int runList(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     std::string problem;
     const auto a = parse(args, false, problem);
     if (!a) {
-        err << "tallyrin-calc: " << problem << '\n' << kListUsage;
+        err << "tallyrin-calc: " << problem << '\n' << cliUsage(CliForm::List);
         return 2;
     }
     if (!std::filesystem::is_directory(a->folder)) {
@@ -125,7 +104,7 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     std::string problem;
     const auto a = parse(args, true, problem);
     if (!a) {
-        err << "tallyrin-calc: " << problem << '\n' << kReportUsage;
+        err << "tallyrin-calc: " << problem << '\n' << cliUsage(CliForm::Report);
         return 2;
     }
     if (!std::filesystem::is_directory(a->folder)) {

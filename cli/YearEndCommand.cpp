@@ -1,6 +1,7 @@
 #include "cli/YearEndCommand.h"
 
 #include "cli/CliOutput.h"
+#include "cli/Options.h"
 #include "text/FileStore.h"
 #include "yearend/Efw2File.h"
 #include "yearend/W2Prints.h"
@@ -10,8 +11,6 @@
 namespace tallyrin {
 namespace {
 
-constexpr const char* kUsage = "usage: tallyrin-calc --folder DIR --w2 --out FILE.pdf\n"
-                               "       tallyrin-calc --folder DIR --efw2 FILE\n";
 
 struct YearEndArguments
 {
@@ -21,25 +20,12 @@ struct YearEndArguments
 
 std::optional<YearEndArguments> parse(const std::vector<std::string>& args, std::string& problem)
 {
-    YearEndArguments a;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--folder") {
-            if (!optionValue(args, i, a.folder, problem))
-                return std::nullopt;
-        } else if (arg == "--out") {
-            if (!optionValue(args, i, a.out, problem))
-                return std::nullopt;
-        } else if (arg == "--efw2") {
-            if (!optionValue(args, i, a.efw2, problem))
-                return std::nullopt;
-        } else if (arg == "--w2") {
-            a.w2 = true;
-        } else {
-            problem = "unknown argument " + arg;
-            return std::nullopt;
-        }
-    }
+    const CliReading read = readOptions(args, CliForm::YearEnd);
+    problem = read.problem;
+    if (!read.options)
+        return std::nullopt;
+    const CliOptions& o = *read.options;
+    const YearEndArguments a{o.folder, o.out, o.efw2, o.w2};
     if (a.folder.empty())
         problem = "--folder is required";
     else if (a.w2 == !a.efw2.empty())
@@ -58,7 +44,7 @@ int runYearEnd(const std::vector<std::string>& args, std::ostream& out, std::ost
     std::string problem;
     const auto a = parse(args, problem);
     if (!a) {
-        err << "tallyrin-calc: " << problem << '\n' << kUsage;
+        err << "tallyrin-calc: " << problem << '\n' << cliUsage(CliForm::YearEnd);
         return 2;
     }
     if (!std::filesystem::is_directory(a->folder)) {

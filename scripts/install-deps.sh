@@ -10,7 +10,7 @@ packages=(
     fonts-liberation poppler-utils python3-openpyxl
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils lintian
-    libarchive-dev
+    libarchive-dev libcli11-dev
 )
 
 missing=()
