@@ -1,16 +1,16 @@
 #include "app/PaydayRun.h"
 
 #include "app/Backup.h"
-#include "app/PayPeriodCalculation.h"
+#include "app/OnePayPeriod.h"
 #include "app/WeekDate.h"
+#include "employee/CompanyHeader.h"
 #include "employee/EmployeeStore.h"
+#include "engine/FederalTableFile.h"
 #include "engine/PayCalculation.h"
 #include "print/CheckText.h"
 #include "print/PayCheck.h"
 #include "print/PayPrints.h"
 #include "state/BuiltInStates.h"
-#include "employee/CompanyHeader.h"
-#include "engine/FederalTableFile.h"
 #include "text/FileMessages.h"
 #include "text/FileStore.h"
 #include "text/Numbers.h"
@@ -259,7 +259,7 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
     }
 
     // The calculation, as ADD makes it: the state, profile and city files read afresh.
-    for (const FileOutcome& outcome : EmployeeStore::reloadForCalculation(files, employee, true, true))
+    for (const FileOutcome& outcome : reloadPeriodFiles(files, employee))
         note(outcome);
     if (fault)
         return notPaid(kNothingWritten);
@@ -294,7 +294,7 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
 
     if (!alreadyPaid) {
         // The closing save, then the ledger frame's paste closed with Yes.
-        const StoreSave saved = EmployeeStore::save(files, row.user, employee, damaged);
+        const StoreSave saved = saveEmployee(files, row.user, employee, damaged);
         for (const FileOutcome& outcome : saved.outcomes)
             note(outcome);
         if (!saved.saved)

@@ -11,7 +11,7 @@
 //   4. entry = readPayPeriodEntry(form.txtAmount)  -- sets fields that read as 0 to "0";
 //   5. result = computePayPeriod(entry, opt1x, records), with the ledger's Social Security and
 //      Medicare totals; then Missouri checks "Round State" (steps 4 and 5 are calculatePeriod in
-//      app/PayPeriodCalculation.h, which ADD and the payday share);
+//      app/OnePayPeriod.h, which ADD and the payday share);
 //   6. copy payPeriodLabels(result) to the pay form;
 //   7. CleartxtBox(form.txtAmount); clearFederalTables(tables);
 //   8. save the employee's files through the save screen, then release the state and city settings.

@@ -1,6 +1,6 @@
 #include "session/Workspace.h"
 
-#include "app/PayPeriodCalculation.h"
+#include "app/OnePayPeriod.h"
 #include "employee/EmployeeStore.h"
 #include "employee/ProfileFiles.h"
 #include "engine/FederalTableFile.h"
@@ -100,7 +100,7 @@ void Workspace::Calcu_late(bool closingSave)
     // The state and city settings are read afresh from the employee's files unless their screens
     // are open; a screen the operator has open keeps what it shows.
     for (const FileOutcome& outcome :
-         EmployeeStore::reloadForCalculation(m_files, employee, !cityScreen.loaded(), !stateScreen.isOpen()))
+         reloadPeriodFiles(m_files, employee, !cityScreen.loaded(), !stateScreen.isOpen()))
         note(outcome);
 
     const PeriodCalculation calculated = calculatePeriod(form1.txtAmount, form1.opt1x, employee, federal);
@@ -227,7 +227,7 @@ bool Workspace::writeFiles(const std::string& user, bool profileFamilyOnly)
     if (overtimeScreen.isOpen())
         overtimeScreen.copyToSnapshot();
     vacScreen.copyBoxesToRecord();
-    const StoreSave saved = EmployeeStore::save(m_files, user, employee, m_damaged, profileFamilyOnly);
+    const StoreSave saved = saveEmployee(m_files, user, employee, m_damaged, profileFamilyOnly);
     for (const FileOutcome& outcome : saved.outcomes) {
         if (outcome.kind == FileOutcome::Kind::KeptAside)
             m_op.message(outcome.message(), Icon::Exclamation);

@@ -1,4 +1,4 @@
-#include "app/PayPeriodCalculation.h"
+#include "app/OnePayPeriod.h"
 
 #include "state/BuiltInStates.h"
 
@@ -23,6 +23,17 @@ PeriodCalculation calculatePeriod(std::array<std::string, 8>& entries, bool opt1
         out.stateRounded = true;
     }
     return out;
+}
+
+std::vector<FileOutcome> reloadPeriodFiles(const EmployeeFiles& files, Employee& employee, bool city, bool state)
+{
+    return EmployeeStore::reloadForCalculation(files, employee, city, state);
+}
+
+StoreSave saveEmployee(const EmployeeFiles& files, const std::string& user, Employee& employee,
+                       std::set<std::filesystem::path>& damaged, bool profileFamilyOnly)
+{
+    return EmployeeStore::save(files, user, employee, damaged, profileFamilyOnly);
 }
 
 } // namespace tallyrin
