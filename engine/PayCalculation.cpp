@@ -45,19 +45,19 @@ std::optional<size_t> allowanceIndex(std::string_view countText)
 
 } // namespace
 
+void clearPeriodAmounts(PayPeriodResult& result)
+{
+    for (float PayPeriodResult::*amount :
+         {&PayPeriodResult::TaxableWages, &PayPeriodResult::GrossPay, &PayPeriodResult::NetPay,
+          &PayPeriodResult::TotDeduct, &PayPeriodResult::FedTax, &PayPeriodResult::SocSec, &PayPeriodResult::Medicare,
+          &PayPeriodResult::SdiTax, &PayPeriodResult::SuiTax})
+        result.*amount = 0;
+    result.TaxDeduct = result.StateTax = result.CityTax = 0;
+}
+
 void resetPayPeriod(PayPeriodResult& result, const EmployeeProfile& profile)
 {
-    result.TaxableWages = 0;
-    result.NetPay = 0;
-    result.TaxDeduct = 0;
-    result.TotDeduct = 0;
-    result.FedTax = 0;
-    result.StateTax = 0;
-    result.CityTax = 0;
-    result.SocSec = 0;
-    result.Medicare = 0;
-    result.SdiTax = 0;
-    result.SuiTax = 0;
+    clearPeriodAmounts(result);
     result.Cafeteria = profile.CafeteriaAmt;
 }
 

@@ -46,8 +46,10 @@ struct PayPeriodRecords
     float ytdMedicare = 0;
 };
 
-// The reset at the start of a calculation: taxes, totals and taxable wages to 0, Cafeteria to the
-// profile's cafeteria plan amount. Other fields keep the last calculation's values until computed.
+// What a calculation starts from and Clear leaves: the gross, taxable wages, taxes, totals and net
+// at 0 (one list for both); a calculation also takes the profile's cafeteria plan amount. Other
+// fields keep the last calculation's values until computed.
+void clearPeriodAmounts(PayPeriodResult& result);
 void resetPayPeriod(PayPeriodResult& result, const EmployeeProfile& profile);
 
 // Every field of the result from the entry, the "(1X)" option and the records. The state and

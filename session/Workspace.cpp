@@ -93,7 +93,6 @@ void Workspace::Calcu_late(bool closingSave)
         m_op.message(messages::kNonNumber, Icon::Exclamation);
         return;
     }
-    resetPayPeriod(result, profile);
     form1.blankResults();
     loadFederalTables();
 
@@ -150,16 +149,7 @@ void Workspace::Clear_All()
     for (auto& text : form1.txtAmount)
         text.clear();
     form1.blankResults();
-    result.TaxableWages = 0;
-    result.GrossPay = 0;
-    result.NetPay = 0;
-    result.TaxDeduct = 0;
-    result.TotDeduct = 0;
-    result.FedTax = 0;
-    result.StateTax = 0;
-    result.CityTax = 0;
-    result.SdiTax = 0;
-    result.SuiTax = 0;
+    clearPeriodAmounts(result);
     // The additional state amount the clear resets is the calculation's working copy, taken
     // afresh from the state settings by every calculation; the operator's setting stays.
     const CalendarDate d = today();

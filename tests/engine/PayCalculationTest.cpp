@@ -423,13 +423,14 @@ TEST_F(PayCalculationTest, EntryTextsReadByFullConversion)
     EXPECT_EQ(shown, (Texts{"", "", "", "7", "", "0.00004", "", ".5"}));
 }
 
-TEST_F(PayCalculationTest, ResetKeepsGrossAndTakesTheProfilesCafeteria)
+TEST_F(PayCalculationTest, ResetClearsWhatClearClearsAndTakesTheProfilesCafeteria)
 {
     profile.HourRate = 10;
     PayPeriodResult r = hours("40");
     profile.CafeteriaAmt = 9;
     resetPayPeriod(r, profile);
-    EXPECT_FLOAT_EQ(r.GrossPay, 400);
+    EXPECT_FLOAT_EQ(r.PayRate, 10); // what the list leaves stays until computed
+    EXPECT_EQ(r.GrossPay, 0);
     EXPECT_EQ(r.TaxableWages, 0);
     EXPECT_EQ(r.NetPay, 0);
     EXPECT_EQ(r.Medicare, 0);
