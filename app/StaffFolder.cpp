@@ -84,4 +84,17 @@ ReportEmployee reportEmployee(const StaffMember& m)
     return e;
 }
 
+StaffReport readStaffReport(const fs::path& folder)
+{
+    StaffReport staff;
+    for (const StaffMember& m : readStaff(folder)) {
+        for (const auto& [file, why] : m.damaged)
+            staff.damaged.push_back(m.user + ": " + file + " is damaged: " + why);
+        staff.employees.push_back(reportEmployee(m));
+        const EmployeeProfile& p = m.employee.profile;
+        staff.payees.push_back({m.user, p.EmpName, p.EmpAddress, p.EmpCityStateZip, p.EmpSsn});
+    }
+    return staff;
+}
+
 } // namespace tallyrin

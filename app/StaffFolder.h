@@ -3,6 +3,7 @@
 #pragma once
 
 #include "employee/Employee.h"
+#include "print/ReportPrints.h"
 #include "ytd/PayrollReports.h"
 
 #include <filesystem>
@@ -40,5 +41,16 @@ struct StaffRow
 
 StaffRow staffRow(const StaffMember& member);
 ReportEmployee reportEmployee(const StaffMember& member);
+
+// What the quarter's and the year's reports take of a folder's staff, as the report window and
+// the command line both read it: each employee's ledger rows, who they are for the W-2
+// worksheets, and every file that could not be read whole ("Smith: Smith.yrw is damaged: ...").
+struct StaffReport
+{
+    std::vector<ReportEmployee> employees;
+    std::vector<W2Payee> payees;
+    std::vector<std::string> damaged;
+};
+StaffReport readStaffReport(const std::filesystem::path& folder);
 
 } // namespace tallyrin

@@ -111,20 +111,11 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << "tallyrin-calc: the working folder " << a->folder << " is not a folder\n";
         return 1;
     }
-    const std::vector<StaffMember> staff = readStaff(a->folder);
-    std::vector<ReportEmployee> employees;
-    std::vector<W2Payee> payees;
-    bool damaged = false;
-    for (const StaffMember& m : staff) {
-        for (const auto& [file, why] : m.damaged) {
-            err << "tallyrin-calc: " << m.user << ": " << file << " is damaged: " << why << '\n';
-            damaged = true;
-        }
-        employees.push_back(reportEmployee(m));
-        const EmployeeProfile& p = m.employee.profile;
-        payees.push_back({m.user, p.EmpName, p.EmpAddress, p.EmpCityStateZip, p.EmpSsn});
-    }
-    const PayrollReport report = payrollReport(*reportPeriodNamed(a->period), employees);
+    const StaffReport staff = readStaffReport(a->folder);
+    for (const std::string& d : staff.damaged)
+        err << "tallyrin-calc: " << d << '\n';
+    const bool damaged = !staff.damaged.empty();
+    const PayrollReport report = payrollReport(*reportPeriodNamed(a->period), staff.employees);
     for (const std::string& w : report.warnings)
         err << "tallyrin-calc: " << w << '\n';
 
@@ -180,7 +171,7 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 return 1;
             }
             PrintDocument document;
-            PrintReport(document, header, report, payees, today);
+            PrintReport(document, header, report, staff.payees, today);
             written = writePrint(document, a->out, pdf, err);
         }
     }

@@ -102,11 +102,9 @@ frmReport::frmReport(const std::filesystem::path& folder, bool year, Operator& o
                                                             toQt(proposed.string()));
         return std::filesystem::path(toStd(chosen));
     };
-    for (const StaffMember& m : readStaff(folder)) {
-        m_staff.push_back(reportEmployee(m));
-        const EmployeeProfile& p = m.employee.profile;
-        m_payees.push_back({m.user, p.EmpName, p.EmpAddress, p.EmpCityStateZip, p.EmpSsn});
-    }
+    StaffReport staff = readStaffReport(folder);
+    m_staff = std::move(staff.employees);
+    m_payees = std::move(staff.payees);
     resize(1180, 640); // within a 1280 x 800 screen
     build();
 }
