@@ -41,10 +41,8 @@ int runBackup(const std::vector<std::string>& args, std::ostream& out, std::ostr
 {
     std::string problem;
     const auto a = parse(args, problem);
-    if (!a) {
-        err << "tallyrin-calc: " << problem << '\n' << cliUsage(CliForm::Backup);
-        return 2;
-    }
+    if (!a)
+        return badArguments(problem, CliForm::Backup, err);
     if (!std::filesystem::is_directory(a->folder)) {
         err << "tallyrin-calc: the working folder " << a->folder << " is not there\n";
         return 1;

@@ -163,8 +163,7 @@ int runCli(const std::vector<std::string>& givenArgs, std::ostream& out, std::os
                 << "; tallyrin-calc --folder " << folder.string() << " --fix-permissions makes it and its files yours alone\n";
         }
     } else if (fixPermissions) {
-        err << "tallyrin-calc: --fix-permissions needs --folder DIR\n" << cliUsage(CliForm::Calc);
-        return 2;
+        return badArguments("--fix-permissions needs --folder DIR", CliForm::Calc, err);
     }
 
     if (args.size() == 1 && args[0] == "--version") {
@@ -200,10 +199,8 @@ int runCli(const std::vector<std::string>& givenArgs, std::ostream& out, std::os
     }
     std::string problem;
     const auto a = parse(args, problem);
-    if (!a) {
-        err << "tallyrin-calc: " << problem << '\n' << cliUsage(CliForm::Calc);
-        return 2;
-    }
+    if (!a)
+        return badArguments(problem, CliForm::Calc, err);
     // The user name names files in the working folder only, as New and the save screen demand.
     if (const auto refused = refusedUserName(a->user)) {
         err << "tallyrin-calc: " << plainLines(*refused) << '\n';

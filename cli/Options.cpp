@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <filesystem>
+#include <ostream>
 #include <initializer_list>
 
 namespace tallyrin {
@@ -162,6 +164,20 @@ CliReading readOptions(const std::vector<std::string>& args, CliForm form)
     options.given = std::move(given);
     reading.options = std::move(options);
     return reading;
+}
+
+int badArguments(const std::string& problem, CliForm form, std::ostream& err)
+{
+    err << "tallyrin-calc: " << problem << '\n' << cliUsage(form);
+    return 2;
+}
+
+bool workingFolderFound(const std::string& folder, std::ostream& err)
+{
+    if (std::filesystem::is_directory(folder))
+        return true;
+    err << "tallyrin-calc: the working folder " << folder << " is not a folder\n";
+    return false;
 }
 
 bool cliOptionOf(const std::string& name, CliForm form)

@@ -3,6 +3,7 @@
 // always the argument after it, whatever it looks like ("--entries -8,,,,,,,").
 #pragma once
 
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,6 +42,11 @@ struct CliReading
 
 // Reads the arguments of `form`. --folder is required of every form.
 CliReading readOptions(const std::vector<std::string>& args, CliForm form);
+
+// Arguments that cannot be used: the problem and the form's usage told on `err`; exit status 2.
+int badArguments(const std::string& problem, CliForm form, std::ostream& err);
+// Whether the working folder named is a folder; when not, it is said on `err`.
+bool workingFolderFound(const std::string& folder, std::ostream& err);
 
 // Whether `name` is an option of `form`.
 bool cliOptionOf(const std::string& name, CliForm form);

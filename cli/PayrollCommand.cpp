@@ -176,10 +176,8 @@ int runPayroll(const std::vector<std::string>& args, std::ostream& out, std::ost
 {
     std::string problem;
     const auto a = parse(args, problem);
-    if (!a) {
-        err << "tallyrin-calc: " << problem << '\n' << cliUsage(CliForm::Payroll);
-        return 2;
-    }
+    if (!a)
+        return badArguments(problem, CliForm::Payroll, err);
     HoursSheetReading reading = readHoursSheetFile(a->sheet);
     if (!reading.sheet) {
         err << "tallyrin-calc: " << a->sheet << ", " << reading.problem << "; nothing was paid\n";

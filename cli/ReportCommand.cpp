@@ -58,14 +58,10 @@ int runList(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 {
     std::string problem;
     const auto a = parse(args, false, problem);
-    if (!a) {
-        err << "tallyrin-calc: " << problem << '\n' << cliUsage(CliForm::List);
-        return 2;
-    }
-    if (!std::filesystem::is_directory(a->folder)) {
-        err << "tallyrin-calc: the working folder " << a->folder << " is not a folder\n";
+    if (!a)
+        return badArguments(problem, CliForm::List, err);
+    if (!workingFolderFound(a->folder, err))
         return 1;
-    }
     std::vector<StaffRow> rows;
     for (const StaffMember& m : readStaff(a->folder))
         rows.push_back(staffRow(m));
@@ -103,14 +99,10 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 {
     std::string problem;
     const auto a = parse(args, true, problem);
-    if (!a) {
-        err << "tallyrin-calc: " << problem << '\n' << cliUsage(CliForm::Report);
-        return 2;
-    }
-    if (!std::filesystem::is_directory(a->folder)) {
-        err << "tallyrin-calc: the working folder " << a->folder << " is not a folder\n";
+    if (!a)
+        return badArguments(problem, CliForm::Report, err);
+    if (!workingFolderFound(a->folder, err))
         return 1;
-    }
     const StaffReport staff = readStaffReport(a->folder);
     for (const std::string& d : staff.damaged)
         err << "tallyrin-calc: " << d << '\n';

@@ -43,14 +43,10 @@ int runYearEnd(const std::vector<std::string>& args, std::ostream& out, std::ost
 {
     std::string problem;
     const auto a = parse(args, problem);
-    if (!a) {
-        err << "tallyrin-calc: " << problem << '\n' << cliUsage(CliForm::YearEnd);
-        return 2;
-    }
-    if (!std::filesystem::is_directory(a->folder)) {
-        err << "tallyrin-calc: the working folder " << a->folder << " is not a folder\n";
+    if (!a)
+        return badArguments(problem, CliForm::YearEnd, err);
+    if (!workingFolderFound(a->folder, err))
         return 1;
-    }
     const YearEnd year = readYearEnd(a->folder);
     std::vector<std::string> problems = year.problems;
     if (!a->w2)
