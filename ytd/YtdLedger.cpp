@@ -20,11 +20,48 @@ constexpr const char* kLedgerMask = "#####.00";
 using RowField = float YtdRow::*;
 using TotalField = float YtdTotals::*;
 
-// The grid's amount columns, in YtdColumn order.
-constexpr std::array<RowField, kYtdColumns> kGridFields{
-    &YtdRow::Federal,     &YtdRow::SocSec, &YtdRow::Medicare, &YtdRow::State,   &YtdRow::City,
-    &YtdRow::CreditUnion, &YtdRow::Bond,   &YtdRow::Dues,     &YtdRow::Pension, &YtdRow::Misc,
-    &YtdRow::KPlan,       &YtdRow::Tips,   &YtdRow::Overtime, &YtdRow::Net,     &YtdRow::Gross};
+// Every amount of the ledger once: its row field, its heading (deduction labels 5 to 9 stand for
+// the five deductions), its grid column (YtdColumn; -1 when the grid does not show it) and the
+// totals box that sums it, with the box's own caption where it differs.
+struct LedgerAmount
+{
+    RowField row;
+    const char* heading;
+    int label; // the deduction label shown instead of a heading, -1 for none
+    int column;
+    YtdTotalBox box;
+    const char* totalsCaption = nullptr;
+};
+constexpr LedgerAmount kAmounts[] = {
+    {&YtdRow::Federal, "Federal", -1, 0, YtdTotalBox::Federal},
+    {&YtdRow::SocSec, "SS", -1, 1, YtdTotalBox::SocSec},
+    {&YtdRow::Medicare, "Medi", -1, 2, YtdTotalBox::Medicare},
+    {&YtdRow::State, "State", -1, 3, YtdTotalBox::State},
+    {&YtdRow::City, "City", -1, 4, YtdTotalBox::City},
+    {&YtdRow::CreditUnion, "", 0, 5, YtdTotalBox::CreditUnion},
+    {&YtdRow::Bond, "", 1, 6, YtdTotalBox::Bond},
+    {&YtdRow::Dues, "", 2, 7, YtdTotalBox::Dues},
+    {&YtdRow::Pension, "", 3, 8, YtdTotalBox::Pension},
+    {&YtdRow::Misc, "", 4, 9, YtdTotalBox::Misc},
+    {&YtdRow::KPlan, "K-Plan", -1, 10, YtdTotalBox::KPlan},
+    {&YtdRow::Tips, "Tips", -1, 11, YtdTotalBox::Tips, "Tips:"},
+    {&YtdRow::Overtime, "OT", -1, 12, YtdTotalBox::Overtime},
+    {&YtdRow::Net, "Net", -1, 13, YtdTotalBox::Net},
+    {&YtdRow::Gross, "Gross", -1, 14, YtdTotalBox::Gross},
+    {&YtdRow::Cafeteria, "Cafeteria Plan:", -1, -1, YtdTotalBox::Cafeteria},
+    {&YtdRow::Sdi, "SDI:", -1, -1, YtdTotalBox::Sdi},
+    {&YtdRow::Sui, "SUI:", -1, -1, YtdTotalBox::Sui},
+};
+static_assert(std::size(kAmounts) == kYtdTotalBoxes);
+
+// The grid's amount columns, in YtdColumn order, from the table.
+constexpr std::array<RowField, kYtdColumns> kGridFields = [] {
+    std::array<RowField, kYtdColumns> fields{};
+    for (const LedgerAmount& a : kAmounts)
+        if (a.column >= 0)
+            fields[static_cast<size_t>(a.column)] = a.row;
+    return fields;
+}();
 
 // The row's amounts in file order after the date: four lines of 4, 5, 5 and 4 items.
 constexpr std::array<RowField, 18> kFileFields{
@@ -136,73 +173,18 @@ std::filesystem::path YtdLedger::filePath(const std::filesystem::path& folder, c
 
 std::string YtdLedger::heading(YtdColumn c) const
 {
-    switch (c) {
-    case YtdColumn::Federal:
-        return "Federal";
-    case YtdColumn::SocSec:
-        return "SS";
-    case YtdColumn::Medicare:
-        return "Medi";
-    case YtdColumn::State:
-        return "State";
-    case YtdColumn::City:
-        return "City";
-    case YtdColumn::CreditUnion:
-    case YtdColumn::Bond:
-    case YtdColumn::Dues:
-    case YtdColumn::Pension:
-    case YtdColumn::Misc:
-        return deductionLabels[static_cast<size_t>(c) - static_cast<size_t>(YtdColumn::CreditUnion)];
-    case YtdColumn::KPlan:
-        return "K-Plan";
-    case YtdColumn::Tips:
-        return "Tips";
-    case YtdColumn::Overtime:
-        return "OT";
-    case YtdColumn::Net:
-        return "Net";
-    case YtdColumn::Gross:
-        return "Gross";
-    }
+    for (const LedgerAmount& a : kAmounts)
+        if (a.column == static_cast<int>(c))
+            return a.label >= 0 ? deductionLabels[static_cast<size_t>(a.label)] : a.heading;
     return {};
 }
 
 std::string YtdLedger::totalsHeading(YtdTotalBox b) const
 {
-    switch (b) {
-    case YtdTotalBox::Federal:
-        return "Federal";
-    case YtdTotalBox::SocSec:
-        return "SS";
-    case YtdTotalBox::Medicare:
-        return "Medi";
-    case YtdTotalBox::State:
-        return "State";
-    case YtdTotalBox::City:
-        return "City";
-    case YtdTotalBox::CreditUnion:
-    case YtdTotalBox::Bond:
-    case YtdTotalBox::Dues:
-    case YtdTotalBox::Pension:
-    case YtdTotalBox::Misc:
-        return deductionLabels[static_cast<size_t>(b) - static_cast<size_t>(YtdTotalBox::CreditUnion)];
-    case YtdTotalBox::KPlan:
-        return "K-Plan";
-    case YtdTotalBox::Overtime:
-        return "OT";
-    case YtdTotalBox::Net:
-        return "Net";
-    case YtdTotalBox::Gross:
-        return "Gross";
-    case YtdTotalBox::Cafeteria:
-        return "Cafeteria Plan:";
-    case YtdTotalBox::Sdi:
-        return "SDI:";
-    case YtdTotalBox::Sui:
-        return "SUI:";
-    case YtdTotalBox::Tips:
-        return "Tips:";
-    }
+    for (const LedgerAmount& a : kAmounts)
+        if (a.box == b)
+            return a.totalsCaption ? a.totalsCaption
+                                   : a.label >= 0 ? deductionLabels[static_cast<size_t>(a.label)] : a.heading;
     return {};
 }
 
