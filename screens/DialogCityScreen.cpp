@@ -29,34 +29,13 @@ const std::array<BoxColumn<DialogCityScreen, CitySettings, 10>, 8> columns{{
 } // namespace
 
 DialogCityScreen::DialogCityScreen(CitySettings& settings, Operator& op, const EmployeeFiles& files)
-    : m_settings(settings)
-    , m_op(op)
-    , m_files(files)
+    : LocalTaxScreen(op, files)
+    , m_settings(settings)
 {
 }
 
-void DialogCityScreen::Form_Load()
+void DialogCityScreen::clearBoxes()
 {
-    if (m_loaded)
-        return;
-    m_loaded = true;
-    emptyBoxes(*this, columns);
-    ckNoLocalTax = false;
-    LoadCityFile();
-    fillEmptyBoxes();
-    copyScreenToSettings();
-}
-
-void DialogCityScreen::show()
-{
-    Form_Load();
-    m_visible = true;
-}
-
-void DialogCityScreen::Unload()
-{
-    m_loaded = false;
-    m_visible = false;
     emptyBoxes(*this, columns);
     ckNoLocalTax = false;
 }
@@ -129,18 +108,7 @@ void DialogCityScreen::cmdClearMe_Click()
             box = screenText(c.minimumRange ? UnusedBound : 0.0f);
 }
 
-bool DialogCityScreen::OKButton_Click()
-{
-    fillEmptyBoxes();
-    if (!copyScreenToSettings()) {
-        m_op.message(messages::kNonNumber);
-        return false;
-    }
-    if (const auto result = SaveCityFile(m_files.path(CityFileExtension), m_settings); result.failed())
-        m_op.message(result.message());
-    Unload();
-    return true;
-}
+FileOutcome DialogCityScreen::saveFile() const { return SaveCityFile(m_files.path(CityFileExtension), m_settings); }
 
 void DialogCityScreen::CancelButton_Click() { Unload(); }
 

@@ -2,9 +2,8 @@
 // columns and "NO LOCAL TAX", bound to the open employee's CitySettings and "<user name>.cti".
 #pragma once
 
-#include "text/Operator.h"
-#include "employee/EmployeeFiles.h"
 #include "local/CitySettings.h"
+#include "screens/LocalTaxScreen.h"
 
 #include <array>
 #include <filesystem>
@@ -14,7 +13,7 @@
 
 namespace tallyrin {
 
-class DialogCityScreen
+class DialogCityScreen : public LocalTaxScreen<DialogCityScreen>
 {
 public:
     DialogCityScreen(CitySettings& settings, Operator& op, const EmployeeFiles& files);
@@ -26,16 +25,8 @@ public:
     // "NO LOCAL TAX". Set it through ckNoLocalTax_Click or setNoLocalTax, which apply it.
     bool ckNoLocalTax = false;
 
-    bool loaded() const { return m_loaded; }
-    bool visible() const { return m_visible; }
-
-    // Loads the screen unless it is loaded already: empty boxes, LoadCityFile, the preset into
-    // every box still empty, then the boxes into CitySettings. A loaded screen keeps its texts.
-    void Form_Load();
-    // Form_Load, then the screen is shown.
-    void show();
-    // Closes the screen: its texts are dropped; CitySettings stays as it is.
-    void Unload();
+    // Loading (Form_Load, show), closing (Unload) and "&SAVE" (OKButton_Click) are the local
+    // screens' own: LoadCityFile, then the New York preset into every box still empty.
 
     // Reads "<user name>.cti" into CitySettings and shows it in the boxes and the check box
     // (a set "NO LOCAL TAX" shows the no-tax table). A missing file changes nothing. A corrupt one
@@ -58,21 +49,17 @@ public:
     void cmdDefault_Click();
     // "CLEAR ALL": every "Minimum Range" box 999999, every other box 0; the check box stays.
     void cmdClearMe_Click();
-    // "&SAVE": fill empty boxes, copy into CitySettings, write the file, close. A box that is not
-    // a number shows "You have entered a NON numerial.", nothing is saved and the screen stays
-    // open; returns whether the screen closed.
-    bool OKButton_Click();
     // "&CANCEL": closes without writing.
     void CancelButton_Click();
 
 private:
+    friend class LocalTaxScreen<DialogCityScreen>;
+    void clearBoxes();
+    void loadFile() { LoadCityFile(); }
+    FileOutcome saveFile() const;
     void showTables(const CitySettings& tables);
 
     CitySettings& m_settings;
-    Operator& m_op;
-    const EmployeeFiles& m_files;
-    bool m_loaded = false;
-    bool m_visible = false;
 };
 
 } // namespace tallyrin

@@ -24,34 +24,13 @@ const std::array<BoxColumn<DialogNonCityScreen, NonCitySettings, 8>, 4> columns{
 } // namespace
 
 DialogNonCityScreen::DialogNonCityScreen(NonCitySettings& settings, Operator& op, const EmployeeFiles& files)
-    : m_settings(settings)
-    , m_op(op)
-    , m_files(files)
+    : LocalTaxScreen(op, files)
+    , m_settings(settings)
 {
 }
 
-void DialogNonCityScreen::Form_Load()
+void DialogNonCityScreen::clearBoxes()
 {
-    if (m_loaded)
-        return;
-    m_loaded = true;
-    emptyBoxes(*this, columns);
-    txtNonPer.clear();
-    LoadNonCityFile();
-    fillEmptyBoxes();
-    copyScreenToSettings();
-}
-
-void DialogNonCityScreen::show()
-{
-    Form_Load();
-    m_visible = true;
-}
-
-void DialogNonCityScreen::Unload()
-{
-    m_loaded = false;
-    m_visible = false;
     emptyBoxes(*this, columns);
     txtNonPer.clear();
 }
@@ -94,17 +73,9 @@ bool DialogNonCityScreen::copyScreenToSettings()
 
 void DialogNonCityScreen::cmdDefault_Click() { showSettings(nonCityDefaults()); }
 
-bool DialogNonCityScreen::OKButton_Click()
+FileOutcome DialogNonCityScreen::saveFile() const
 {
-    fillEmptyBoxes();
-    if (!copyScreenToSettings()) {
-        m_op.message(messages::kNonNumber);
-        return false;
-    }
-    if (const auto result = SaveNonCityFile(m_files.path(NonCityFileExtension), m_settings); result.failed())
-        m_op.message(result.message());
-    Unload();
-    return true;
+    return SaveNonCityFile(m_files.path(NonCityFileExtension), m_settings);
 }
 
 void DialogNonCityScreen::CancelButton_Click() { m_visible = false; }
