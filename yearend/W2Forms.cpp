@@ -2,6 +2,7 @@
 
 #include "app/StaffFolder.h"
 #include "state/BuiltInStates.h"
+#include "text/Trim.h"
 #include "text/Words.h"
 #include "yearend/Efw2File.h"
 
@@ -89,6 +90,7 @@ YearEnd yearEndOf(const std::vector<StaffMember>& staff, const EmployerFacts& em
         form.figures = line.figures;
         const auto problem = [&](const std::string& text) { out.problems.push_back(line.user + ": " + text); };
         form.ssn = ssnDigits(p.EmpSsn);
+        form.ssnShown = std::string(trimmed(p.EmpSsn));
         if (form.ssn.empty())
             problem("the social security number \"" + p.EmpSsn + "\" is not nine digits");
         std::vector<std::string> nameProblems, notes;

@@ -21,6 +21,7 @@ struct W2Form
     std::string user;
     W2Name name;           // upper case
     std::string ssn;       // nine digits
+    std::string ssnShown;  // as the profile writes it ("123-45-6789"); the prints show this
     ReportFigures figures; // the year report's line: boxes 1-7 and the rest
     bool retirementPlan = false; // box 13: a K plan or pension was withheld
     std::string state;           // box 15, two letters; "" when no state tax was withheld

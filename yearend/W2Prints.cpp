@@ -37,7 +37,7 @@ void copy(PrintSurface& out, const YearEnd& y, const W2Form& f, const char* whic
     const EmployerFacts& e = y.employer;
     const auto money = [&](size_t key) { return centsText(f.box(key)); };
     const std::string left[] = {"a Employee's social security number",
-                                "  " + ssnText(f.ssn),
+                                "  " + (f.ssnShown.empty() ? ssnText(f.ssn) : f.ssnShown),
                                 "b Employer identification number (EIN)",
                                 "  " + einText(e.Ein),
                                 "c Employer's name, address, and ZIP code",

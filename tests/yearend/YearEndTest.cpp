@@ -201,4 +201,14 @@ TEST(W2PrintsTest, OnePagePerEmployeeThenTheW3)
     }
     EXPECT_EQ(pages, 3);
     EXPECT_EQ(ssn, 3); // Copy B, Copy C and Copy 2
+
+    // The number as the profile writes it is the number the employee finds on the page.
+    YearEnd typed = smallYear();
+    typed.forms[0].ssnShown = "123456789";
+    PrintDocument again;
+    PrintW2s(again, typed);
+    int shown = 0;
+    for (const PrintOp& op : again.ops())
+        shown += op.kind == PrintOp::Kind::Text && op.text.find("123456789") != std::string::npos;
+    EXPECT_EQ(shown, 3);
 }
