@@ -122,11 +122,16 @@ YearEnd yearEndOf(const std::vector<StaffMember>& staff, const EmployerFacts& em
                     form.state = builtInStateCode(i);
             if (form.state.empty())
                 form.state = upperCase(employer.State);
-            if (!form.state.empty() && stateNumericCode(form.state).empty())
-                problem("the state \"" + form.state + "\" for box 15 is not a state's postal code");
-            if (form.state.empty())
-                problem("state tax was withheld, but neither a built-in state nor the employer's state says which "
-                        "state (Options > Employer...)");
+            // Without a state to name, box 15 stays blank and the file holds no state record: the
+            // W-2 is still right for the SSA, and the clerk is told.
+            if (!form.state.empty() && stateNumericCode(form.state).empty()) {
+                out.warnings.push_back(line.user + ": the state \"" + form.state +
+                                       "\" is not a state's postal code; box 15 stays blank");
+                form.state.clear();
+            } else if (form.state.empty()) {
+                out.warnings.push_back(line.user + ": state tax was withheld, but neither a built-in state nor the "
+                                       "employer's state (Options > Employer...) says which; box 15 stays blank");
+            }
         }
         if (form.box(LocalTax) != 0)
             form.locality = employer.City.empty() ? "LOCAL" : upperCase(employer.City);

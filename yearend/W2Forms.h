@@ -24,7 +24,7 @@ struct W2Form
     std::string ssnShown;  // as the profile writes it ("123-45-6789"); the prints show this
     ReportFigures figures; // the year report's line: boxes 1-7 and the rest
     bool retirementPlan = false; // box 13: a K plan or pension was withheld
-    std::string state;           // box 15, two letters; "" when no state tax was withheld
+    std::string state;           // box 15, two letters; "" when no state tax was withheld or no state is known
     std::string locality;        // box 20; "" when no local tax was withheld
 
     int64_t box(size_t key) const { return figures.cents[key]; }

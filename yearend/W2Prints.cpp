@@ -86,8 +86,11 @@ void copy(PrintSurface& out, const YearEnd& y, const W2Form& f, const char* whic
     p.at(68, "17 State income tax").at(92, "18 Local wages, tips, etc.").at(120, "19 Local income tax");
     p.at(142, "20 Locality name");
     p.end();
-    if (!f.state.empty())
-        p.at(3, f.state).at(10, e.StateAccount).at(40, money(StateWages)).at(68, money(StateTax));
+    if (f.box(StateTax) != 0) {
+        if (!f.state.empty())
+            p.at(3, f.state).at(10, e.StateAccount);
+        p.at(40, money(StateWages)).at(68, money(StateTax));
+    }
     if (!f.locality.empty())
         p.at(92, money(LocalWages)).at(120, money(LocalTax)).at(142, f.locality);
     p.end();

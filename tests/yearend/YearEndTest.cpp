@@ -157,6 +157,9 @@ TEST(YearEndTest, EveryProblemIsNamedAtOnce)
     YearEnd y = yearEndOf(readStaff(folder.path()), employer, FileOutcome::missing(folder / "Employer.sav"));
     ASSERT_FALSE(y.problems.empty());
     EXPECT_NE(y.problems[0].find("no employer's facts"), std::string::npos);
+    // State tax with no state to name is told, not refused: box 15 stays blank.
+    EXPECT_TRUE(std::any_of(y.warnings.begin(), y.warnings.end(),
+                            [](const std::string& w) { return w.find("box 15 stays blank") != std::string::npos; }));
     for (const char* user : {"Smith", "Bailey", "Lee"}) {
         const auto named = [&](const char* words) {
             return std::any_of(y.problems.begin(), y.problems.end(), [&](const std::string& p) {
