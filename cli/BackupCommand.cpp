@@ -26,9 +26,7 @@ std::optional<BackupArguments> parse(const std::vector<std::string>& args, std::
         return std::nullopt;
     const CliOptions& o = *read.options;
     const BackupArguments a{o.folder, o.backup, o.restore, o.yes, o.exact};
-    if (a.folder.empty())
-        problem = "--folder is required";
-    else if (a.backup.empty() == a.restore.empty())
+    if (a.backup.empty() == a.restore.empty())
         problem = "give either --backup FILE or --restore FILE";
     else if (!a.backup.empty() && (a.yes || a.exact))
         problem = "--yes and --exact go with --restore";

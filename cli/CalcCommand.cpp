@@ -87,9 +87,7 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::string
     const CliOptions& o = *read.options;
     Arguments a{o.folder, o.user, splitEntries(o.entries), o.ot2x, o.fedJan, o.json, o.save,
                 o.statement, o.check, o.ledgerPrint, o.ledgerXlsx};
-    if (a.folder.empty())
-        problem = "--folder is required";
-    else if (a.entries.size() != 8)
+    if (a.entries.size() != 8)
         problem = "--entries needs exactly eight items separated by commas";
     return problem.empty() ? std::optional(a) : std::nullopt;
 }

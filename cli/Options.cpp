@@ -156,8 +156,10 @@ CliReading readOptions(const std::vector<std::string>& args, CliForm form)
         reading.problem = e.what();
         return reading;
     }
+    // An empty working folder names no folder: it is as good as none.
     for (const OptionRow& row : table())
-        if (inForm(row.required, form) && std::find(given.begin(), given.end(), row.name) == given.end()) {
+        if (inForm(row.required, form) && (std::find(given.begin(), given.end(), row.name) == given.end() ||
+                                           (row.text == &CliOptions::folder && options.folder.empty()))) {
             reading.problem = std::string(row.name) + " is required";
             return reading;
         }

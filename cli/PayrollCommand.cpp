@@ -36,9 +36,7 @@ std::optional<PayrollArguments> parse(const std::vector<std::string>& args, std:
     PayrollArguments a;
     a.folder = o.folder, a.sheet = o.payroll, a.date = o.date, a.statements = o.statements, a.checks = o.checks;
     a.fedJan = o.fedJan, a.paste = o.paste, a.overwrite = o.overwrite, a.json = o.json, a.noBackup = o.noBackup;
-    if (a.folder.empty())
-        problem = "--folder is required";
-    else if (!a.date.empty() && !parseWeekDate(a.date))
+    if (!a.date.empty() && !parseWeekDate(a.date))
         problem = "--date \"" + a.date + "\" is not a date of the form MM/DD/YYYY";
     else if (a.overwrite && !a.paste)
         problem = "--overwrite is used with --paste only";

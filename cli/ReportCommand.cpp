@@ -27,9 +27,7 @@ std::optional<ReportArguments> parse(const std::vector<std::string>& args, bool 
         return std::nullopt;
     const CliOptions& o = *read.options;
     const ReportArguments a{o.folder, o.report, o.out, o.json};
-    if (a.folder.empty())
-        problem = "--folder is required";
-    else if (report && !reportPeriodNamed(a.period))
+    if (report && !reportPeriodNamed(a.period))
         problem = "--report takes q1, q2, q3, q4 or year, not \"" + a.period + "\"";
     return problem.empty() ? std::optional(a) : std::nullopt;
 }

@@ -26,9 +26,7 @@ std::optional<YearEndArguments> parse(const std::vector<std::string>& args, std:
         return std::nullopt;
     const CliOptions& o = *read.options;
     const YearEndArguments a{o.folder, o.out, o.efw2, o.w2};
-    if (a.folder.empty())
-        problem = "--folder is required";
-    else if (a.w2 == !a.efw2.empty())
+    if (a.w2 == !a.efw2.empty())
         problem = "give either --w2 --out FILE or --efw2 FILE";
     else if (a.w2 && a.out.empty())
         problem = "--w2 needs --out FILE";

@@ -19,6 +19,7 @@ TEST(OptionsTest, EveryFormReadsItsOwnOptionsAndNamesWhatItCannot)
         {CliForm::Calc, {"--folder", "w", "stray"}, "unknown argument stray"},
         {CliForm::Calc, {"--folder", "w", "--entries", "1"}, "--user is required"},
         {CliForm::List, {"--list", "--json"}, "--folder is required"},
+        {CliForm::Calc, {"--folder", "", "--entries", "1"}, "--folder is required"}, // before the missing user
         {CliForm::Payroll, {"--folder", "w", "--payroll", "h.csv", "--save"}, "unknown argument --save"},
         {CliForm::Report, {"--folder", "w", "--report", "q1", "--out", "r.pdf"}, ""},
         {CliForm::YearEnd, {"--folder", "w", "--w2", "--out", "w2.pdf"}, ""},
