@@ -1,8 +1,6 @@
 #include "forms/DialogCity.h"
 
 #include "screens/DialogCityScreen.h"
-#include "platform/FormBinding.h"
-#include "platform/NumericKeyFilter.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,22 +15,9 @@ namespace tallyrin {
 
 namespace {
 
-QLabel* heading(const char* text, QWidget* parent)
-{
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    return label;
-}
+QLabel* heading(const char* text, QWidget* parent) { return centredLabel(QString::fromLatin1(text), parent); }
 
-QLabel* biweekly(QWidget* parent)
-{
-    auto* label = heading("BIWEEKLY", parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
+QLabel* biweekly(QWidget* parent) { return centredLabel(QStringLiteral("BIWEEKLY"), parent, true); }
 
 // A bracket table: "BIWEEKLY" over its three column headings; rows start at grid row 2.
 QGroupBox* tableBox(const char* name, const char* title, QWidget* parent, QGridLayout*& grid)
@@ -50,17 +35,10 @@ QGroupBox* tableBox(const char* name, const char* title, QWidget* parent, QGridL
 } // namespace
 
 DialogCity::DialogCity(DialogCityScreen& screen, Operator& op, QWidget* parent)
-    : QDialog(parent)
-    , m_screen(screen)
-    , m_op(op)
-    , m_binding(new FormBinding(this))
+    : LocalTaxDialog(screen, op, parent, "DialogCity", "City (Local) Tax Tables")
 {
-    setObjectName(QStringLiteral("DialogCity"));
-    setWindowTitle(QStringLiteral("City (Local) Tax Tables"));
-
-    auto* outer = new QVBoxLayout(this);
-    auto* tables = new QHBoxLayout;
-    outer->addLayout(tables);
+    QVBoxLayout* outer = m_outer;
+    QHBoxLayout* tables = m_tables;
 
     QGridLayout* single = nullptr;
     tables->addWidget(tableBox("frameSingle", "Table for SINGLE Persons", this, single));
@@ -89,11 +67,7 @@ DialogCity::DialogCity(DialogCityScreen& screen, Operator& op, QWidget* parent)
 
     auto* notes = new QHBoxLayout;
     outer->addLayout(notes);
-    auto* warning = new QLabel(QStringLiteral("WARNING!"), this);
-    QFont bold = warning->font();
-    bold.setBold(true);
-    warning->setFont(bold);
-    notes->addWidget(warning);
+    notes->addWidget(centredLabel(QStringLiteral("WARNING!"), this, true));
     auto* texts = new QVBoxLayout;
     texts->addWidget(new QLabel(QStringLiteral("Enter 999999 in any Minimum Range Box that is not used."), this));
     auto* weekly = new QLabel(QStringLiteral("When you enter the above biweekly info, the weekly tables will be "
@@ -103,81 +77,30 @@ DialogCity::DialogCity(DialogCityScreen& screen, Operator& op, QWidget* parent)
     texts->addWidget(weekly);
     notes->addLayout(texts, 1);
 
-    auto* buttons = new QHBoxLayout;
+    QHBoxLayout* buttons = buttonRow({
+        {"cmdDefault", "&New York", [this] { cmdDefault_Click(); }},
+        {"cmdClearMe", "CLEAR ALL", [this] { cmdClearMe_Click(); }},
+        {"OKButton", "&SAVE", [this] { OKButton_Click(); }},
+        {"CancelButton", "&CANCEL", [this] { reject(); }},
+    });
     outer->addLayout(buttons);
     m_ckNoLocalTax = new QCheckBox(QStringLiteral("NO LOCAL TAX"), this);
     m_ckNoLocalTax->setObjectName(QStringLiteral("ckNoLocalTax"));
     m_binding->check(m_ckNoLocalTax, m_screen.ckNoLocalTax);
-    connect(m_ckNoLocalTax, &QCheckBox::clicked, this, [this] {
-        m_screen.ckNoLocalTax_Click();
-        showScreen();
-    });
-    buttons->addWidget(m_ckNoLocalTax);
-    buttons->addStretch(1);
-
-    auto button = [this, buttons](const char* name, const char* caption, void (DialogCity::*slot)()) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        buttons->addWidget(b);
-        return b;
-    };
-    button("cmdDefault", "&New York", &DialogCity::cmdDefault_Click);
-    button("cmdClearMe", "CLEAR ALL", &DialogCity::cmdClearMe_Click);
-    button("OKButton", "&SAVE", &DialogCity::OKButton_Click);
-    button("CancelButton", "&CANCEL", &DialogCity::reject);
+    connect(m_ckNoLocalTax, &QCheckBox::clicked, this, [this] { click(&DialogCityScreen::ckNoLocalTax_Click); });
+    buttons->insertWidget(0, m_ckNoLocalTax);
 }
 
 void DialogCity::addColumn(QGridLayout* grid, int column, const char* name, std::array<std::string, 10>& boxes)
 {
-    for (int row = 0; row < 10; ++row) {
-        auto* box = new QLineEdit(this);
-        box->setObjectName(QStringLiteral("%1_%2").arg(QString::fromLatin1(name)).arg(row));
-        makeNumericBox(box);
-        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000.000")) + 16);
-        m_binding->text(box, boxes[static_cast<std::size_t>(row)]);
-        grid->addWidget(box, row + 2, column);
-    }
+    for (int row = 0; row < 10; ++row)
+        grid->addWidget(numericBox(QStringLiteral("%1_%2").arg(QString::fromLatin1(name)).arg(row),
+                                   boxes[static_cast<std::size_t>(row)]),
+                        row + 2, column);
 }
 
-void DialogCity::showScreen()
-{
-    m_binding->show();
-}
+void DialogCity::cmdDefault_Click() { click(&DialogCityScreen::cmdDefault_Click); }
 
-void DialogCity::cmdDefault_Click()
-{
-    m_screen.cmdDefault_Click();
-    showScreen();
-}
-
-void DialogCity::cmdClearMe_Click()
-{
-    m_screen.cmdClearMe_Click();
-    showScreen();
-}
-
-void DialogCity::OKButton_Click()
-{
-    if (m_screen.OKButton_Click())
-        accept();
-    else
-        showScreen();
-}
-
-void DialogCity::reject()
-{
-    m_screen.CancelButton_Click();
-    QDialog::reject();
-}
-
-void DialogCity::showEvent(QShowEvent* event)
-{
-    m_screen.show();
-    showScreen();
-    QDialog::showEvent(event);
-}
+void DialogCity::cmdClearMe_Click() { click(&DialogCityScreen::cmdClearMe_Click); }
 
 } // namespace tallyrin

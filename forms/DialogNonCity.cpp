@@ -1,8 +1,6 @@
 #include "forms/DialogNonCity.h"
 
 #include "screens/DialogNonCityScreen.h"
-#include "platform/FormBinding.h"
-#include "platform/NumericKeyFilter.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,34 +14,11 @@
 
 namespace tallyrin {
 
-namespace {
-
-QLabel* centred(const QString& text, QWidget* parent, bool bold = false)
-{
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignCenter);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    return label;
-}
-
-} // namespace
-
 DialogNonCity::DialogNonCity(DialogNonCityScreen& screen, Operator& op, QWidget* parent)
-    : QDialog(parent)
-    , m_screen(screen)
-    , m_op(op)
-    , m_binding(new FormBinding(this))
+    : LocalTaxDialog(screen, op, parent, "DialogNonCity", "NON City Resident")
 {
-    setObjectName(QStringLiteral("DialogNonCity"));
-    setWindowTitle(QStringLiteral("NON City Resident"));
-
-    auto* outer = new QVBoxLayout(this);
-    auto* tables = new QHBoxLayout;
-    outer->addLayout(tables);
+    QVBoxLayout* outer = m_outer;
+    QHBoxLayout* tables = m_tables;
 
     struct Table
     {
@@ -62,14 +37,14 @@ DialogNonCity::DialogNonCity(DialogNonCityScreen& screen, Operator& op, QWidget*
         auto* box = new QGroupBox(this);
         box->setObjectName(QString::fromLatin1(t.frame));
         auto* grid = new QGridLayout(box);
-        grid->addWidget(centred(QString::fromLatin1(t.period), box, true), 0, 0, 1, 3);
-        grid->addWidget(centred(QStringLiteral("NON Resident Table"), box, true), 1, 0, 1, 3);
-        grid->addWidget(centred(QStringLiteral("Line"), box), 2, 0);
-        grid->addWidget(centred(QStringLiteral("Minimum Range"), box), 2, 1);
-        grid->addWidget(centred(QStringLiteral("Subtract"), box), 2, 2);
+        grid->addWidget(centredLabel(QString::fromLatin1(t.period), box, true), 0, 0, 1, 3);
+        grid->addWidget(centredLabel(QStringLiteral("NON Resident Table"), box, true), 1, 0, 1, 3);
+        grid->addWidget(centredLabel(QStringLiteral("Line"), box), 2, 0);
+        grid->addWidget(centredLabel(QStringLiteral("Minimum Range"), box), 2, 1);
+        grid->addWidget(centredLabel(QStringLiteral("Subtract"), box), 2, 2);
         for (int row = 0; row < 8; ++row) {
             const auto r = static_cast<std::size_t>(row);
-            grid->addWidget(centred(QString::number(row + 1), box), row + 3, 0);
+            grid->addWidget(centredLabel(QString::number(row + 1), box), row + 3, 0);
             grid->addWidget(
                 numericBox(QStringLiteral("%1_%2").arg(QString::fromLatin1(t.minName)).arg(row), (*t.mins)[r]), row + 3,
                 1);
@@ -91,62 +66,16 @@ DialogNonCity::DialogNonCity(DialogNonCityScreen& screen, Operator& op, QWidget*
 
     auto* notes = new QHBoxLayout;
     outer->addLayout(notes);
-    notes->addWidget(centred(QStringLiteral("WARNING!"), this, true));
+    notes->addWidget(centredLabel(QStringLiteral("WARNING!"), this, true));
     notes->addWidget(new QLabel(QStringLiteral("Enter 999999 in any Minimum Range Box that is not used."), this), 1);
 
-    auto* buttons = new QHBoxLayout;
-    outer->addLayout(buttons);
-    buttons->addStretch(1);
-    auto button = [this, buttons](const char* name, const char* caption, void (DialogNonCity::*slot)()) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        buttons->addWidget(b);
-    };
-    button("cmdDefault", "&DEFAULT", &DialogNonCity::cmdDefault_Click);
-    button("OKButton", "&SAVE", &DialogNonCity::OKButton_Click);
-    button("CancelButton", "&CANCEL", &DialogNonCity::reject);
+    outer->addLayout(buttonRow({
+        {"cmdDefault", "&DEFAULT", [this] { cmdDefault_Click(); }},
+        {"OKButton", "&SAVE", [this] { OKButton_Click(); }},
+        {"CancelButton", "&CANCEL", [this] { reject(); }},
+    }));
 }
 
-QLineEdit* DialogNonCity::numericBox(const QString& name, std::string& field)
-{
-    auto* box = new QLineEdit(this);
-    box->setObjectName(name);
-    makeNumericBox(box);
-    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000.000")) + 16);
-    m_binding->text(box, field);
-    return box;
-}
-
-void DialogNonCity::showScreen() { m_binding->show(); }
-
-void DialogNonCity::cmdDefault_Click()
-{
-    m_screen.cmdDefault_Click();
-    showScreen();
-}
-
-void DialogNonCity::OKButton_Click()
-{
-    if (m_screen.OKButton_Click())
-        accept();
-    else
-        showScreen();
-}
-
-void DialogNonCity::reject()
-{
-    m_screen.CancelButton_Click();
-    QDialog::reject();
-}
-
-void DialogNonCity::showEvent(QShowEvent* event)
-{
-    m_screen.show();
-    showScreen();
-    QDialog::showEvent(event);
-}
+void DialogNonCity::cmdDefault_Click() { click(&DialogNonCityScreen::cmdDefault_Click); }
 
 } // namespace tallyrin

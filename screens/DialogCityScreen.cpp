@@ -1,6 +1,6 @@
 #include "screens/DialogCityScreen.h"
 
-#include "local/CityFile.h"
+#include "local/LocalFiles.h"
 #include "local/LocalBoxes.h"
 #include "local/LocalPresets.h"
 #include "text/Numbers.h"
@@ -27,12 +27,6 @@ const std::array<BoxColumn<DialogCityScreen, CitySettings, 10>, 8> columns{{
 }};
 
 } // namespace
-
-DialogCityScreen::DialogCityScreen(CitySettings& settings, Operator& op, const EmployeeFiles& files)
-    : LocalTaxScreen(op, files)
-    , m_settings(settings)
-{
-}
 
 void DialogCityScreen::clearBoxes()
 {
@@ -107,8 +101,6 @@ void DialogCityScreen::cmdClearMe_Click()
         for (auto& box : this->*c.boxes)
             box = screenText(c.minimumRange ? UnusedBound : 0.0f);
 }
-
-FileOutcome DialogCityScreen::saveFile() const { return SaveCityFile(m_files.path(CityFileExtension), m_settings); }
 
 void DialogCityScreen::CancelButton_Click() { Unload(); }
 

@@ -13,10 +13,11 @@
 
 namespace tallyrin {
 
-class DialogCityScreen : public LocalTaxScreen<DialogCityScreen>
+class DialogCityScreen : public LocalTaxScreen<DialogCityScreen, CitySettings>
 {
 public:
-    DialogCityScreen(CitySettings& settings, Operator& op, const EmployeeFiles& files);
+    using LocalTaxScreen::LocalTaxScreen;
+    static constexpr std::string_view kExtension = CityFileExtension;
 
     // Box texts as typed, rows 0..9. Loading starts them empty.
     std::array<std::string, 10> txtCityMinBS{}, txtCityAmtBS{}, txtCityPerBS{};
@@ -53,13 +54,10 @@ public:
     void CancelButton_Click();
 
 private:
-    friend class LocalTaxScreen<DialogCityScreen>;
+    friend class LocalTaxScreen<DialogCityScreen, CitySettings>;
     void clearBoxes();
     void loadFile() { LoadCityFile(); }
-    FileOutcome saveFile() const;
     void showTables(const CitySettings& tables);
-
-    CitySettings& m_settings;
 };
 
 } // namespace tallyrin

@@ -2,7 +2,7 @@
 
 #include "local/LocalBoxes.h"
 #include "local/LocalPresets.h"
-#include "local/NonCityFile.h"
+#include "local/LocalFiles.h"
 #include "text/Numbers.h"
 #include "text/SystemMessages.h"
 
@@ -22,12 +22,6 @@ const std::array<BoxColumn<DialogNonCityScreen, NonCitySettings, 8>, 4> columns{
 }};
 
 } // namespace
-
-DialogNonCityScreen::DialogNonCityScreen(NonCitySettings& settings, Operator& op, const EmployeeFiles& files)
-    : LocalTaxScreen(op, files)
-    , m_settings(settings)
-{
-}
 
 void DialogNonCityScreen::clearBoxes()
 {
@@ -72,11 +66,6 @@ bool DialogNonCityScreen::copyScreenToSettings()
 }
 
 void DialogNonCityScreen::cmdDefault_Click() { showSettings(nonCityDefaults()); }
-
-FileOutcome DialogNonCityScreen::saveFile() const
-{
-    return SaveNonCityFile(m_files.path(NonCityFileExtension), m_settings);
-}
 
 void DialogNonCityScreen::CancelButton_Click() { m_visible = false; }
 

@@ -7,13 +7,15 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace tallyrin {
 
-class DialogNonCityScreen : public LocalTaxScreen<DialogNonCityScreen>
+class DialogNonCityScreen : public LocalTaxScreen<DialogNonCityScreen, NonCitySettings>
 {
 public:
-    DialogNonCityScreen(NonCitySettings& settings, Operator& op, const EmployeeFiles& files);
+    using LocalTaxScreen::LocalTaxScreen;
+    static constexpr std::string_view kExtension = NonCityFileExtension;
 
     // Box texts as typed, rows 0..7. Loading starts them empty.
     std::array<std::string, 8> txtNonMinBi{}, txtNonExpBi{};
@@ -42,13 +44,10 @@ public:
     void CancelButton_Click();
 
 private:
-    friend class LocalTaxScreen<DialogNonCityScreen>;
+    friend class LocalTaxScreen<DialogNonCityScreen, NonCitySettings>;
     void clearBoxes();
     void loadFile() { LoadNonCityFile(); }
-    FileOutcome saveFile() const;
     void showSettings(const NonCitySettings& settings);
-
-    NonCitySettings& m_settings;
 };
 
 } // namespace tallyrin

@@ -2,19 +2,28 @@
 // defaults into the boxes still empty, then the boxes into the settings), shows, closes dropping
 // its texts, and "&SAVE" (fill the empty boxes, copy them into the settings, write the file,
 // close; a box that is not a number says so and nothing is saved). Each screen gives its boxes,
-// its file and its defaults.
+// its file and its defaults; the settings they show and save are held here.
 #pragma once
 
 #include "employee/EmployeeFiles.h"
+#include "local/LocalFiles.h"
 #include "text/FileOutcome.h"
 #include "text/Operator.h"
 #include "text/SystemMessages.h"
 
 namespace tallyrin {
 
-template <class Screen> class LocalTaxScreen
+template <class Screen, class Settings> class LocalTaxScreen
 {
 public:
+    // `settings` are the open employee's.
+    LocalTaxScreen(Settings& settings, Operator& op, const EmployeeFiles& files)
+        : m_op(op)
+        , m_files(files)
+        , m_settings(settings)
+    {
+    }
+
     bool loaded() const { return m_loaded; }
     bool visible() const { return m_visible; }
 
@@ -57,14 +66,12 @@ public:
     }
 
 protected:
-    LocalTaxScreen(Operator& op, const EmployeeFiles& files)
-        : m_op(op)
-        , m_files(files)
-    {
-    }
+    // Writes the settings to the screen's file, "<user name>" with its extension.
+    FileOutcome saveFile() const { return saveLocalFile(m_files.path(Screen::kExtension), m_settings); }
 
     Operator& m_op;
     const EmployeeFiles& m_files;
+    Settings& m_settings;
     bool m_loaded = false;
     bool m_visible = false;
 

@@ -3,7 +3,7 @@
 #include "forms/DialogCity.h"
 
 #include "forms/FormsTestRegistry.h"
-#include "local/CityFile.h"
+#include "local/LocalFiles.h"
 #include "screens/DialogCityScreen.h"
 #include "local/LocalPresets.h"
 #include "support/ScriptedDialogs.h"

@@ -1,8 +1,7 @@
 // The ".cti" and ".nci" files: byte-exact against hand-written samples, round trips, and what a
 // corrupt, missing or unwritable file comes to.
-#include "local/CityFile.h"
+#include "local/LocalFiles.h"
 #include "local/LocalPresets.h"
-#include "local/NonCityFile.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
 

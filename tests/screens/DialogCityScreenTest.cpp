@@ -2,7 +2,7 @@
 // clear buttons, and what "&SAVE" and "&CANCEL" leave behind.
 #include "screens/DialogCityScreen.h"
 
-#include "local/CityFile.h"
+#include "local/LocalFiles.h"
 #include "local/LocalPresets.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"

@@ -3,7 +3,7 @@
 #include "screens/DialogNonCityScreen.h"
 
 #include "local/LocalPresets.h"
-#include "local/NonCityFile.h"
+#include "local/LocalFiles.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "text/Numbers.h"
