@@ -16,6 +16,7 @@ void Employee::startBlank()
     nonCity = nonCityDefaults();
     leave = LeaveBalances{};
     w2Name.reset();
+    deposit.reset();
     ledger.setBiWeekly(false);
     ledger.ClearAll();
 }

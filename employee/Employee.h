@@ -3,6 +3,7 @@
 #pragma once
 
 #include "records/EmployeeProfile.h"
+#include "employee/DepositAccount.h"
 #include "employee/LeaveBalances.h"
 #include "employee/OvertimeTracker.h"
 #include "employee/W2Name.h"
@@ -23,6 +24,7 @@ struct Employee
     YtdLedger ledger;
     LeaveBalances leave;
     std::optional<W2Name> w2Name; // the W-2 name file's, when there is one
+    std::optional<DepositAccount> deposit; // the direct-deposit account, when the employee has one
 
     bool biWeekly() const { return profile.biWeekly(); }
 

@@ -25,7 +25,7 @@ std::string overtimeKind(const Employee& e) { return overtimeExtension(e.profile
 std::string ledgerKind(const Employee& e) { return YtdLedger::extension(e.profile.biWeekly()); }
 
 constexpr char kUse[] = ".use", kAnd[] = ".and", kCfe[] = ".cfe", kSta[] = ".sta", kCti[] = ".cti",
-               kNci[] = ".nci", kHol[] = ".hol", kW2n[] = ".w2n";
+               kNci[] = ".nci", kHol[] = ".hol", kW2n[] = ".w2n", kDd[] = ".dd";
 
 // The state file's path names the folder and the user; the others are read by path.
 fs::path folderOf(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
@@ -95,6 +95,15 @@ const std::vector<EmployeeFileKind> kKinds{
          W2Name read = e.w2Name.value_or(W2Name{});
          const auto fault = readW2NameFile(c, read);
          e.w2Name = read;
+         return fault;
+     }},
+    // The direct-deposit account, when the employee has one; written only by its own screen.
+    {".dd", false, 0, fixed<kDd>, [](const fs::path& f, Employee& e) { return loadDepositFile(f, e.deposit); },
+     nullptr, [](const Employee& e) { return writeDepositFile(e.deposit.value_or(DepositAccount{})); },
+     [](const std::string& c, Employee& e) {
+         DepositAccount read;
+         const auto fault = readDepositFile(c, read);
+         e.deposit = read;
          return fault;
      }},
 };

@@ -23,7 +23,8 @@ struct EmployeeFileKind
     const char* name;   // ".use"; ".ovw/.ovb" and ".yrw/.yrb" follow the pay frequency
     bool profileFamily; // one of .use, .and, .cfe, .ovw/.ovb, which travel together
     int saveOrder;      // where Save writes it; 0 when Save never does (the ledger is written
-                        // only when its frame closes with Yes, the W-2 name by its own screen)
+                        // only when its frame closes with Yes, the W-2 name and the deposit
+                        // account by their own screens)
     std::string (*extension)(const Employee&);
     FileOutcome (*load)(const std::filesystem::path& file, Employee&);
     FileOutcome (*save)(const std::filesystem::path& file, const Employee&); // null when saveOrder is 0

@@ -97,8 +97,9 @@ def run_case(tool, employee, tables, leave, kind, variant, make):
         for t in ("Federal09.dtt", "Federal09_jan.dtt"):
             shutil.copy(os.path.join(tables, t), folder)
         shutil.copy(leave, os.path.join(folder, USER + ".hol"))
-        # The W-2 name file, which only its own screen writes, from beside the leave file.
-        shutil.copy(os.path.join(os.path.dirname(leave), USER + ".w2n"), os.path.join(folder, USER + ".w2n"))
+        # The W-2 name and deposit files, which only their own screens write, from beside the leave file.
+        for extension in (".w2n", ".dd"):
+            shutil.copy(os.path.join(os.path.dirname(leave), USER + extension), os.path.join(folder, USER + extension))
         path = os.path.join(folder, kind)
         with open(path, "rb") as f:
             good = f.read()
