@@ -237,8 +237,11 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
 
     // Open. A damaged file: calculating and saving would write over what could not be read.
     const std::vector<FileOutcome> opened = EmployeeStore::open(files, employee, [] { return FileOutcome::done(); });
-    for (const FileOutcome& outcome : opened)
+    for (const FileOutcome& outcome : opened) {
         note(outcome);
+        if (m_options.deposits && outcome.failed() && outcome.file == files.path(".dd"))
+            line.depositProblem = "the deposit account file " + outcome.file.filename().string() + " could not be read";
+    }
     EmployeeStore::settleOpened(files, employee, opened);
     if (fault)
         return notPaid(kNothingWritten);
@@ -271,10 +274,13 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
     }
     PayPeriodResult result = calculated.result;
     // A negative period is a correction, made on the pay form where the clerk sees it.
-    if (result.GrossPay < 0 || result.NetPay < 0)
+    if (result.GrossPay < 0 || result.NetPay < 0) {
+        if (m_options.deposits && employee.deposit)
+            line.depositProblem = "the net pay " + format(result.NetPay, "$#,###.00") + " is below 0 and cannot be deposited";
         return notPaid("The period's " + std::string(result.GrossPay < 0 ? "gross" : "net") + " pay is " +
                        format(result.GrossPay < 0 ? result.GrossPay : result.NetPay, "$#,###.00") +
                        ", below 0: a correction is made on the pay form, not paid from a sheet. " + kNothingWritten);
+    }
     const PayPeriodLabels labels = payPeriodLabels(result);
     CleartxtBox(entries);
     const PayPeriodResult shown = periodAsShown(labels, result);
@@ -319,6 +325,11 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
     line.taxes = format(result.TaxDeduct, "$#,###.00");
     line.deductions = format(result.TotDeduct, "$#,###.00");
     line.net = format(result.NetPay, "$#,###.00");
+    if (m_options.deposits && employee.deposit) {
+        line.deposit = employee.deposit;
+        // The profile's name, unless it was never filled in.
+        line.depositName = employee.profile.EmpName == EmployeeProfile{}.EmpName ? row.user : employee.profile.EmpName;
+    }
 
     if (m_options.prints) {
         // The statement and the check as the program prints them: the profile and the ledger read
@@ -340,7 +351,13 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
         heading.today = shortDateText(d.year, d.month, d.day);
         heading.txtWeek = p.date;
         heading.version = TALLYRIN_VERSION;
+        if (line.deposit)
+            heading.deposit = "Direct deposit to account ending " + accountEnding(line.deposit->Account);
         PrintText(m_statementsOut ? *m_statementsOut : m_statements, heading, periodFigures(texts, employee.profile, result, ledger.totals()));
+        if (line.deposit) {
+            line.message = said;
+            return line; // paid into the account: no check
+        }
 
         PayCheck check;
         check.Form_Load(employee.profile, result, p.date);

@@ -7,6 +7,7 @@
 #include "app/HoursSheet.h"
 #include "text/Archive.h"
 #include "employee/CompanyHeader.h"
+#include "employee/DepositAccount.h"
 #include "engine/FederalTables.h"
 #include "engine/PayCalculation.h"
 #include "print/PrintSurface.h"
@@ -29,6 +30,9 @@ struct PaydayOptions
     bool paste = false;    // paste each period into its row's ledger week and save the ledger
     bool overwrite = false; // allow pasting into a week that already holds a period
     bool prints = true;    // lay out each employee's statement and check
+    // Employees with a deposit account are paid into it: their statements say so and they get no
+    // check (the bank's file is made from the lines, PaydayDeposits). Without it everyone gets a check.
+    bool deposits = false;
     std::chrono::milliseconds lockWait = kLockWait; // how long to wait for a folder another run holds
     // With `paste`: the folder is backed up into Backups/ with this writer before anyone is paid,
     // and a failed backup stops the run. Empty: no backup (--no-backup).
@@ -47,6 +51,11 @@ struct PaydayLine
     // GrossPay, TaxDeduct, TotDeduct and NetPay in "$#,###.00"; empty when not paid.
     std::string gross, taxes, deductions, net;
     std::vector<std::pair<std::string, std::string>> labels; // the pay form's result labels
+    // With PaydayOptions::deposits: the account the net pay goes to, when the employee has one,
+    // and the name the bank is given. A deposit file that could not be read: what is wrong with it.
+    std::optional<DepositAccount> deposit;
+    std::string depositName;
+    std::string depositProblem;
     // What the row's employee had to be told (what went wrong), lines joined by "\n"; empty when
     // nothing.
     std::string message;

@@ -77,6 +77,10 @@ const std::vector<OptionRow>& table()
         {"--ledger-xlsx", "FILE", "the year-to-date ledger as a workbook", {F::Calc}, {}, &O::ledgerXlsx},
         {"--statements", "FILE", "every statement of the payday in one print", {F::Payroll}, {}, &O::statements},
         {"--checks", "FILE", "every paycheck of the payday in one print", {F::Payroll}, {}, &O::checks},
+        {"--ach", "FILE",
+         "the bank's direct-deposit file (ACH, PPD credits) for the employees with a deposit account; they get no "
+         "check",
+         {F::Payroll}, {}, &O::ach},
         {"--out", "FILE",
          "the report as a CSV file, a PDF or a workbook (.csv, .pdf, .xlsx); the W-2s as a PDF (.pdf) or text",
          {F::Report, F::YearEnd}, {}, &O::out},

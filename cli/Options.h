@@ -24,7 +24,7 @@ enum class CliForm
 struct CliOptions
 {
     std::string folder, user, entries, statement, check, ledgerPrint, ledgerXlsx;
-    std::string payroll, date, statements, checks;
+    std::string payroll, date, statements, checks, ach;
     std::string report, out, efw2, backup, restore;
     bool ot2x = false, fedJan = false, json = false, save = false;
     bool paste = false, overwrite = false, noBackup = false;

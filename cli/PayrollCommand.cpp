@@ -3,6 +3,7 @@
 #include "platform/archive/TarXz.h"
 
 #include "app/HoursSheet.h"
+#include "app/PaydayDeposits.h"
 #include "app/PaydayRun.h"
 #include "app/WeekDate.h"
 #include "cli/CliOutput.h"
@@ -20,7 +21,7 @@ namespace {
 
 struct PayrollArguments
 {
-    std::string folder, sheet, date, statements, checks;
+    std::string folder, sheet, date, statements, checks, ach;
     bool fedJan = false, paste = false, overwrite = false, json = false, noBackup = false;
 };
 
@@ -34,7 +35,7 @@ std::optional<PayrollArguments> parse(const std::vector<std::string>& args, std:
         return std::nullopt;
     const CliOptions& o = *read.options;
     PayrollArguments a;
-    a.folder = o.folder, a.sheet = o.payroll, a.date = o.date, a.statements = o.statements, a.checks = o.checks;
+    a.folder = o.folder, a.sheet = o.payroll, a.date = o.date, a.statements = o.statements, a.checks = o.checks, a.ach = o.ach;
     a.fedJan = o.fedJan, a.paste = o.paste, a.overwrite = o.overwrite, a.json = o.json, a.noBackup = o.noBackup;
     if (!a.date.empty() && !parseWeekDate(a.date))
         problem = "--date \"" + a.date + "\" is not a date of the form MM/DD/YYYY";
@@ -51,7 +52,20 @@ std::string oneLine(std::string text)
     return text;
 }
 
-void printSummary(const PaydayRun& run, std::ostream& out)
+// How the deposit file went, for the summary.
+struct DepositReport
+{
+    bool asked = false, written = false;
+    std::string file;
+    PaydayDeposits deposits;
+};
+
+std::string depositEnding(const PaydayLine& line)
+{
+    return line.deposit && (line.paid || line.alreadyPaid) ? accountEnding(line.deposit->Account) : "";
+}
+
+void printSummary(const PaydayRun& run, const DepositReport& dd, std::ostream& out)
 {
     out << "user\tgross\ttaxes\tdeductions\tnet\tmessage\n";
     for (const PaydayLine& line : run.lines())
@@ -63,9 +77,17 @@ void printSummary(const PaydayRun& run, std::ostream& out)
         << t.alreadyPaid << " already paid, " << t.notPaid << " not paid\n";
     if (!run.backupFile().empty())
         out << "BACKUP\t" << run.backupFile().string() << "\tthe folder before the payday; --restore it to undo the payday\n";
+    if (dd.written)
+        out << "DEPOSIT\t" << dd.file << '\t' << dd.deposits.entries << " deposits, "
+            << format(dd.deposits.total, "$#,###.00") << ", payday " << dd.deposits.date << '\n';
+    else if (dd.asked && dd.deposits.nobody)
+        out << "DEPOSIT\t" << dd.file << "\tnot written: nobody paid has a deposit account\n";
+    else if (dd.asked)
+        out << "DEPOSIT\t" << dd.file << "\tNOT WRITTEN: " << dd.deposits.problems.size()
+            << " problems, told above; the rows are paid as the lines say\n";
 }
 
-void printJson(const PaydayRun& run, std::ostream& out)
+void printJson(const PaydayRun& run, const DepositReport& dd, std::ostream& out)
 {
     out << "{\"employees\":[";
     bool first = true;
@@ -75,7 +97,8 @@ void printJson(const PaydayRun& run, std::ostream& out)
             << ",\"alreadyPaid\":" << (line.alreadyPaid ? "true" : "false") << ",\"date\":" << jsonString(line.date)
             << ",\"week\":" << line.week << ",\"gross\":" << jsonString(line.gross)
             << ",\"taxes\":" << jsonString(line.taxes) << ",\"deductions\":" << jsonString(line.deductions)
-            << ",\"net\":" << jsonString(line.net) << ",\"message\":" << jsonString(line.message) << '}';
+            << ",\"net\":" << jsonString(line.net) << ",\"deposit\":" << jsonString(depositEnding(line))
+            << ",\"message\":" << jsonString(line.message) << '}';
         first = false;
     }
     const PaydayTotals& t = run.totals();
@@ -83,8 +106,16 @@ void printJson(const PaydayRun& run, std::ostream& out)
         << ",\"gross\":" << jsonString(format(t.gross, "$#,###.00"))
         << ",\"taxes\":" << jsonString(format(t.taxes, "$#,###.00"))
         << ",\"deductions\":" << jsonString(format(t.deductions, "$#,###.00"))
-        << ",\"net\":" << jsonString(format(t.net, "$#,###.00")) << "},\"backup\":" << jsonString(run.backupFile().string())
-        << "}\n";
+        << ",\"net\":" << jsonString(format(t.net, "$#,###.00")) << "},\"backup\":" << jsonString(run.backupFile().string());
+    if (dd.asked) {
+        out << ",\"depositFile\":{\"file\":" << jsonString(dd.file) << ",\"written\":" << (dd.written ? "true" : "false")
+            << ",\"entries\":" << dd.deposits.entries << ",\"total\":" << jsonString(format(dd.deposits.total, "$#,###.00"))
+            << ",\"date\":" << jsonString(dd.deposits.date) << ",\"problems\":[";
+        for (size_t i = 0; i < dd.deposits.problems.size(); ++i)
+            out << (i ? "," : "") << jsonString(dd.deposits.problems[i]);
+        out << "]}";
+    }
+    out << "}\n";
 }
 
 bool nobodyPaid(const std::string& path, std::ostream& err)
@@ -191,6 +222,7 @@ int runPayroll(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!a->noBackup)
         options.backup = writeTarXz;
     options.prints = !a->statements.empty() || !a->checks.empty();
+    options.deposits = !a->ach.empty();
     PaydayRun run(a->folder, std::move(*reading.sheet), options);
     if (std::string cannot; !run.start(cannot)) {
         err << "tallyrin-calc: " << cannot << '\n';
@@ -212,22 +244,45 @@ int runPayroll(const std::vector<std::string>& args, std::ostream& out, std::ost
         if (!line.message.empty())
             err << "tallyrin-calc: line " << line.line << (line.user.empty() ? "" : ", " + line.user) << ":\n"
                 << line.message << '\n';
+    // The deposit file, under the folder's lock like the prints.
+    DepositReport dd;
+    dd.asked = !a->ach.empty();
+    dd.file = a->ach;
+    bool deposited = true;
+    if (dd.asked) {
+        dd.deposits = writePaydayDeposits(a->folder, run.lines(), options.date, a->ach, dd.written);
+        if (!dd.written && !dd.deposits.nobody) {
+            err << "tallyrin-calc: the deposit file " << a->ach << " was not written; first put right:\n";
+            for (const std::string& p : dd.deposits.problems)
+                err << "  " << p << '\n';
+            deposited = false;
+        }
+    }
     if (a->json)
-        printJson(run, out);
+        printJson(run, dd, out);
     else
-        printSummary(run, out);
+        printSummary(run, dd, out);
+    // Everyone paid was paid by deposit: there is no check to print, and that is no fault.
+    bool someonePaid = false, everyPaidDeposited = true;
+    for (const PaydayLine& line : run.lines())
+        if (line.paid || line.alreadyPaid)
+            someonePaid = true, everyPaidDeposited = everyPaidDeposited && line.deposit.has_value();
+    const bool noChecks = !a->checks.empty() && someonePaid && everyPaidDeposited;
+    if (noChecks)
+        err << "tallyrin-calc: everyone paid was paid by direct deposit: no check to print, so " << a->checks
+            << " was not written\n";
     bool printed = true;
     if (statementsOut) {
         printed = statementsOut->finish(err);
-        printed = checksOut->finish(err) && printed;
+        printed = (noChecks || checksOut->finish(err)) && printed;
     } else {
         printed = writeCombined(run.statements(), a->statements, pdf, err);
-        printed = writeCombined(run.checks(), a->checks, pdf, err) && printed;
+        printed = (noChecks || writeCombined(run.checks(), a->checks, pdf, err)) && printed;
     }
     // The folder's lock is held until here, the prints in place: a run waiting for it never meets
     // this run's prints half-made.
     run.releaseFolder();
-    return run.faults() || !printed ? 1 : 0;
+    return run.faults() || !printed || !deposited ? 1 : 0;
 }
 
 } // namespace tallyrin

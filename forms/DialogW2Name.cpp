@@ -4,8 +4,6 @@
 #include "employee/EmployeeStore.h"
 #include "forms/TextBoxesScreen.h"
 #include "platform/QtText.h"
-#include "text/FileStore.h"
-#include "text/FolderLock.h"
 #include "text/Operator.h"
 #include "text/Words.h"
 
@@ -65,25 +63,9 @@ void DialogW2Name::OKButton_Click()
         m_op.message("In the W-2 name, " + problemLines(problems) + ".\r\nNothing was saved.", Icon::Exclamation);
         return;
     }
-    std::string busy;
-    const auto lock = FolderLock::acquire(m_folder, &busy);
-    if (!lock) {
-        m_op.message(busy + "\r\nNothing was saved.", Icon::Exclamation);
-        return;
-    }
     const std::filesystem::path file = EmployeeFiles(m_folder, m_user).path(".w2n");
-    if (m_damaged && fileExists(file)) {
-        const FileOutcome kept = keepAside(file);
-        if (!kept.message().empty())
-            m_op.message(kept.message(), kept.failed() ? Icon::Exclamation : Icon::Information);
-        if (kept.failed())
-            return;
-    }
-    const FileOutcome saved = saveW2NameFile(file, name);
-    if (saved.failed()) {
-        m_op.message(saved.message(), Icon::Exclamation);
+    if (!saveUnderLock(m_op, m_folder, file, m_damaged, [&] { return saveW2NameFile(file, name); }))
         return;
-    }
     m_damaged = false;
     accept();
 }

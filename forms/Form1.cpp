@@ -1,5 +1,6 @@
 #include "forms/Form1.h"
 
+#include "forms/DialogDeposit.h"
 #include "forms/DialogEmployer.h"
 
 #include "app/Backup.h"
@@ -424,6 +425,7 @@ void Form1::buildMenus()
     item(options, "mnuHeader", QStringLiteral("H&eader"), &Form1::mnuHeader_Click);
     item(options, "mnuTaxInfoItem", QStringLiteral("&User Info"), &Form1::mnuTaxInfoItem_Click);
     item(options, "mnuEmployer", QStringLiteral("E&mployer..."), &Form1::mnuEmployer_Click);
+    item(options, "mnuDeposit", QStringLiteral("&Direct Deposit..."), &Form1::mnuDeposit_Click);
     options->addSeparator();
     item(options, "mnuState", QStringLiteral("S&tate Tax"), &Form1::mnuState_Click);
     item(options, "mnuCity", QStringLiteral("C&ity Tax"), &Form1::mnuCity_Click);
@@ -739,6 +741,17 @@ void Form1::mnuPrintCheck_Click()
 void Form1::mnuEmployer_Click()
 {
     DialogEmployer screen(m_ws.workingFolder(), m_ws.op(), this);
+    execOver(screen);
+}
+
+void Form1::mnuDeposit_Click()
+{
+    if (!m_ws.employeeOpen()) {
+        m_ws.op().message("Open or save an employee first: the deposit account is the open employee's.",
+                          Icon::Exclamation);
+        return;
+    }
+    DialogDeposit screen(m_ws.workingFolder(), m_ws.userName(), m_ws.op(), this);
     execOver(screen);
 }
 

@@ -85,6 +85,7 @@ public slots:
     void mnuEmployees_Click();
     void mnuBackup_Click();
     void mnuEmployer_Click();
+    void mnuDeposit_Click(); // "Direct Deposit...": the open employee's deposit account
     void mnuRestore_Click();
     void mnuQuarter_Click();
     void mnuYearEnd_Click();

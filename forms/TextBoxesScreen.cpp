@@ -1,5 +1,8 @@
 #include "forms/TextBoxesScreen.h"
 
+#include "text/FileStore.h"
+#include "text/FolderLock.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -27,6 +30,28 @@ void layOutTextBoxes(QDialog* dialog, const QString& note, QLineEdit* const* box
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, ok);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+}
+
+bool saveUnderLock(Operator& op, const std::filesystem::path& folder, const std::filesystem::path& file, bool damaged,
+                   const std::function<FileOutcome()>& save)
+{
+    std::string busy;
+    const auto lock = FolderLock::acquire(folder, &busy);
+    if (!lock) {
+        op.message(busy + "\r\nNothing was saved.", Icon::Exclamation);
+        return false;
+    }
+    if (damaged && fileExists(file)) {
+        const FileOutcome kept = keepAside(file);
+        if (!kept.message().empty())
+            op.message(kept.message(), kept.failed() ? Icon::Exclamation : Icon::Information);
+        if (kept.failed())
+            return false;
+    }
+    const FileOutcome saved = save();
+    if (saved.failed())
+        op.message(saved.message(), Icon::Exclamation);
+    return !saved.failed();
 }
 
 std::string problemLines(const std::vector<std::string>& problems)

@@ -7,7 +7,11 @@
 
 #include <QLineEdit>
 
+#include "text/FileOutcome.h"
+#include "text/Operator.h"
+
 #include <array>
+#include <filesystem>
 #include <functional>
 
 namespace tallyrin {
@@ -40,6 +44,12 @@ Record shownRecord(const std::array<QLineEdit*, N>& boxes, const TextBox<Record>
         record.*table[i].field = toStd(boxes[i]->text().trimmed());
     return record;
 }
+
+// Writes the one file a screen of text boxes keeps, under the working folder's lock. A file that
+// could not be read when the screen opened (`damaged`) is kept aside first. False, after telling
+// the operator why, when nothing was written.
+bool saveUnderLock(Operator& op, const std::filesystem::path& folder, const std::filesystem::path& file, bool damaged,
+                   const std::function<FileOutcome()>& save);
 
 // The problems as one message: one a line.
 std::string problemLines(const std::vector<std::string>& problems);

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QFileDialog>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -83,6 +84,36 @@ frmPayday::frmPayday(frmPaydayScreen& screen, PrintDevice* device, QWidget* pare
     check("ckFedJan", "Fed Tax Prior to April", m_screen.ckFedJan);
     options->addStretch(1);
     form->addRow(QStringLiteral("Options:"), options);
+
+    auto* depositRow = new QHBoxLayout;
+    auto* depositFile = new QLabel(this);
+    depositFile->setObjectName(QStringLiteral("lbDepositFile"));
+    depositFile->setToolTip(QStringLiteral("Employees with a deposit account are paid into it, with no check"));
+    m_binding->caption(depositFile, m_screen.lbDepositFile);
+    depositRow->addWidget(depositFile, 1);
+    auto* deposit = new QPushButton(QStringLiteral("&Deposit File..."), this);
+    deposit->setObjectName(QStringLiteral("cmdDepositFile"));
+    depositRow->addWidget(deposit);
+    auto* checksOnly = new QPushButton(QStringLiteral("Checks &Only"), this);
+    checksOnly->setObjectName(QStringLiteral("cmdChecksOnly"));
+    checksOnly->setToolTip(QStringLiteral("No deposit file: everyone gets a check"));
+    depositRow->addWidget(checksOnly);
+    form->addRow(QStringLiteral("Direct deposit:"), depositRow);
+    m_screen.chooseSaveFile = [this](const std::string& proposed) -> std::optional<std::string> {
+        const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Deposit File for the Bank"),
+                                                            toQt(proposed), QStringLiteral("ACH Files (*.ach);;All Files (*)"));
+        if (chosen.isEmpty())
+            return std::nullopt;
+        return toStd(chosen);
+    };
+    connect(deposit, &QPushButton::clicked, this, [this] {
+        m_screen.cmdDepositFile_Click();
+        showScreen();
+    });
+    connect(checksOnly, &QPushButton::clicked, this, [this] {
+        m_screen.cmdChecksOnly_Click();
+        showScreen();
+    });
     connect(m_binding, &FormBinding::edited, this, [this] {
         m_screen.optionsChanged();
         showScreen();

@@ -1,5 +1,7 @@
 // The desktop program: prepares the operator's payroll folder, then opens the main pay form on it.
 #include "app/WorkingFolder.h"
+#include "employee/EmployeeStore.h"
+#include "text/FileStore.h"
 #include "session/Workspace.h"
 #include "forms/Form1.h"
 #include "platform/PrintFont.h"
@@ -39,6 +41,10 @@ int main(int argc, char** argv)
             if (const std::string problems = tallyrin::tightenPermissions(folder); !problems.empty())
                 op.message("These could not be made yours alone:\r\n" + problems, tallyrin::Icon::Exclamation);
 
+        // No output the operator names (a W-2 file, a deposit file, a workbook) replaces a file the
+        // program keeps in the working folder.
+        const tallyrin::OutputGuardScope outputGuard(
+            [folder](const std::filesystem::path& target) { return tallyrin::programFileRefused(folder, target); });
         tallyrin::Workspace ws(op, folder);
         tallyrin::Form1 form(ws);
         form.setPrinterSource([&op] { return &op.printer(); });

@@ -155,6 +155,8 @@ void PrintText(PrintSurface& out, const StatementHeading& h, const PeriodFigures
     p.at(5, "YTD"), p.at(30, f.ytd[0]), p.at(50, f.ytd[1]), p.at(65, f.ytd[2]), p.at(85, f.ytd[3]);
     p.at(100, h.txtWeek);
     p.at(5, kRule198), p.end();
+    if (!h.deposit.empty())
+        p.blank(1), p.at(5, h.deposit), p.end();
     // The line after the last rule is in 6-point type.
     out.setFontSize(6);
     out.endDocument();

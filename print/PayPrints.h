@@ -82,6 +82,7 @@ struct StatementHeading
     std::string today;   // the short date
     std::string txtWeek; // the period date
     std::string version; // major.minor.revision
+    std::string deposit; // "Direct deposit to account ending 1234" under the totals; empty for a check
 };
 
 void PrintText(PrintSurface& out, const StatementHeading& heading, const PeriodFigures& figures);

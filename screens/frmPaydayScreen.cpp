@@ -1,12 +1,13 @@
 #include "screens/frmPaydayScreen.h"
 
+#include "app/PaydayDeposits.h"
 #include "app/WeekDate.h"
+#include "text/Words.h"
 #include "text/Numbers.h"
 
 #include <utility>
 
 namespace tallyrin {
-
 frmPaydayScreen::frmPaydayScreen(Operator& op, std::filesystem::path folder, Clock clock)
     : lbFolder(folder.string())
     , m_op(op)
@@ -24,6 +25,7 @@ PaydayOptions frmPaydayScreen::options() const
     o.paste = ckPaste;
     o.overwrite = ckPaste && ckOverwrite;
     o.backup = backupWriter;
+    o.deposits = !lbDepositFile.empty();
     return o;
 }
 
@@ -85,7 +87,28 @@ void frmPaydayScreen::cmdRun_Click(const std::function<void(int, int)>& progress
         if (progress)
             progress(static_cast<int>(m_run->done()), total);
     }
-    // The prints go to a printer later, when asked: nothing more is written in the folder.
+    // The deposit file under the folder's lock, like everything the run writes; the prints go to a
+    // printer later, when asked.
+    std::string deposits;
+    if (!lbDepositFile.empty()) {
+        bool written = false;
+        const PaydayDeposits d = writePaydayDeposits(m_folder, m_run->lines(), o.date, lbDepositFile, written);
+        if (written) {
+            deposits = "\r\nThe deposit file of " + std::to_string(d.entries) + " deposits, " +
+                       format(d.total, "$#,###.00") + " for " + d.date + ", is written to " + lbDepositFile + ".";
+        } else if (d.nobody) {
+            deposits = "\r\nNobody paid has a deposit account: no deposit file was written.";
+        } else {
+            std::string lines;
+            for (const std::string& p : d.problems)
+                lines += "\r\n" + p;
+            deposits = "\r\nThe deposit file was NOT written.";
+            m_op.message("The deposit file\r\n" + lbDepositFile + "\r\nwas not written:" + lines +
+                             "\r\nThe rows are paid as the summary says. Put this right and run the sheet again: "
+                             "the rows already paid are not paid twice.",
+                         Icon::Exclamation);
+        }
+    }
     m_run->releaseFolder();
     summary.clear();
     for (const PaydayLine& line : m_run->lines()) {
@@ -103,7 +126,25 @@ void frmPaydayScreen::cmdRun_Click(const std::function<void(int, int)>& progress
     if (!m_run->backupFile().empty())
         lbTotals += "\r\nThe folder as it was before the payday is backed up in " + m_run->backupFile().string() +
                     " (File > Restore... undoes the payday).";
+    lbTotals += deposits;
     canPrint = t.paid + t.alreadyPaid > 0;
+}
+
+void frmPaydayScreen::cmdDepositFile_Click()
+{
+    if (!chooseSaveFile)
+        return;
+    const std::string proposed = (m_folder / ("Deposit-" + digitsOf(txtDate) + ".ach")).string();
+    if (const auto chosen = chooseSaveFile(lbDepositFile.empty() ? proposed : lbDepositFile)) {
+        lbDepositFile = *chosen;
+        optionsChanged();
+    }
+}
+
+void frmPaydayScreen::cmdChecksOnly_Click()
+{
+    lbDepositFile.clear();
+    optionsChanged();
 }
 
 void frmPaydayScreen::print(PrintDevice& device, const PrintDocument& document, const std::string& kind)

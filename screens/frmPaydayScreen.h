@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,12 +38,21 @@ public:
     void optionsChanged();
     // "Run": pays every row, reporting after each; the summary follows. `progress(done, total)`.
     void cmdRun_Click(const std::function<void(int, int)>& progress = {});
+    // "Deposit File...": the file the run writes for the bank; employees with a deposit account are
+    // then paid into it, with no check. Cancel leaves the choice as it was. "Checks Only" drops the
+    // choice: everyone gets a check.
+    void cmdDepositFile_Click();
+    void cmdChecksOnly_Click();
     // "Print Statements" and "Print Checks": the printer dialog, then every page of the run.
     void cmdPrintStatements_Click(PrintDevice& device);
     void cmdPrintChecks_Click(PrintDevice& device);
 
+    // The save chooser, given the name proposed; nullopt on Cancel.
+    std::function<std::optional<std::string>(const std::string& proposed)> chooseSaveFile;
+
     // The boxes.
     std::string lbFolder;
+    std::string lbDepositFile; // the bank's deposit file; empty: everyone gets a check
     std::string lbSheet; // the chosen sheet's file
     std::string txtDate; // the period date of rows without one
     bool ckPaste = false;

@@ -1,0 +1,104 @@
+#include "forms/DialogDeposit.h"
+
+#include "employee/EmployeeFiles.h"
+#include "employee/EmployeeStore.h"
+#include "forms/TextBoxesScreen.h"
+#include "platform/QtText.h"
+#include "text/FileStore.h"
+#include "text/Operator.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <system_error>
+
+namespace tallyrin {
+namespace {
+
+using Box = TextBox<DepositAccount>;
+
+constexpr Box kBoxes[] = {
+    {"txtRouting", "Routing number (9 digits)", &DepositAccount::Routing},
+    {"txtAccount", "Account number", &DepositAccount::Account},
+};
+
+} // namespace
+
+DialogDeposit::DialogDeposit(std::filesystem::path folder, std::string user, Operator& op, QWidget* parent)
+    : QDialog(parent)
+    , m_folder(std::move(folder))
+    , m_user(std::move(user))
+    , m_op(op)
+{
+    setObjectName(QStringLiteral("DialogDeposit"));
+    setWindowTitle(QStringLiteral("Direct Deposit: ") + toQt(m_user));
+    layOutTextBoxes(this,
+                    QStringLiteral("The bank account this employee's net pay is deposited into. The payday's deposit "
+                                   "file pays it there, and the employee gets a statement but no check."),
+                    m_boxes, kBoxes, [this] { OKButton_Click(); });
+    m_boxes[1]->setMaxLength(static_cast<int>(kAccountNumberLength));
+    m_kind = new QComboBox(this);
+    m_kind->setObjectName(QStringLiteral("cboKind"));
+    m_kind->addItems({QString::fromLatin1(kChecking), QString::fromLatin1(kSavings)});
+    auto* form = qobject_cast<QFormLayout*>(layout()->itemAt(1)->layout());
+    form->addRow(QStringLiteral("&Kind of account"), m_kind);
+    auto* buttons = findChild<QDialogButtonBox*>();
+    QPushButton* byCheck = buttons->addButton(QStringLiteral("Pay by &Check"), QDialogButtonBox::ResetRole);
+    byCheck->setObjectName(QStringLiteral("cmdPayByCheck"));
+    connect(byCheck, &QPushButton::clicked, this, &DialogDeposit::cmdPayByCheck_Click);
+
+    Employee employee;
+    const FileOutcome read = EmployeeStore::openKind(EmployeeFiles(m_folder, m_user), employee, ".dd");
+    if (read.failed()) {
+        m_damaged = true;
+        m_op.message(read.message(), Icon::Exclamation);
+    }
+    const DepositAccount account = employee.deposit.value_or(DepositAccount{});
+    showRecord(m_boxes, kBoxes, account);
+    m_kind->setCurrentIndex(account.savings() ? 1 : 0);
+}
+
+DepositAccount DialogDeposit::shown() const
+{
+    DepositAccount account = shownRecord(m_boxes, kBoxes);
+    account.Kind = m_kind->currentIndex() == 1 ? kSavings : kChecking;
+    return account;
+}
+
+void DialogDeposit::OKButton_Click()
+{
+    const DepositAccount account = shown();
+    if (const auto problems = depositAccountProblems(account); !problems.empty()) {
+        m_op.message("In the deposit account, " + problemLines(problems) + ".\r\nNothing was saved.",
+                     Icon::Exclamation);
+        return;
+    }
+    const std::filesystem::path file = EmployeeFiles(m_folder, m_user).path(".dd");
+    if (!saveUnderLock(m_op, m_folder, file, m_damaged, [&] { return saveDepositFile(file, account); }))
+        return;
+    m_damaged = false;
+    accept();
+}
+
+void DialogDeposit::cmdPayByCheck_Click()
+{
+    const std::filesystem::path file = EmployeeFiles(m_folder, m_user).path(".dd");
+    if (!m_op.askYesNo("Save?", "Pay " + m_user + " by check from now on? The deposit account is removed."))
+        return;
+    // The damaged file is kept aside rather than removed; a sound one goes.
+    const bool removed = saveUnderLock(m_op, m_folder, file, m_damaged, [&] {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(file, error)))
+            return FileOutcome::done();
+        if (std::filesystem::remove(file, error); error)
+            return FileOutcome::writeFailed(file, {file.string() + " could not be removed: " + error.message()});
+        return FileOutcome::done();
+    });
+    if (removed)
+        accept();
+}
+
+} // namespace tallyrin

@@ -1,0 +1,44 @@
+// "Direct Deposit" (Options > Direct Deposit...): the open employee's bank account for direct
+// deposit, kept in "<user name>.dd": the routing number, the account number and its kind. "Pay by
+// Check" removes the account, and the employee is paid by check again.
+#pragma once
+
+#include "employee/DepositAccount.h"
+
+#include <QDialog>
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+class QComboBox;
+class QLineEdit;
+
+namespace tallyrin {
+
+class Operator;
+
+class DialogDeposit : public QDialog
+{
+    Q_OBJECT
+public:
+    DialogDeposit(std::filesystem::path folder, std::string user, Operator& op, QWidget* parent = nullptr);
+
+    DepositAccount shown() const;
+
+public slots:
+    // Checks the account (every problem in one message, the window stays), then saves the file.
+    void OKButton_Click();
+    // Asks, then removes the file: the employee gets a check again.
+    void cmdPayByCheck_Click();
+
+private:
+    std::filesystem::path m_folder;
+    std::string m_user;
+    Operator& m_op;
+    bool m_damaged = false;
+    std::array<QLineEdit*, 2> m_boxes{};
+    QComboBox* m_kind = nullptr;
+};
+
+} // namespace tallyrin
