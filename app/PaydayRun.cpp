@@ -63,6 +63,13 @@ bool commasGroupThousands(std::string_view text)
     return !seenComma || group <= 3;
 }
 
+std::string withoutPoint(std::string text)
+{
+    if (!text.empty() && text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
 std::string joined(const std::string& first, const std::string& second)
 {
     if (first.empty())
@@ -240,7 +247,8 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
     for (const FileOutcome& outcome : opened) {
         note(outcome);
         if (m_options.deposits && outcome.failed() && outcome.file == files.path(".dd"))
-            line.depositProblem = "the deposit account file " + outcome.file.filename().string() + " could not be read";
+            line.depositProblem = "the deposit account file " + outcome.file.filename().string() +
+                                  " could not be read: " + withoutPoint(outcome.lines.empty() ? "" : outcome.lines.back());
     }
     EmployeeStore::settleOpened(files, employee, opened);
     if (fault)

@@ -78,13 +78,13 @@ void printSummary(const PaydayRun& run, const DepositReport& dd, std::ostream& o
     if (!run.backupFile().empty())
         out << "BACKUP\t" << run.backupFile().string() << "\tthe folder before the payday; --restore it to undo the payday\n";
     if (dd.written)
-        out << "DEPOSIT\t" << dd.file << '\t' << dd.deposits.entries << " deposits, "
+        out << "DEPOSIT\t" << dd.file << '\t' << dd.deposits.entries << (dd.deposits.entries == 1 ? " deposit, " : " deposits, ")
             << format(dd.deposits.total, "$#,###.00") << ", payday " << dd.deposits.date << '\n';
     else if (dd.asked && dd.deposits.nobody)
         out << "DEPOSIT\t" << dd.file << "\tnot written: nobody paid has a deposit account\n";
     else if (dd.asked)
-        out << "DEPOSIT\t" << dd.file << "\tNOT WRITTEN: " << dd.deposits.problems.size()
-            << " problems, told above; the rows are paid as the lines say\n";
+        out << "DEPOSIT\t" << dd.file << "\tNOT WRITTEN: put right what is told above and run the sheet again; "
+               "the rows are paid as the lines say\n";
 }
 
 void printJson(const PaydayRun& run, const DepositReport& dd, std::ostream& out)

@@ -7,6 +7,16 @@
 #include <cctype>
 
 namespace tallyrin {
+namespace {
+
+std::string upperFirst(std::string text)
+{
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
+} // namespace
 
 std::vector<std::string> depositAccountProblems(const DepositAccount& a)
 {
@@ -55,6 +65,11 @@ FileOutcome loadDepositFile(const std::filesystem::path& path, std::optional<Dep
     account.reset();
     if (outcome.found() && !outcome.failed())
         account = read;
+    // A file read whole but holding an account that is not sound says what is wrong with it.
+    if (outcome.fault && outcome.fault->item == 3)
+        if (const auto problems = depositAccountProblems(read); !problems.empty())
+            for (const std::string& p : problems)
+                outcome.lines.push_back(upperFirst(p) + ".");
     return outcome;
 }
 

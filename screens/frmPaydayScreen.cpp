@@ -94,7 +94,7 @@ void frmPaydayScreen::cmdRun_Click(const std::function<void(int, int)>& progress
         bool written = false;
         const PaydayDeposits d = writePaydayDeposits(m_folder, m_run->lines(), o.date, lbDepositFile, written);
         if (written) {
-            deposits = "\r\nThe deposit file of " + std::to_string(d.entries) + " deposits, " +
+            deposits = "\r\nThe deposit file of " + std::to_string(d.entries) + (d.entries == 1 ? " deposit, " : " deposits, ") +
                        format(d.total, "$#,###.00") + " for " + d.date + ", is written to " + lbDepositFile + ".";
         } else if (d.nobody) {
             deposits = "\r\nNobody paid has a deposit account: no deposit file was written.";

@@ -4,8 +4,9 @@
 Kill and rerun: a payday with --paste and both PDFs over a staff of 26 is killed with SIGKILL at a
 random moment, then the same sheet is run again to its end. The folder must then hold exactly the
 bytes one clean run leaves (no week pasted twice or lost, no temporary file left), the rerun must
-exit 0 with every employee paid or already paid, and its checks must be the clean run's checks,
-page for page.
+exit 0 with every employee paid or already paid, its checks must be the clean run's checks, page
+for page, and its direct-deposit file (every other employee has an account) the clean run's file,
+byte for byte.
 
 Each killed run finds last week's PDFs in place of its prints: after the kill each must still be a
 whole PDF, last week's or this week's.
@@ -41,6 +42,13 @@ def staff_folder(fixtures, tables, into):
                     shutil.copy(os.path.join(fixtures, entry), os.path.join(into, name + entry[len(source):]))
     for t in TABLES:
         shutil.copy(os.path.join(tables, t), into)
+    # Every other employee is paid by direct deposit.
+    for i, name in enumerate(names[1::2]):
+        with open(os.path.join(into, name + ".dd"), "wb") as f:
+            f.write(b'"011000015","%08d","%s"\r\n' % (1000 + i, b"SAVINGS" if i % 3 == 0 else b"CHECKING"))
+    with open(os.path.join(into, "Employer.sav"), "wb") as f:
+        f.write(b'"12-3456789","Acme Tool Co","1 Main St","Springfield","IL","62701"\r\n"","","","",""\r\n'
+                b'"1123456789","021000021","First Bank"\r\n"R"\r\n')
     return names
 
 
@@ -52,9 +60,9 @@ def sheet(path, names, week_shift=0):
             f.write("%s,%d,,%d,,,,,,0,%d\n" % (name, 30 + i % 11, i % 4, week))
 
 
-def payday(tool, folder, hours, statements, checks, timeout=120):
+def payday(tool, folder, hours, statements, checks, timeout=120, ach=None):
     args = [tool, "--folder", folder, "--payroll", hours, "--date", "01/30/2009", "--paste",
-            "--statements", statements, "--checks", checks]
+            "--statements", statements, "--checks", checks] + (["--ach", ach] if ach else [])
     return subprocess.run(args, capture_output=True, text=True, timeout=timeout)
 
 
@@ -92,13 +100,16 @@ def main():
         clean = os.path.join(work, "clean")
         shutil.copytree(fixture, clean)
         start = time.monotonic()
-        first = payday(tool, clean, hours, os.path.join(work, "clean-s.pdf"), os.path.join(work, "clean-c.pdf"))
+        first = payday(tool, clean, hours, os.path.join(work, "clean-s.pdf"), os.path.join(work, "clean-c.pdf"),
+                       ach=os.path.join(work, "clean.ach"))
         typical = time.monotonic() - start
         if first.returncode != 0:
             print("FAILED: the clean run failed:", first.stderr)
             return 1
         expected = folder_bytes(clean)
         expected_checks = pdf_text(os.path.join(work, "clean-c.pdf"))
+        with open(os.path.join(work, "clean.ach"), "rb") as f:
+            expected_ach = f.read()
 
         kills = finished = 0
         deadline = time.monotonic() + seconds
@@ -107,11 +118,14 @@ def main():
             shutil.rmtree(folder, ignore_errors=True)
             shutil.copytree(fixture, folder)
             statements, checks = os.path.join(work, "s.pdf"), os.path.join(work, "c.pdf")
+            ach = os.path.join(work, "payday.ach")
+            if os.path.exists(ach):
+                os.remove(ach)
             # Last week's prints are in place; a kill must leave them whole or put this week's.
             shutil.copy(os.path.join(work, "clean-s.pdf"), statements)
             shutil.copy(os.path.join(work, "clean-c.pdf"), checks)
             process = subprocess.Popen([tool, "--folder", folder, "--payroll", hours, "--date", "01/30/2009",
-                                        "--paste", "--statements", statements, "--checks", checks],
+                                        "--paste", "--statements", statements, "--checks", checks, "--ach", ach],
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             time.sleep(rng.uniform(0, 1.1 * typical))
             if process.poll() is None:
@@ -124,7 +138,7 @@ def main():
                 if subprocess.run(["pdfinfo", pdf], capture_output=True).returncode != 0:
                     failures.append("run %d: the kill left %s unreadable" % (kills + finished, os.path.basename(pdf)))
 
-            rerun = payday(tool, folder, hours, statements, checks)
+            rerun = payday(tool, folder, hours, statements, checks, ach=ach)
             run = kills + finished
             if rerun.returncode != 0:
                 failures.append("run %d: the rerun exits %d:\n%s" % (run, rerun.returncode, rerun.stderr[:2000]))
@@ -137,6 +151,9 @@ def main():
                 failures.append("run %d: after the rerun these files differ from one clean run: %s" % (run, differ))
             if pdf_text(checks) != expected_checks:
                 failures.append("run %d: the rerun's checks are not the clean run's checks" % run)
+            with open(ach, "rb") as f:
+                if f.read() != expected_ach:
+                    failures.append("run %d: the rerun's deposit file is not the clean run's" % run)
 
         # Two runs at once, pasting different weeks.
         other = os.path.join(work, "hours-next.csv")
