@@ -50,11 +50,7 @@ std::string writeDepositFile(const DepositAccount& account)
 
 std::optional<ReadFault> readDepositFile(const std::string& content, DepositAccount& account)
 {
-    SettingsReader r(content);
-    depositItems(r, account);
-    if (r.ok() && !r.atEnd())
-        return ReadFault{0, 2, "items left over after line 1"};
-    return r.fault();
+    return readWholeSettingsText(content, 1, [&](SettingsReader& r) { depositItems(r, account); });
 }
 
 FileOutcome loadDepositFile(const std::filesystem::path& path, std::optional<DepositAccount>& account)

@@ -12,11 +12,7 @@ std::string writeLeaveFile(const LeaveBalances& leave)
 
 std::optional<ReadFault> readLeaveFile(const std::string& content, LeaveBalances& leave)
 {
-    SettingsReader r(content);
-    leaveItems(r, leave);
-    if (r.ok() && !r.atEnd())
-        return ReadFault{0, 42, "items left over after line 41"};
-    return r.fault();
+    return readWholeSettingsText(content, 41, [&](SettingsReader& r) { leaveItems(r, leave); });
 }
 
 float leaveBalance(const std::string& startText, const std::array<std::string, kLeaveEntries>& takenTexts)

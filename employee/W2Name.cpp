@@ -72,11 +72,7 @@ std::string writeW2NameFile(const W2Name& name)
 
 std::optional<ReadFault> readW2NameFile(const std::string& content, W2Name& name)
 {
-    SettingsReader r(content);
-    w2NameItems(r, name);
-    if (r.ok() && !r.atEnd())
-        return ReadFault{0, 3, "items left over after line 2"};
-    return r.fault();
+    return readWholeSettingsText(content, 2, [&](SettingsReader& r) { w2NameItems(r, name); });
 }
 
 FileOutcome loadW2NameFile(const std::filesystem::path& path, std::optional<W2Name>& name)

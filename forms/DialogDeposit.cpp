@@ -28,17 +28,12 @@ constexpr Box kBoxes[] = {
 } // namespace
 
 DialogDeposit::DialogDeposit(std::filesystem::path folder, std::string user, Operator& op, QWidget* parent)
-    : QDialog(parent)
-    , m_folder(std::move(folder))
+    : TextBoxesDialog(std::move(folder), op, parent, "DialogDeposit", QStringLiteral("Direct Deposit: ") + toQt(user),
+                      QStringLiteral("The bank account this employee's net pay is deposited into. The payday's "
+                                     "deposit file pays it there, and the employee gets a statement but no check."),
+                      kBoxes)
     , m_user(std::move(user))
-    , m_op(op)
 {
-    setObjectName(QStringLiteral("DialogDeposit"));
-    setWindowTitle(QStringLiteral("Direct Deposit: ") + toQt(m_user));
-    layOutTextBoxes(this,
-                    QStringLiteral("The bank account this employee's net pay is deposited into. The payday's deposit "
-                                   "file pays it there, and the employee gets a statement but no check."),
-                    m_boxes, kBoxes, [this] { OKButton_Click(); });
     m_boxes[1]->setMaxLength(static_cast<int>(kAccountNumberLength));
     m_kind = new QComboBox(this);
     m_kind->setObjectName(QStringLiteral("cboKind"));
@@ -51,11 +46,7 @@ DialogDeposit::DialogDeposit(std::filesystem::path folder, std::string user, Ope
     connect(byCheck, &QPushButton::clicked, this, &DialogDeposit::cmdPayByCheck_Click);
 
     Employee employee;
-    const FileOutcome read = EmployeeStore::openKind(EmployeeFiles(m_folder, m_user), employee, ".dd");
-    if (read.failed()) {
-        m_damaged = true;
-        m_op.message(read.message(), Icon::Exclamation);
-    }
+    opened(EmployeeStore::openKind(EmployeeFiles(m_folder, m_user), employee, ".dd"));
     const DepositAccount account = employee.deposit.value_or(DepositAccount{});
     showRecord(m_boxes, kBoxes, account);
     m_kind->setCurrentIndex(account.savings() ? 1 : 0);
@@ -71,16 +62,9 @@ DepositAccount DialogDeposit::shown() const
 void DialogDeposit::OKButton_Click()
 {
     const DepositAccount account = shown();
-    if (const auto problems = depositAccountProblems(account); !problems.empty()) {
-        m_op.message("In the deposit account, " + problemLines(problems) + ".\r\nNothing was saved.",
-                     Icon::Exclamation);
-        return;
-    }
     const std::filesystem::path file = EmployeeFiles(m_folder, m_user).path(".dd");
-    if (!saveUnderLock(m_op, m_folder, file, m_damaged, [&] { return saveDepositFile(file, account); }))
-        return;
-    m_damaged = false;
-    accept();
+    checkAndSave("deposit account", depositAccountProblems(account), file,
+                 [&] { return saveDepositFile(file, account); });
 }
 
 void DialogDeposit::cmdPayByCheck_Click()

@@ -5,7 +5,7 @@
 
 #include "employee/DepositAccount.h"
 
-#include <QDialog>
+#include "forms/TextBoxesScreen.h"
 
 #include <array>
 #include <filesystem>
@@ -18,7 +18,7 @@ namespace tallyrin {
 
 class Operator;
 
-class DialogDeposit : public QDialog
+class DialogDeposit : public TextBoxesDialog<DepositAccount, 2>
 {
     Q_OBJECT
 public:
@@ -28,16 +28,12 @@ public:
 
 public slots:
     // Checks the account (every problem in one message, the window stays), then saves the file.
-    void OKButton_Click();
+    void OKButton_Click() override;
     // Asks, then removes the file: the employee gets a check again.
     void cmdPayByCheck_Click();
 
 private:
-    std::filesystem::path m_folder;
     std::string m_user;
-    Operator& m_op;
-    bool m_damaged = false;
-    std::array<QLineEdit*, 2> m_boxes{};
     QComboBox* m_kind = nullptr;
 };
 

@@ -33,15 +33,10 @@ static_assert(std::size(kBoxes) == 15);
 } // namespace
 
 DialogEmployer::DialogEmployer(std::filesystem::path folder, Operator& op, QWidget* parent)
-    : QDialog(parent)
-    , m_folder(std::move(folder))
-    , m_op(op)
+    : TextBoxesDialog(std::move(folder), op, parent, "DialogEmployer", QStringLiteral("Employer"),
+                      QStringLiteral("What the W-2 file for filing and the bank's deposit file say of the employer."),
+                      kBoxes)
 {
-    setObjectName(QStringLiteral("DialogEmployer"));
-    setWindowTitle(QStringLiteral("Employer"));
-    layOutTextBoxes(this, QStringLiteral("What the W-2 file for filing and the bank's deposit file say of the employer."),
-                    m_boxes, kBoxes, [this] { OKButton_Click(); });
-
     // The file as saved; without one, what the company header already says.
     EmployerFacts facts;
     const FileOutcome read = LoadEmployer(m_folder, facts);
@@ -50,9 +45,8 @@ DialogEmployer::DialogEmployer(std::filesystem::path folder, Operator& op, QWidg
         if (!LoadHeader(m_folder, header).failed())
             facts = employerFromHeader(header.HeaderCompany, header.HeaderAddress, header.HeaderZip,
                                        header.HeaderIdNumber);
-    } else if (read.kind != FileOutcome::Kind::Done) {
-        m_damaged = true;
-        m_op.message(read.message(), Icon::Exclamation);
+    } else {
+        opened(read);
     }
     showRecord(m_boxes, kBoxes, facts);
 }

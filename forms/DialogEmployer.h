@@ -5,7 +5,7 @@
 
 #include "employee/EmployerFacts.h"
 
-#include <QDialog>
+#include "forms/TextBoxesScreen.h"
 
 #include <array>
 #include <filesystem>
@@ -16,7 +16,7 @@ namespace tallyrin {
 
 class Operator;
 
-class DialogEmployer : public QDialog
+class DialogEmployer : public TextBoxesDialog<EmployerFacts, 15>
 {
     Q_OBJECT
 public:
@@ -27,13 +27,7 @@ public:
 
 public slots:
     // Checks the facts (every problem in one message, the window stays), then saves the file.
-    void OKButton_Click();
-
-private:
-    std::filesystem::path m_folder;
-    Operator& m_op;
-    bool m_damaged = false;
-    std::array<QLineEdit*, 15> m_boxes{};
+    void OKButton_Click() override;
 };
 
 } // namespace tallyrin

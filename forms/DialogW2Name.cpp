@@ -24,25 +24,15 @@ static_assert(std::size(kBoxes) == 8);
 } // namespace
 
 DialogW2Name::DialogW2Name(std::filesystem::path folder, std::string user, Operator& op, QWidget* parent)
-    : QDialog(parent)
-    , m_folder(std::move(folder))
+    : TextBoxesDialog(std::move(folder), op, parent, "DialogW2Name", QStringLiteral("W-2 Name: ") + toQt(user),
+                      QStringLiteral("The name and address this employee's W-2 and the W-2 file carry."), kBoxes)
     , m_user(std::move(user))
-    , m_op(op)
 {
-    setObjectName(QStringLiteral("DialogW2Name"));
-    setWindowTitle(QStringLiteral("W-2 Name: ") + toQt(m_user));
-    layOutTextBoxes(this, QStringLiteral("The name and address this employee's W-2 and the W-2 file carry."), m_boxes,
-                    kBoxes, [this] { OKButton_Click(); });
-
     // The kept file's name; without one, what the W-2s would read from the profile.
     Employee employee;
     const EmployeeFiles files(m_folder, m_user);
     EmployeeStore::openKind(files, employee, ".and");
-    const FileOutcome read = EmployeeStore::openKind(files, employee, ".w2n");
-    if (read.failed()) {
-        m_damaged = true;
-        m_op.message(read.message(), Icon::Exclamation);
-    }
+    opened(EmployeeStore::openKind(files, employee, ".w2n"));
     std::vector<std::string> problems, notes;
     const W2Name name = w2NameOf(employee.profile, employee.w2Name, problems, notes);
     showRecord(m_boxes, kBoxes, name);
@@ -59,15 +49,8 @@ W2Name DialogW2Name::shown() const
 void DialogW2Name::OKButton_Click()
 {
     const W2Name name = shown();
-    if (const auto problems = w2NameProblems(name); !problems.empty()) {
-        m_op.message("In the W-2 name, " + problemLines(problems) + ".\r\nNothing was saved.", Icon::Exclamation);
-        return;
-    }
     const std::filesystem::path file = EmployeeFiles(m_folder, m_user).path(".w2n");
-    if (!saveUnderLock(m_op, m_folder, file, m_damaged, [&] { return saveW2NameFile(file, name); }))
-        return;
-    m_damaged = false;
-    accept();
+    checkAndSave("W-2 name", w2NameProblems(name), file, [&] { return saveW2NameFile(file, name); });
 }
 
 } // namespace tallyrin

@@ -5,7 +5,7 @@
 
 #include "employee/W2Name.h"
 
-#include <QDialog>
+#include "forms/TextBoxesScreen.h"
 
 #include <array>
 #include <filesystem>
@@ -17,7 +17,7 @@ namespace tallyrin {
 
 class Operator;
 
-class DialogW2Name : public QDialog
+class DialogW2Name : public TextBoxesDialog<W2Name, 8>
 {
     Q_OBJECT
 public:
@@ -27,14 +27,10 @@ public:
 
 public slots:
     // Checks the name (every problem in one message, the window stays), then saves the file.
-    void OKButton_Click();
+    void OKButton_Click() override;
 
 private:
-    std::filesystem::path m_folder;
     std::string m_user;
-    Operator& m_op;
-    bool m_damaged = false;
-    std::array<QLineEdit*, 8> m_boxes{};
 };
 
 } // namespace tallyrin

@@ -67,4 +67,55 @@ void layOutTextBoxes(QDialog* dialog, const QString& note, std::array<QLineEdit*
     layOutTextBoxes(dialog, note, boxes.data(), names.data(), captions.data(), N, ok);
 }
 
+// A window of one record's text boxes kept in one file of the working folder: the layout, the
+// operator, whether the file could not be read when the window opened, and OK's check and save.
+template <class Record, size_t N> class TextBoxesDialog : public QDialog
+{
+public:
+    // Checks what the boxes hold, then saves it.
+    virtual void OKButton_Click() = 0;
+
+protected:
+    TextBoxesDialog(std::filesystem::path folder, Operator& op, QWidget* parent, const char* name, const QString& title,
+                    const QString& note, const TextBox<Record> (&table)[N])
+        : QDialog(parent)
+        , m_folder(std::move(folder))
+        , m_op(op)
+    {
+        setObjectName(QString::fromLatin1(name));
+        setWindowTitle(title);
+        layOutTextBoxes(this, note, m_boxes, table, [this] { OKButton_Click(); });
+    }
+
+    // The file's outcome on opening: a damaged file is told, and kept aside before it is replaced.
+    void opened(const FileOutcome& read)
+    {
+        if (!read.failed())
+            return;
+        m_damaged = true;
+        m_op.message(read.message(), Icon::Exclamation);
+    }
+
+    // The problems of `what` in one message (nothing saved, the window stays), otherwise `save` of
+    // `file` under the folder's lock, and the window closes.
+    void checkAndSave(const std::string& what, const std::vector<std::string>& problems,
+                      const std::filesystem::path& file, const std::function<FileOutcome()>& save)
+    {
+        if (!problems.empty()) {
+            m_op.message("In the " + what + ", " + problemLines(problems) + ".\r\nNothing was saved.",
+                         Icon::Exclamation);
+            return;
+        }
+        if (!saveUnderLock(m_op, m_folder, file, m_damaged, save))
+            return;
+        m_damaged = false;
+        accept();
+    }
+
+    std::filesystem::path m_folder;
+    Operator& m_op;
+    bool m_damaged = false;
+    std::array<QLineEdit*, N> m_boxes{};
+};
+
 } // namespace tallyrin

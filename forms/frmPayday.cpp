@@ -17,6 +17,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
 namespace tallyrin {
 namespace {
 
@@ -55,15 +59,24 @@ frmPayday::frmPayday(frmPaydayScreen& screen, PrintDevice* device, QWidget* pare
     m_binding->caption(folder, m_screen.lbFolder);
     form->addRow(QStringLiteral("Employees' folder:"), folder);
 
-    auto* sheetRow = new QHBoxLayout;
-    auto* sheet = new QLabel(this);
-    sheet->setObjectName(QStringLiteral("lbSheet"));
-    m_binding->caption(sheet, m_screen.lbSheet);
-    sheetRow->addWidget(sheet, 1);
-    auto* choose = new QPushButton(QStringLiteral("&Choose Sheet..."), this);
-    choose->setObjectName(QStringLiteral("cmdChoose"));
-    sheetRow->addWidget(choose);
-    form->addRow(QStringLiteral("Hours sheet:"), sheetRow);
+    // A file's row: its name as a caption, then its buttons.
+    auto fileRow = [this, form](const char* caption, const char* name, std::string& file,
+                                std::initializer_list<std::pair<const char*, const char*>> buttons) {
+        auto* row = new QHBoxLayout;
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(name));
+        m_binding->caption(label, file);
+        row->addWidget(label, 1);
+        std::vector<QPushButton*> made;
+        for (const auto& [buttonName, buttonCaption] : buttons) {
+            made.push_back(new QPushButton(QString::fromLatin1(buttonCaption), this));
+            made.back()->setObjectName(QString::fromLatin1(buttonName));
+            row->addWidget(made.back());
+        }
+        form->addRow(QString::fromLatin1(caption), row);
+        return made;
+    };
+    QPushButton* choose = fileRow("Hours sheet:", "lbSheet", m_screen.lbSheet, {{"cmdChoose", "&Choose Sheet..."}})[0];
 
     auto* date = new QLineEdit(this);
     date->setObjectName(QStringLiteral("txtDate"));
@@ -85,20 +98,11 @@ frmPayday::frmPayday(frmPaydayScreen& screen, PrintDevice* device, QWidget* pare
     options->addStretch(1);
     form->addRow(QStringLiteral("Options:"), options);
 
-    auto* depositRow = new QHBoxLayout;
-    auto* depositFile = new QLabel(this);
-    depositFile->setObjectName(QStringLiteral("lbDepositFile"));
-    depositFile->setToolTip(QStringLiteral("Employees with a deposit account are paid into it, with no check"));
-    m_binding->caption(depositFile, m_screen.lbDepositFile);
-    depositRow->addWidget(depositFile, 1);
-    auto* deposit = new QPushButton(QStringLiteral("&Deposit File..."), this);
-    deposit->setObjectName(QStringLiteral("cmdDepositFile"));
-    depositRow->addWidget(deposit);
-    auto* checksOnly = new QPushButton(QStringLiteral("Checks &Only"), this);
-    checksOnly->setObjectName(QStringLiteral("cmdChecksOnly"));
+    const auto depositButtons = fileRow("Direct deposit:", "lbDepositFile", m_screen.lbDepositFile,
+                                        {{"cmdDepositFile", "&Deposit File..."}, {"cmdChecksOnly", "Checks &Only"}});
+    QPushButton *deposit = depositButtons[0], *checksOnly = depositButtons[1];
+    deposit->setToolTip(QStringLiteral("Employees with a deposit account are paid into it, with no check"));
     checksOnly->setToolTip(QStringLiteral("No deposit file: everyone gets a check"));
-    depositRow->addWidget(checksOnly);
-    form->addRow(QStringLiteral("Direct deposit:"), depositRow);
     m_screen.chooseSaveFile = [this](const std::string& proposed) -> std::optional<std::string> {
         const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Deposit File for the Bank"),
                                                             toQt(proposed), QStringLiteral("ACH Files (*.ach);;All Files (*)"));

@@ -14,6 +14,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 namespace tallyrin {
 
@@ -51,6 +52,18 @@ inline std::optional<ReadFault> readSettingsText(std::string content, const std:
 {
     SettingsReader r(std::move(content));
     items(r);
+    return r.fault();
+}
+
+// Reads `content`, a whole file of `lines` lines, through `items`: the first fault, items left
+// over after the last line included; nullopt when every item was read and nothing is left.
+inline std::optional<ReadFault> readWholeSettingsText(std::string content, int lines,
+                                                      const std::function<void(SettingsReader&)>& items)
+{
+    SettingsReader r(std::move(content));
+    items(r);
+    if (r.ok() && !r.atEnd())
+        return ReadFault{0, lines + 1, "items left over after line " + std::to_string(lines)};
     return r.fault();
 }
 
