@@ -29,7 +29,7 @@ namespace {
 
 constexpr int kRowsPerHalf = 26;
 
-bool isEditable(YtdColumn c) { return c == YtdColumn::Tips || c == YtdColumn::Net || c == YtdColumn::Gross; }
+bool isEditable(YtdAmount c) { return c == YtdAmount::Tips || c == YtdAmount::Net || c == YtdAmount::Gross; }
 
 // Editors of the Net and Gross cells take only the numeric box's characters; Tips takes any text.
 class NumericCellDelegate : public QStyledItemDelegate
@@ -149,8 +149,8 @@ LedgerGrid* frmYear::buildHalf(int half)
     grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
 
     auto* numeric = new NumericCellDelegate(grid);
-    grid->setItemDelegateForColumn(kFirstAmountColumn + static_cast<int>(YtdColumn::Net), numeric);
-    grid->setItemDelegateForColumn(kFirstAmountColumn + static_cast<int>(YtdColumn::Gross), numeric);
+    grid->setItemDelegateForColumn(kFirstAmountColumn + static_cast<int>(YtdAmount::Net), numeric);
+    grid->setItemDelegateForColumn(kFirstAmountColumn + static_cast<int>(YtdAmount::Gross), numeric);
 
     // The instruction line under the headings.
     grid->setSpan(kInstructionRow, 0, 1, grid->columnCount());
@@ -171,7 +171,7 @@ LedgerGrid* frmYear::buildHalf(int half)
         for (int c = 0; c < kYtdColumns; ++c) {
             auto* cell = new QTableWidgetItem;
             // The cells the operator may type in keep the plain base colour; the others are shaded.
-            if (isEditable(static_cast<YtdColumn>(c))) {
+            if (isEditable(static_cast<YtdAmount>(c))) {
                 cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsEditable);
             } else {
                 cell->setFlags(Qt::ItemIsEnabled);
@@ -215,7 +215,7 @@ void frmYear::showScreen()
     m_binding->show();
     QStringList headings{QString(), QString::fromLatin1(YtdLedger::kWeekHeading)};
     for (int c = 0; c < kYtdColumns; ++c)
-        headings << toQt(ledger.heading(static_cast<YtdColumn>(c)));
+        headings << toQt(ledger.heading(static_cast<YtdAmount>(c)));
     for (auto* grid : m_grid)
         grid->setHorizontalHeaderLabels(headings);
     fitColumns();

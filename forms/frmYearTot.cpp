@@ -10,12 +10,6 @@
 
 namespace tallyrin {
 
-namespace {
-
-constexpr int kFirstRowBoxes = static_cast<int>(YtdTotalBox::Gross) + 1;
-
-} // namespace
-
 frmYearTot::frmYearTot(YtdLedger& ledger, QWidget* parent)
     : QWidget(parent)
     , m_ledger(ledger)
@@ -24,7 +18,7 @@ frmYearTot::frmYearTot(YtdLedger& ledger, QWidget* parent)
     setObjectName(QStringLiteral("frmYearTot"));
     auto* layout = new QGridLayout(this);
 
-    for (int i = 0; i < kYtdTotalBoxes; ++i) {
+    for (int i = 0; i < kYtdAmounts; ++i) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("txtTot_%1").arg(i));
         box->setAlignment(Qt::AlignRight);
@@ -32,8 +26,8 @@ frmYearTot::frmYearTot(YtdLedger& ledger, QWidget* parent)
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("lbTot_%1").arg(i));
         label->setBuddy(box);
-        const auto which = static_cast<YtdTotalBox>(i);
-        if (which == YtdTotalBox::Net || which == YtdTotalBox::Gross)
+        const YtdAmount which = kYtdTotalsOrder[static_cast<size_t>(i)];
+        if (which == YtdAmount::Net || which == YtdAmount::Gross)
             makeNumericBox(box);
         else
             selectAllOnFocus(box);
@@ -44,7 +38,7 @@ frmYearTot::frmYearTot(YtdLedger& ledger, QWidget* parent)
     }
 
     // First row: headings over the boxes, Federal to Gross.
-    for (int i = 0; i < kFirstRowBoxes; ++i) {
+    for (int i = 0; i < kYtdFirstRowBoxes; ++i) {
         layout->addWidget(m_lbTot[static_cast<size_t>(i)], 0, i, Qt::AlignHCenter | Qt::AlignBottom);
         layout->addWidget(m_txtTot[static_cast<size_t>(i)], 1, i);
     }
@@ -56,7 +50,7 @@ frmYearTot::frmYearTot(YtdLedger& ledger, QWidget* parent)
     totals->setFont(bold);
     layout->addWidget(totals, 2, 0);
     int column = 1;
-    for (int i = kFirstRowBoxes; i < kYtdTotalBoxes; ++i) {
+    for (int i = kYtdFirstRowBoxes; i < kYtdAmounts; ++i) {
         layout->addWidget(m_lbTot[static_cast<size_t>(i)], 2, column++, Qt::AlignRight | Qt::AlignVCenter);
         layout->addWidget(m_txtTot[static_cast<size_t>(i)], 2, column++);
     }

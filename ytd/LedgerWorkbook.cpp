@@ -150,21 +150,21 @@ Worksheet ledgerWorksheet(const YtdLedger& ledger, const std::array<std::string,
 
     const int totalsRow = rows + 2;
     put.put(totalsRow, 1, "TOTALS=", blue);
-    const std::array<YtdTotalBox, 15> totalsOrder{
-        YtdTotalBox::Federal,     YtdTotalBox::SocSec, YtdTotalBox::Medicare, YtdTotalBox::State,
-        YtdTotalBox::City,        YtdTotalBox::CreditUnion, YtdTotalBox::Bond, YtdTotalBox::Dues,
-        YtdTotalBox::Pension,     YtdTotalBox::Misc,   YtdTotalBox::KPlan,    YtdTotalBox::Tips,
-        YtdTotalBox::Overtime,    YtdTotalBox::Net,    YtdTotalBox::Gross};
+    const std::array<YtdAmount, 15> totalsOrder{
+        YtdAmount::Federal,     YtdAmount::SocSec, YtdAmount::Medicare, YtdAmount::State,
+        YtdAmount::City,        YtdAmount::CreditUnion, YtdAmount::Bond, YtdAmount::Dues,
+        YtdAmount::Pension,     YtdAmount::Misc,   YtdAmount::KPlan,    YtdAmount::Tips,
+        YtdAmount::Overtime,    YtdAmount::Net,    YtdAmount::Gross};
     for (size_t c = 0; c < totalsOrder.size(); ++c)
         put.put(totalsRow, static_cast<int>(c) + 2, ledger.box(totalsOrder[c]), blue);
 
     // SDI, SUI, cafeteria and tips: labels below the totals, values under them.
     // Weekly sheets keep them in rows 56-57, bi-weekly ones in rows 31-32.
     const int labelRow = ledger.biWeekly() ? 31 : 56;
-    const std::array<std::pair<const char*, YtdTotalBox>, 4> extras{{{"SDI", YtdTotalBox::Sdi},
-                                                                      {"SUI", YtdTotalBox::Sui},
-                                                                      {"Cafe", YtdTotalBox::Cafeteria},
-                                                                      {"Tips", YtdTotalBox::Tips}}};
+    const std::array<std::pair<const char*, YtdAmount>, 4> extras{{{"SDI", YtdAmount::Sdi},
+                                                                      {"SUI", YtdAmount::Sui},
+                                                                      {"Cafe", YtdAmount::Cafeteria},
+                                                                      {"Tips", YtdAmount::Tips}}};
     for (size_t i = 0; i < extras.size(); ++i) {
         put.put(labelRow, static_cast<int>(i) + 3, extras[i].first, red);
         put.put(labelRow + 1, static_cast<int>(i) + 3, ledger.box(extras[i].second), SheetFont{false, kSheetBlue});

@@ -20,46 +20,42 @@ constexpr const char* kLedgerMask = "#####.00";
 using RowField = float YtdRow::*;
 using TotalField = float YtdTotals::*;
 
-// Every amount of the ledger once: its row field, its heading (deduction labels 5 to 9 stand for
-// the five deductions), its grid column (YtdColumn; -1 when the grid does not show it) and the
-// totals box that sums it, with the box's own caption where it differs.
+// Every amount of the ledger once, in YtdAmount order: its row field, its heading (deduction
+// labels 5 to 9 stand for the five deductions) and its totals box's own caption where it differs.
 struct LedgerAmount
 {
     RowField row;
     const char* heading;
     int label; // the deduction label shown instead of a heading, -1 for none
-    int column;
-    YtdTotalBox box;
     const char* totalsCaption = nullptr;
 };
 constexpr LedgerAmount kAmounts[] = {
-    {&YtdRow::Federal, "Federal", -1, 0, YtdTotalBox::Federal},
-    {&YtdRow::SocSec, "SS", -1, 1, YtdTotalBox::SocSec},
-    {&YtdRow::Medicare, "Medi", -1, 2, YtdTotalBox::Medicare},
-    {&YtdRow::State, "State", -1, 3, YtdTotalBox::State},
-    {&YtdRow::City, "City", -1, 4, YtdTotalBox::City},
-    {&YtdRow::CreditUnion, "", 0, 5, YtdTotalBox::CreditUnion},
-    {&YtdRow::Bond, "", 1, 6, YtdTotalBox::Bond},
-    {&YtdRow::Dues, "", 2, 7, YtdTotalBox::Dues},
-    {&YtdRow::Pension, "", 3, 8, YtdTotalBox::Pension},
-    {&YtdRow::Misc, "", 4, 9, YtdTotalBox::Misc},
-    {&YtdRow::KPlan, "K-Plan", -1, 10, YtdTotalBox::KPlan},
-    {&YtdRow::Tips, "Tips", -1, 11, YtdTotalBox::Tips, "Tips:"},
-    {&YtdRow::Overtime, "OT", -1, 12, YtdTotalBox::Overtime},
-    {&YtdRow::Net, "Net", -1, 13, YtdTotalBox::Net},
-    {&YtdRow::Gross, "Gross", -1, 14, YtdTotalBox::Gross},
-    {&YtdRow::Cafeteria, "Cafeteria Plan:", -1, -1, YtdTotalBox::Cafeteria},
-    {&YtdRow::Sdi, "SDI:", -1, -1, YtdTotalBox::Sdi},
-    {&YtdRow::Sui, "SUI:", -1, -1, YtdTotalBox::Sui},
+    {&YtdRow::Federal, "Federal", -1},
+    {&YtdRow::SocSec, "SS", -1},
+    {&YtdRow::Medicare, "Medi", -1},
+    {&YtdRow::State, "State", -1},
+    {&YtdRow::City, "City", -1},
+    {&YtdRow::CreditUnion, "", 0},
+    {&YtdRow::Bond, "", 1},
+    {&YtdRow::Dues, "", 2},
+    {&YtdRow::Pension, "", 3},
+    {&YtdRow::Misc, "", 4},
+    {&YtdRow::KPlan, "K-Plan", -1},
+    {&YtdRow::Tips, "Tips", -1, "Tips:"},
+    {&YtdRow::Overtime, "OT", -1},
+    {&YtdRow::Net, "Net", -1},
+    {&YtdRow::Gross, "Gross", -1},
+    {&YtdRow::Cafeteria, "Cafeteria Plan:", -1},
+    {&YtdRow::Sdi, "SDI:", -1},
+    {&YtdRow::Sui, "SUI:", -1},
 };
-static_assert(std::size(kAmounts) == kYtdTotalBoxes);
+static_assert(std::size(kAmounts) == kYtdAmounts);
 
-// The grid's amount columns, in YtdColumn order, from the table.
+// The grid's amount columns, the table's first rows.
 constexpr std::array<RowField, kYtdColumns> kGridFields = [] {
     std::array<RowField, kYtdColumns> fields{};
-    for (const LedgerAmount& a : kAmounts)
-        if (a.column >= 0)
-            fields[static_cast<size_t>(a.column)] = a.row;
+    for (size_t c = 0; c < fields.size(); ++c)
+        fields[c] = kAmounts[c].row;
     return fields;
 }();
 
@@ -77,46 +73,46 @@ struct SingleTotal
 {
     TotalField total;
     RowField row;
-    YtdTotalBox box;
+    YtdAmount box;
 };
 constexpr std::array<SingleTotal, 11> kSingleTotals{{
-    {&YtdTotals::Federal, &YtdRow::Federal, YtdTotalBox::Federal},
-    {&YtdTotals::SocSec, &YtdRow::SocSec, YtdTotalBox::SocSec},
-    {&YtdTotals::Medicare, &YtdRow::Medicare, YtdTotalBox::Medicare},
-    {&YtdTotals::State, &YtdRow::State, YtdTotalBox::State},
-    {&YtdTotals::City, &YtdRow::City, YtdTotalBox::City},
-    {&YtdTotals::CreditUnion, &YtdRow::CreditUnion, YtdTotalBox::CreditUnion},
-    {&YtdTotals::Bond, &YtdRow::Bond, YtdTotalBox::Bond},
-    {&YtdTotals::Dues, &YtdRow::Dues, YtdTotalBox::Dues},
-    {&YtdTotals::Pension, &YtdRow::Pension, YtdTotalBox::Pension},
-    {&YtdTotals::Misc, &YtdRow::Misc, YtdTotalBox::Misc},
-    {&YtdTotals::KPlan, &YtdRow::KPlan, YtdTotalBox::KPlan},
+    {&YtdTotals::Federal, &YtdRow::Federal, YtdAmount::Federal},
+    {&YtdTotals::SocSec, &YtdRow::SocSec, YtdAmount::SocSec},
+    {&YtdTotals::Medicare, &YtdRow::Medicare, YtdAmount::Medicare},
+    {&YtdTotals::State, &YtdRow::State, YtdAmount::State},
+    {&YtdTotals::City, &YtdRow::City, YtdAmount::City},
+    {&YtdTotals::CreditUnion, &YtdRow::CreditUnion, YtdAmount::CreditUnion},
+    {&YtdTotals::Bond, &YtdRow::Bond, YtdAmount::Bond},
+    {&YtdTotals::Dues, &YtdRow::Dues, YtdAmount::Dues},
+    {&YtdTotals::Pension, &YtdRow::Pension, YtdAmount::Pension},
+    {&YtdTotals::Misc, &YtdRow::Misc, YtdAmount::Misc},
+    {&YtdTotals::KPlan, &YtdRow::KPlan, YtdAmount::KPlan},
 }};
 
 struct CurrencyTotal
 {
     Currency YtdTotals::*total;
     RowField row;
-    YtdTotalBox box;
+    YtdAmount box;
 };
 // File order of the last totals line after K-Plan: overtime, gross, net, tips.
 constexpr std::array<CurrencyTotal, 4> kCurrencyTotals{{
-    {&YtdTotals::Overtime, &YtdRow::Overtime, YtdTotalBox::Overtime},
-    {&YtdTotals::Gross, &YtdRow::Gross, YtdTotalBox::Gross},
-    {&YtdTotals::Net, &YtdRow::Net, YtdTotalBox::Net},
-    {&YtdTotals::Tips, &YtdRow::Tips, YtdTotalBox::Tips},
+    {&YtdTotals::Overtime, &YtdRow::Overtime, YtdAmount::Overtime},
+    {&YtdTotals::Gross, &YtdRow::Gross, YtdAmount::Gross},
+    {&YtdTotals::Net, &YtdRow::Net, YtdAmount::Net},
+    {&YtdTotals::Tips, &YtdRow::Tips, YtdAmount::Tips},
 }};
 
 struct SlotSum
 {
     TotalField total;
     RowField row;
-    YtdTotalBox box;
+    YtdAmount box;
 };
 constexpr std::array<SlotSum, 3> kSlotSums{{
-    {&YtdTotals::Sdi, &YtdRow::Sdi, YtdTotalBox::Sdi},
-    {&YtdTotals::Sui, &YtdRow::Sui, YtdTotalBox::Sui},
-    {&YtdTotals::Cafeteria, &YtdRow::Cafeteria, YtdTotalBox::Cafeteria},
+    {&YtdTotals::Sdi, &YtdRow::Sdi, YtdAmount::Sdi},
+    {&YtdTotals::Sui, &YtdRow::Sui, YtdAmount::Sui},
+    {&YtdTotals::Cafeteria, &YtdRow::Cafeteria, YtdAmount::Cafeteria},
 }};
 
 // A grid cell or totals box read back: text that is not a number counts 0.
@@ -171,21 +167,16 @@ std::filesystem::path YtdLedger::filePath(const std::filesystem::path& folder, c
     return folder / (user + extension(m_biWeekly));
 }
 
-std::string YtdLedger::heading(YtdColumn c) const
+std::string YtdLedger::heading(YtdAmount c) const
 {
-    for (const LedgerAmount& a : kAmounts)
-        if (a.column == static_cast<int>(c))
-            return a.label >= 0 ? deductionLabels[static_cast<size_t>(a.label)] : a.heading;
-    return {};
+    const LedgerAmount& a = kAmounts[static_cast<size_t>(c)];
+    return a.label >= 0 ? deductionLabels[static_cast<size_t>(a.label)] : a.heading;
 }
 
-std::string YtdLedger::totalsHeading(YtdTotalBox b) const
+std::string YtdLedger::totalsHeading(YtdAmount b) const
 {
-    for (const LedgerAmount& a : kAmounts)
-        if (a.box == b)
-            return a.totalsCaption ? a.totalsCaption
-                                   : a.label >= 0 ? deductionLabels[static_cast<size_t>(a.label)] : a.heading;
-    return {};
+    const LedgerAmount& a = kAmounts[static_cast<size_t>(b)];
+    return a.totalsCaption ? a.totalsCaption : heading(b);
 }
 
 void YtdLedger::showTotalsPlain()
@@ -364,21 +355,21 @@ std::string YtdLedger::PasteMe(int slot, const PayPeriodResult& result, const st
         return {};
     auto& g = grid[static_cast<size_t>(slot)];
     g.date = periodDate;
-    g.cell(YtdColumn::Federal) = format(result.FedTax, kLedgerMask);
-    g.cell(YtdColumn::SocSec) = format(result.SocSec, kLedgerMask);
-    g.cell(YtdColumn::Medicare) = format(result.Medicare, kLedgerMask);
-    g.cell(YtdColumn::State) = format(result.StateTax, kLedgerMask);
-    g.cell(YtdColumn::City) = format(result.CityTax, kLedgerMask);
-    g.cell(YtdColumn::CreditUnion) = format(result.CreditUnion, kLedgerMask);
-    g.cell(YtdColumn::Bond) = format(result.Bond, kLedgerMask);
-    g.cell(YtdColumn::Dues) = format(result.Dues, kLedgerMask);
-    g.cell(YtdColumn::Pension) = format(result.PensionAmt, kLedgerMask);
-    g.cell(YtdColumn::Misc) = format(result.Misc, kLedgerMask);
-    g.cell(YtdColumn::KPlan) = format(result.KPlan, kLedgerMask);
-    g.cell(YtdColumn::Overtime) = format(result.TotalOt, kLedgerMask);
-    g.cell(YtdColumn::Tips) = format(result.TotalTips, kLedgerMask);
-    g.cell(YtdColumn::Gross) = format(result.GrossPay, kLedgerMask);
-    g.cell(YtdColumn::Net) = format(result.NetPay, kLedgerMask);
+    g.cell(YtdAmount::Federal) = format(result.FedTax, kLedgerMask);
+    g.cell(YtdAmount::SocSec) = format(result.SocSec, kLedgerMask);
+    g.cell(YtdAmount::Medicare) = format(result.Medicare, kLedgerMask);
+    g.cell(YtdAmount::State) = format(result.StateTax, kLedgerMask);
+    g.cell(YtdAmount::City) = format(result.CityTax, kLedgerMask);
+    g.cell(YtdAmount::CreditUnion) = format(result.CreditUnion, kLedgerMask);
+    g.cell(YtdAmount::Bond) = format(result.Bond, kLedgerMask);
+    g.cell(YtdAmount::Dues) = format(result.Dues, kLedgerMask);
+    g.cell(YtdAmount::Pension) = format(result.PensionAmt, kLedgerMask);
+    g.cell(YtdAmount::Misc) = format(result.Misc, kLedgerMask);
+    g.cell(YtdAmount::KPlan) = format(result.KPlan, kLedgerMask);
+    g.cell(YtdAmount::Overtime) = format(result.TotalOt, kLedgerMask);
+    g.cell(YtdAmount::Tips) = format(result.TotalTips, kLedgerMask);
+    g.cell(YtdAmount::Gross) = format(result.GrossPay, kLedgerMask);
+    g.cell(YtdAmount::Net) = format(result.NetPay, kLedgerMask);
 
     // Not in the grid: rounded to the cent through the ledger mask straight into the row.
     auto& row = m_rows[static_cast<size_t>(slot)];
@@ -414,7 +405,7 @@ std::string YtdLedger::ClearAll()
     m_totals.Tips = Currency();
     for (auto& row : m_rows)
         row.Sdi = row.Sui = row.Cafeteria = 0;
-    box(YtdTotalBox::Sdi) = box(YtdTotalBox::Sui) = box(YtdTotalBox::Cafeteria) = box(YtdTotalBox::Tips) = "0";
+    box(YtdAmount::Sdi) = box(YtdAmount::Sui) = box(YtdAmount::Cafeteria) = box(YtdAmount::Tips) = "0";
     Update();
     return AddAnnual();
 }

@@ -67,8 +67,9 @@ struct YtdTotals
     float Cafeteria = 0;
 };
 
-// Amount columns of the grid, left to right after the week number and the date.
-enum class YtdColumn
+// The ledger's amounts, one list: the grid's columns left to right after the week number and the
+// date (the first kYtdColumns), then the three that only the totals window shows.
+enum class YtdAmount
 {
     Federal,
     SocSec,
@@ -82,35 +83,23 @@ enum class YtdColumn
     Misc,
     KPlan,
     Tips,
-    Overtime,
-    Net,
-    Gross,
-};
-inline constexpr int kYtdColumns = 15;
-
-// Boxes of the totals window: the first row from Federal to Gross, then the second row.
-enum class YtdTotalBox
-{
-    Federal,
-    SocSec,
-    Medicare,
-    State,
-    City,
-    CreditUnion,
-    Bond,
-    Dues,
-    Pension,
-    Misc,
-    KPlan,
     Overtime,
     Net,
     Gross,
     Cafeteria,
     Sdi,
     Sui,
-    Tips,
 };
-inline constexpr int kYtdTotalBoxes = 18;
+inline constexpr int kYtdColumns = 15;
+inline constexpr int kYtdAmounts = 18;
+// The totals window's boxes in its order ("txtTot" 0 to 17): the first row from Federal to Gross,
+// then the second row.
+inline constexpr std::array<YtdAmount, kYtdAmounts> kYtdTotalsOrder{
+    YtdAmount::Federal, YtdAmount::SocSec,   YtdAmount::Medicare, YtdAmount::State,     YtdAmount::City,
+    YtdAmount::CreditUnion, YtdAmount::Bond, YtdAmount::Dues,     YtdAmount::Pension,   YtdAmount::Misc,
+    YtdAmount::KPlan,   YtdAmount::Overtime, YtdAmount::Net,      YtdAmount::Gross,     YtdAmount::Cafeteria,
+    YtdAmount::Sdi,     YtdAmount::Sui,      YtdAmount::Tips};
+inline constexpr int kYtdFirstRowBoxes = 14; // Federal to Gross
 
 // What the grid shows of one row slot.
 struct YtdGridRow
@@ -119,8 +108,8 @@ struct YtdGridRow
     std::array<std::string, kYtdColumns> cells{"0", "0", "0", "0", "0", "0", "0", "0",
                                                "0", "0", "0", "0", "0", "0", "0"};
 
-    std::string& cell(YtdColumn c) { return cells[static_cast<size_t>(c)]; }
-    const std::string& cell(YtdColumn c) const { return cells[static_cast<size_t>(c)]; }
+    std::string& cell(YtdAmount c) { return cells[static_cast<size_t>(c)]; }
+    const std::string& cell(YtdAmount c) const { return cells[static_cast<size_t>(c)]; }
 };
 
 // A ledger row's date "MM/DD/YYYY" (leading zeros optional) as month, day and year; nullopt for
@@ -225,15 +214,15 @@ public:
 
     // ---- Screen texts ----
     std::array<YtdGridRow, kLedgerSlots> grid;
-    std::array<std::string, kYtdTotalBoxes> totalsBox;
+    std::array<std::string, kYtdAmounts> totalsBox;
     std::array<std::string, 5> deductionLabels{"CrUnion", "Bond", "Dues", "Pension", "Misc."};
 
-    std::string& box(YtdTotalBox b) { return totalsBox[static_cast<size_t>(b)]; }
-    const std::string& box(YtdTotalBox b) const { return totalsBox[static_cast<size_t>(b)]; }
+    std::string& box(YtdAmount b) { return totalsBox[static_cast<size_t>(b)]; }
+    const std::string& box(YtdAmount b) const { return totalsBox[static_cast<size_t>(b)]; }
     // Grid headings left to right: "Week" over the dates, then one per amount column.
-    std::string heading(YtdColumn c) const;
+    std::string heading(YtdAmount c) const;
     // Totals window headings of the first row (Federal ... Gross).
-    std::string totalsHeading(YtdTotalBox b) const;
+    std::string totalsHeading(YtdAmount b) const;
 
     // The totals window on loading: every box as the total's plain text.
     void showTotalsPlain();

@@ -123,10 +123,10 @@ TEST(LedgerWorkbook, TextsThatAreNotPlainNumbersStayTexts)
 {
     YtdLedger ledger;
     ledger.grid[0].date = "1E+07";
-    ledger.grid[0].cell(YtdColumn::Federal) = "1,234.50";
-    ledger.grid[0].cell(YtdColumn::SocSec) = "";
-    ledger.grid[0].cell(YtdColumn::Medicare) = "-.5";
-    ledger.grid[0].cell(YtdColumn::State) = "12abc";
+    ledger.grid[0].cell(YtdAmount::Federal) = "1,234.50";
+    ledger.grid[0].cell(YtdAmount::SocSec) = "";
+    ledger.grid[0].cell(YtdAmount::Medicare) = "-.5";
+    ledger.grid[0].cell(YtdAmount::State) = "12abc";
     const Worksheet sheet = ledgerWorksheet(ledger, kLabels, "", "");
     EXPECT_EQ(sheet.cell("A2")->number, 1e7);
     EXPECT_EQ(sheet.cell("B2")->number, std::nullopt);

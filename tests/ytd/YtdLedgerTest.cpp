@@ -76,8 +76,8 @@ TEST_F(YtdLedgerTest, WeeklyFileRoundTripsByteForByte)
     EXPECT_EQ(ledger.row(2).Date, "0");
     EXPECT_EQ(ledger.ytdGross(), Currency::fromCount(8450000));
     // The grid shows the screen form after a read: the zero before the point is kept.
-    EXPECT_EQ(ledger.grid[1].cell(YtdColumn::Pension), "0.75");
-    EXPECT_EQ(ledger.grid[0].cell(YtdColumn::Net), "348.22");
+    EXPECT_EQ(ledger.grid[1].cell(YtdAmount::Pension), "0.75");
+    EXPECT_EQ(ledger.grid[0].cell(YtdAmount::Net), "348.22");
 
     ASSERT_EQ(ledger.SaveAnnual(tmp.path(), "Copy"), "");
     const auto saved = fileBytes(tmp / "Copy.yrw");
@@ -119,9 +119,9 @@ TEST_F(YtdLedgerTest, FillBoxesShowsLedgerMask)
     write(tmp / "Smith.yrw", fixture("Smith.yrw"));
     ledger.fillBoxes(tmp.path(), "Smith");
     EXPECT_EQ(ledger.grid[0].date, "12/31/2009");
-    EXPECT_EQ(ledger.grid[0].cell(YtdColumn::Gross), "440.00");
-    EXPECT_EQ(ledger.grid[1].cell(YtdColumn::Pension), ".75");
-    EXPECT_EQ(ledger.grid[5].cell(YtdColumn::Federal), ".00");
+    EXPECT_EQ(ledger.grid[0].cell(YtdAmount::Gross), "440.00");
+    EXPECT_EQ(ledger.grid[1].cell(YtdAmount::Pension), ".75");
+    EXPECT_EQ(ledger.grid[5].cell(YtdAmount::Federal), ".00");
 }
 
 TEST_F(YtdLedgerTest, PasteFillsTheRowAndTheTotals)
@@ -130,19 +130,19 @@ TEST_F(YtdLedgerTest, PasteFillsTheRowAndTheTotals)
 
     const auto& g = ledger.grid[3];
     EXPECT_EQ(g.date, "12/31/2009");
-    EXPECT_EQ(g.cell(YtdColumn::Federal), "45.12");
-    EXPECT_EQ(g.cell(YtdColumn::State), "12.50");
-    EXPECT_EQ(g.cell(YtdColumn::Dues), "5.00");
-    EXPECT_EQ(g.cell(YtdColumn::CreditUnion), ".00");
-    EXPECT_EQ(g.cell(YtdColumn::Tips), "15.50");
-    EXPECT_EQ(g.cell(YtdColumn::Overtime), "30.50");
-    EXPECT_EQ(g.cell(YtdColumn::Gross), "440.00");
-    EXPECT_EQ(g.cell(YtdColumn::Net), "348.22");
+    EXPECT_EQ(g.cell(YtdAmount::Federal), "45.12");
+    EXPECT_EQ(g.cell(YtdAmount::State), "12.50");
+    EXPECT_EQ(g.cell(YtdAmount::Dues), "5.00");
+    EXPECT_EQ(g.cell(YtdAmount::CreditUnion), ".00");
+    EXPECT_EQ(g.cell(YtdAmount::Tips), "15.50");
+    EXPECT_EQ(g.cell(YtdAmount::Overtime), "30.50");
+    EXPECT_EQ(g.cell(YtdAmount::Gross), "440.00");
+    EXPECT_EQ(g.cell(YtdAmount::Net), "348.22");
     EXPECT_EQ(ledger.row(3).Sdi, 0.5f);
     EXPECT_EQ(ledger.row(3).Cafeteria, 10.0f);
     EXPECT_EQ(ledger.ytdGross(), Currency::fromCount(4400000));
-    EXPECT_EQ(ledger.box(YtdTotalBox::Gross), "440.00");
-    EXPECT_EQ(ledger.box(YtdTotalBox::Sdi), ".50");
+    EXPECT_EQ(ledger.box(YtdAmount::Gross), "440.00");
+    EXPECT_EQ(ledger.box(YtdAmount::Sdi), ".50");
 }
 
 TEST_F(YtdLedgerTest, PastingTwiceCountsTwiceAndRepastingReplaces)
@@ -153,7 +153,7 @@ TEST_F(YtdLedgerTest, PastingTwiceCountsTwiceAndRepastingReplaces)
     EXPECT_EQ(ledger.totals().Net, Currency::fromCount(6964400));
     EXPECT_EQ(ledger.totals().Federal, 90.24f);
     EXPECT_EQ(ledger.totals().Sdi, 1.0f);
-    EXPECT_EQ(ledger.box(YtdTotalBox::Tips), "31.00");
+    EXPECT_EQ(ledger.box(YtdAmount::Tips), "31.00");
 
     // The same row again replaces what it held.
     ledger.PasteMe(1, samplePeriod(), "12/31/2009");
@@ -175,7 +175,7 @@ TEST_F(YtdLedgerTest, CurrencyTotalsStayExactOverAFullYear)
     EXPECT_EQ(ledger.totals().Net, Currency::fromCount(1033567600));
     EXPECT_EQ(ledger.totals().Overtime, Currency::fromCount(64204400));
     EXPECT_EQ(ledger.totals().Tips, Currency::fromCount(8938800));
-    EXPECT_EQ(ledger.box(YtdTotalBox::Gross), "130000.52");
+    EXPECT_EQ(ledger.box(YtdAmount::Gross), "130000.52");
 }
 
 TEST_F(YtdLedgerTest, ClearedRowSavesZeroAsItsDate)
@@ -216,7 +216,7 @@ TEST_F(YtdLedgerTest, RunningSingleTotalsKeepSevenDigits)
         SCOPED_TRACE(c.name);
         YtdLedger l;
         for (size_t i = 0; i < c.cells.size(); ++i)
-            l.grid[i].cell(YtdColumn::Federal) = c.cells[i];
+            l.grid[i].cell(YtdAmount::Federal) = c.cells[i];
         l.Update();
         ASSERT_EQ(l.AddAnnual(), "");
         EXPECT_EQ(l.totals().Federal, c.expected);
@@ -234,7 +234,7 @@ TEST_F(YtdLedgerTest, TextThatIsNotANumberCountsZero)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         YtdLedger l;
-        l.grid[0].cell(YtdColumn::Tips) = c.text;
+        l.grid[0].cell(YtdAmount::Tips) = c.text;
         l.Update();
         EXPECT_EQ(l.row(0).Tips, c.expected);
         ASSERT_EQ(l.AddAnnual(), "");
@@ -246,10 +246,10 @@ TEST_F(YtdLedgerTest, TotalThatIsNoLongerANumberReportsAndKeepsTotals)
 {
     ledger.PasteMe(0, samplePeriod(), "12/31/2009");
     const auto before = ledger.totals();
-    const auto grossBox = ledger.box(YtdTotalBox::Gross);
+    const auto grossBox = ledger.box(YtdAmount::Gross);
 
     // Beyond the currency range, and a single sum beyond the single range.
-    for (const auto& [column, text] : {std::pair{YtdColumn::Net, "1E+15"}, std::pair{YtdColumn::Federal, "3E+38"}}) {
+    for (const auto& [column, text] : {std::pair{YtdAmount::Net, "1E+15"}, std::pair{YtdAmount::Federal, "3E+38"}}) {
         SCOPED_TRACE(text);
         YtdLedger l = ledger;
         l.grid[1].cell(column) = text;
@@ -257,7 +257,7 @@ TEST_F(YtdLedgerTest, TotalThatIsNoLongerANumberReportsAndKeepsTotals)
         l.Update();
         EXPECT_EQ(l.AddAnnual(), "CHECK YOUR ENTRY FOR NON NUMBER TYPE");
         EXPECT_EQ(l.totals().Gross, before.Gross);
-        EXPECT_EQ(l.box(YtdTotalBox::Gross), grossBox);
+        EXPECT_EQ(l.box(YtdAmount::Gross), grossBox);
         EXPECT_EQ(l.SaveAnnual(tmp.path(), "Smith"), "CHECK YOUR ENTRY FOR NON NUMBER TYPE");
         EXPECT_FALSE(std::filesystem::exists(tmp / "Smith.yrw"));
     }
@@ -357,10 +357,10 @@ TEST_F(YtdFrameTest, OpeningShowsTheFileAndItsTotals)
 {
     MDIForm1Screen frame(ledger, dialogs, context);
     frame.open();
-    EXPECT_EQ(ledger.heading(YtdColumn::CreditUnion), "Union");
-    EXPECT_EQ(ledger.grid[0].cell(YtdColumn::Gross), "440.00");
-    EXPECT_EQ(ledger.box(YtdTotalBox::Gross), "845.00");
-    EXPECT_EQ(ledger.box(YtdTotalBox::Sdi), ".91");
+    EXPECT_EQ(ledger.heading(YtdAmount::CreditUnion), "Union");
+    EXPECT_EQ(ledger.grid[0].cell(YtdAmount::Gross), "440.00");
+    EXPECT_EQ(ledger.box(YtdAmount::Gross), "845.00");
+    EXPECT_EQ(ledger.box(YtdAmount::Sdi), ".91");
     EXPECT_TRUE(dialogs.log.empty());
 }
 
