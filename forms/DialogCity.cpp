@@ -1,4 +1,5 @@
 #include "forms/DialogCity.h"
+#include "platform/Named.h"
 
 #include "screens/DialogCityScreen.h"
 
@@ -52,8 +53,7 @@ DialogCity::DialogCity(DialogCityScreen& screen, Operator& op, QWidget* parent)
     addColumn(married, 1, "txtCityAmtBM", m_screen.txtCityAmtBM);
     addColumn(married, 2, "txtCityPerBM", m_screen.txtCityPerBM);
 
-    auto* allowances = new QGroupBox(QStringLiteral("Withholding Allowance"), this);
-    allowances->setObjectName(QStringLiteral("frameAllowance"));
+    auto* allowances = named<QGroupBox>(this, "frameAllowance", QStringLiteral("Withholding Allowance"));
     auto* allowanceGrid = new QGridLayout(allowances);
     allowanceGrid->addWidget(biweekly(allowances), 0, 0, 1, 3);
     allowanceGrid->addWidget(heading("# of Exemp", allowances), 1, 0);
@@ -84,8 +84,7 @@ DialogCity::DialogCity(DialogCityScreen& screen, Operator& op, QWidget* parent)
         {"CancelButton", "&CANCEL", [this] { reject(); }},
     });
     outer->addLayout(buttons);
-    m_ckNoLocalTax = new QCheckBox(QStringLiteral("NO LOCAL TAX"), this);
-    m_ckNoLocalTax->setObjectName(QStringLiteral("ckNoLocalTax"));
+    m_ckNoLocalTax = named<QCheckBox>(this, "ckNoLocalTax", QStringLiteral("NO LOCAL TAX"));
     m_binding->check(m_ckNoLocalTax, m_screen.ckNoLocalTax);
     connect(m_ckNoLocalTax, &QCheckBox::clicked, this, [this] { click(&DialogCityScreen::ckNoLocalTax_Click); });
     buttons->insertWidget(0, m_ckNoLocalTax);

@@ -3,6 +3,7 @@
 #include "employee/EmployeeFiles.h"
 #include "employee/EmployeeStore.h"
 #include "forms/TextBoxesScreen.h"
+#include "platform/Named.h"
 #include "platform/QtText.h"
 #include "text/FileStore.h"
 #include "text/Operator.h"
@@ -35,8 +36,7 @@ DialogDeposit::DialogDeposit(std::filesystem::path folder, std::string user, Ope
     , m_user(std::move(user))
 {
     m_boxes[1]->setMaxLength(static_cast<int>(kAccountNumberLength));
-    m_kind = new QComboBox(this);
-    m_kind->setObjectName(QStringLiteral("cboKind"));
+    m_kind = named<QComboBox>(this, "cboKind");
     m_kind->addItems({QString::fromLatin1(kChecking), QString::fromLatin1(kSavings)});
     auto* form = qobject_cast<QFormLayout*>(layout()->itemAt(1)->layout());
     form->addRow(QStringLiteral("&Kind of account"), m_kind);

@@ -1,5 +1,6 @@
 #include "forms/DialogHeader.h"
 
+#include "platform/Named.h"
 #include "platform/NumericKeyFilter.h"
 
 #include "session/Workspace.h"
@@ -32,11 +33,9 @@ DialogHeader::DialogHeader(Workspace& ws, QWidget* parent)
     outer->addLayout(boxes);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
+    auto* ok = named<QPushButton>(this, "OKButton", QStringLiteral("OK"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
+    auto* cancel = named<QPushButton>(this, "CancelButton", QStringLiteral("Cancel"));
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     outer->addLayout(buttons);

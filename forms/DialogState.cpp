@@ -1,5 +1,6 @@
 #include "forms/DialogState.h"
 
+#include "platform/Named.h"
 #include "platform/NumericKeyFilter.h"
 #include "platform/QtText.h"
 #include "state/BuiltInStates.h"
@@ -133,8 +134,7 @@ DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
     // Adjustment, SDI and SUI.
     auto* frames = new QHBoxLayout;
     outer->addLayout(frames);
-    auto* Frame6 = new QGroupBox(QStringLiteral("Adustment"), this);
-    Frame6->setObjectName(QStringLiteral("Frame6"));
+    auto* Frame6 = named<QGroupBox>(this, "Frame6", QStringLiteral("Adustment"));
     auto* adjustment = new QGridLayout(Frame6);
     adjustment->addWidget(numericBox(QStringLiteral("txtStateAdj"), s.txtStateAdj), 0, 0);
     auto* Label24 = label("Label24", QStringLiteral("Enter figure to add to State Tax. Place a (-)Minus to subtract."));
@@ -178,8 +178,7 @@ DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
     flags->addWidget(ckSpouse);
     flags->addStretch(1);
     options->addLayout(flags);
-    auto* states = new QGroupBox(this);
-    states->setObjectName(QStringLiteral("frameStates"));
+    auto* states = named<QGroupBox>(this, "frameStates");
     auto* statesGrid = new QGridLayout(states);
     // A press acts before the box toggles (the screen toggles it), so the click only reports it.
     const auto& stateList = builtInStates();

@@ -1,5 +1,6 @@
 #include "forms/DialogVac.h"
 
+#include "platform/Named.h"
 #include "platform/NumericKeyFilter.h"
 #include "platform/QtText.h"
 
@@ -54,12 +55,10 @@ DialogVac::DialogVac(DialogVacScreen& screen, std::function<void()> showHelp, QW
     auto* buttons = new QHBoxLayout;
     outer->addLayout(buttons);
     buttons->addStretch(1);
-    auto* clear = new QPushButton(QStringLiteral("Clear All"), this);
-    clear->setObjectName(QStringLiteral("cmdClear"));
+    auto* clear = named<QPushButton>(this, "cmdClear", QStringLiteral("Clear All"));
     clear->setAutoDefault(false);
     connect(clear, &QPushButton::clicked, this, &DialogVac::cmdClear_Click);
-    auto* save = new QPushButton(QStringLiteral("Save"), this);
-    save->setObjectName(QStringLiteral("OKButton"));
+    auto* save = named<QPushButton>(this, "OKButton", QStringLiteral("Save"));
     save->setAutoDefault(false);
     connect(save, &QPushButton::clicked, this, &DialogVac::OKButton_Click);
     buttons->addWidget(clear);

@@ -4,6 +4,7 @@
 #include "forms/DialogEmployer.h"
 
 #include "app/Backup.h"
+#include "platform/Named.h"
 #include "platform/archive/TarXz.h"
 
 #include "session/Workspace.h"
@@ -102,11 +103,9 @@ Form1::Form1(Workspace& ws, QWidget* parent)
 
     // Top strip: the employee and the period date.
     auto* top = new QHBoxLayout;
-    m_lbUser = new QLabel(QStringLiteral("USER"), central);
-    m_lbUser->setObjectName(QStringLiteral("lbUser"));
+    m_lbUser = named<QLabel>(central, "lbUser", QStringLiteral("USER"));
     m_lbUser->setFont(scaled(font(), 1.25, true));
-    m_txtWeek = new QLineEdit(central);
-    m_txtWeek->setObjectName(QStringLiteral("txtWeek"));
+    m_txtWeek = named<QLineEdit>(central, "txtWeek");
     m_txtWeek->setMaxLength(10);
     m_txtWeek->setToolTip(QStringLiteral("Click for Date change"));
     m_txtWeek->setAlignment(Qt::AlignCenter);
@@ -123,10 +122,8 @@ Form1::Form1(Workspace& ws, QWidget* parent)
 
     // Bottom strip: which tables are in use.
     auto* bottom = new QHBoxLayout;
-    m_lbTableNotice = new QLabel(central);
-    m_lbTableNotice->setObjectName(QStringLiteral("lbTableNotice"));
-    m_lbTaxVer = new QLabel(central);
-    m_lbTaxVer->setObjectName(QStringLiteral("lbTaxVer"));
+    m_lbTableNotice = named<QLabel>(central, "lbTableNotice");
+    m_lbTaxVer = named<QLabel>(central, "lbTaxVer");
     m_lbTaxVer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     bottom->addWidget(m_lbTableNotice);
     bottom->addStretch(1);
@@ -189,8 +186,7 @@ QWidget* Form1::buildEntries()
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
 
-    auto* box = new QGroupBox(panel);
-    box->setObjectName(QStringLiteral("frameEntries"));
+    auto* box = named<QGroupBox>(panel, "frameEntries");
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(8);
     for (int i = 0; i < 8; ++i) {
@@ -211,10 +207,8 @@ QWidget* Form1::buildEntries()
         grid->addWidget(edit, i, 2);
     }
     // O.T. at 1X or 2X: the two options sit on the O.T. row.
-    m_opt1x = new QRadioButton(QStringLiteral("(1X)"), box);
-    m_opt1x->setObjectName(QStringLiteral("opt1x"));
-    m_opt2x = new QRadioButton(QStringLiteral("(2X)"), box);
-    m_opt2x->setObjectName(QStringLiteral("opt2x"));
+    m_opt1x = named<QRadioButton>(box, "opt1x", QStringLiteral("(1X)"));
+    m_opt2x = named<QRadioButton>(box, "opt2x", QStringLiteral("(2X)"));
     auto* otGroup = new QButtonGroup(box);
     otGroup->addButton(m_opt1x);
     otGroup->addButton(m_opt2x);
@@ -227,16 +221,13 @@ QWidget* Form1::buildEntries()
     grid->setColumnMinimumWidth(1, 12);
     column->addWidget(box);
 
-    m_ckFedJan = new QCheckBox(QStringLiteral("Fed Tax Prior to April"), panel);
-    m_ckFedJan->setObjectName(QStringLiteral("ckFedJan"));
+    m_ckFedJan = named<QCheckBox>(panel, "ckFedJan", QStringLiteral("Fed Tax Prior to April"));
     column->addWidget(m_ckFedJan);
 
     // ADD and CLEAR, large: they are pressed once per period.
     auto* commands = new QHBoxLayout;
-    m_cmdCal = new QPushButton(QStringLiteral("ADD"), panel);
-    m_cmdCal->setObjectName(QStringLiteral("cmdCal"));
-    m_cmdClear = new QPushButton(QStringLiteral("CLEAR"), panel);
-    m_cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    m_cmdCal = named<QPushButton>(panel, "cmdCal", QStringLiteral("ADD"));
+    m_cmdClear = named<QPushButton>(panel, "cmdClear", QStringLiteral("CLEAR"));
     for (auto* button : {m_cmdCal, m_cmdClear}) {
         button->setFont(scaled(button->font(), 1.3, true));
         button->setMinimumHeight(44);
@@ -277,8 +268,7 @@ QWidget* Form1::buildEntries()
         }
         column->addLayout(line);
     }
-    auto* print = new QPushButton(QStringLiteral("Print"), panel);
-    print->setObjectName(QStringLiteral("cmdPrint"));
+    auto* print = named<QPushButton>(panel, "cmdPrint", QStringLiteral("Print"));
     print->setToolTip(QStringLiteral("Print Sheet"));
     connect(print, &QPushButton::clicked, this, &Form1::mnuPrintSheetItem_Click);
     column->addWidget(print);
@@ -351,10 +341,8 @@ QWidget* Form1::buildResults()
                                                               {m_lbTaxTag[16], m_lbCafe}}));
     column->addLayout(pair);
 
-    auto* taxesCaption = new QLabel(QStringLiteral("TAXES"), panel);
-    taxesCaption->setObjectName(QStringLiteral("lbTaxesTag"));
-    auto* deductCaption = new QLabel(QStringLiteral("DEDUCTIONS"), panel);
-    deductCaption->setObjectName(QStringLiteral("lbDeductTag"));
+    auto* taxesCaption = named<QLabel>(panel, "lbTaxesTag", QStringLiteral("TAXES"));
+    auto* deductCaption = named<QLabel>(panel, "lbDeductTag", QStringLiteral("DEDUCTIONS"));
     auto* totals = group(QStringLiteral("frameTotals"), {{m_lbTaxTag[11], m_lbOverT},
                                                          {m_lbTaxTag[17], m_lbTips},
                                                          {m_lbTaxTag[12], m_Label13},

@@ -3,6 +3,7 @@
 #include "text/Operator.h"
 #include "screens/Form2Screen.h"
 #include "forms/frmDate.h"
+#include "platform/Named.h"
 #include "platform/DialogOwner.h"
 #include "platform/NumericKeyFilter.h"
 #include "platform/QtText.h"
@@ -45,10 +46,8 @@ Form2::Form2(Form2Screen& screen, Operator& op, std::function<CalendarDate()> to
 
     auto* side = new QVBoxLayout;
     outer->addLayout(side);
-    auto* lbWk = new QLabel(this);
-    lbWk->setObjectName(QStringLiteral("lbWk"));
-    auto* lb_OT = new QLabel(this);
-    lb_OT->setObjectName(QStringLiteral("lb_OT"));
+    auto* lbWk = named<QLabel>(this, "lbWk");
+    auto* lb_OT = named<QLabel>(this, "lb_OT");
     side->addWidget(lbWk);
     side->addWidget(lb_OT);
     m_binding.caption(lbWk, m_screen.lbWk);

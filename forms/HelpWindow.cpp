@@ -1,5 +1,6 @@
 #include "forms/HelpWindow.h"
 
+#include "platform/Named.h"
 #include "platform/ChmHelp.h"
 #include "platform/QtText.h"
 #include "platform/ScreenPlacement.h"
@@ -105,8 +106,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_contents->setStyleSheet(QStringLiteral("QTreeWidget::item { padding: 3px 4px; }"));
     m_browser->document()->setDocumentMargin(14);
 
-    auto* tools = new QToolBar(this);
-    tools->setObjectName(QStringLiteral("helpTools"));
+    auto* tools = named<QToolBar>(this, "helpTools");
     tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QAction* back = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"));
     back->setShortcut(QKeySequence::Back);
@@ -193,8 +193,7 @@ QWidget* HelpWindow::buildSearchTab()
     auto* layout = new QVBoxLayout(tab);
     m_searchText->setObjectName(QStringLiteral("helpSearchText"));
     m_searchText->setPlaceholderText(QStringLiteral("Type the words to find"));
-    auto* list = new QPushButton(QStringLiteral("&List Topics"), tab);
-    list->setObjectName(QStringLiteral("helpSearch"));
+    auto* list = named<QPushButton>(tab, "helpSearch", QStringLiteral("&List Topics"));
     m_searchNote->setObjectName(QStringLiteral("helpSearchNote"));
     m_searchNote->setWordWrap(true);
     m_results->setObjectName(QStringLiteral("helpResults"));

@@ -1,6 +1,7 @@
 #include "forms/MDIForm1.h"
 
 #include "forms/frmYear.h"
+#include "platform/Named.h"
 #include "platform/DialogOwner.h"
 #include "forms/frmYearTot.h"
 
@@ -48,8 +49,7 @@ MDIForm1::MDIForm1(YtdLedger& ledger, Operator& op, YtdContext context, QWidget*
     m_frmYear = new frmYear(m_screen, central);
     m_frmYearTot = new frmYearTot(ledger, central);
     // The totals are as wide as the grid: on a narrow screen they scroll sideways on their own.
-    auto* totals = new QScrollArea(central);
-    totals->setObjectName(QStringLiteral("totalsScroll"));
+    auto* totals = named<QScrollArea>(central, "totalsScroll");
     totals->setWidget(m_frmYearTot);
     totals->setWidgetResizable(true);
     totals->setFrameShape(QFrame::NoFrame);

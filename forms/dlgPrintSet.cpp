@@ -1,5 +1,6 @@
 #include "forms/dlgPrintSet.h"
 
+#include "platform/Named.h"
 #include "platform/QtPrintDevice.h"
 
 #include "session/Workspace.h"
@@ -44,8 +45,7 @@ dlgPrintSet::dlgPrintSet(Workspace& ws, std::function<PrintDevice*()> device, st
     heading->setFont(bold);
     heading->setAlignment(Qt::AlignCenter);
     outer->addWidget(heading);
-    auto* lbWeek = new QLabel(this);
-    lbWeek->setObjectName(QStringLiteral("lbWeek"));
+    auto* lbWeek = named<QLabel>(this, "lbWeek");
     lbWeek->setAlignment(Qt::AlignCenter);
     outer->addWidget(lbWeek);
 
@@ -62,18 +62,14 @@ dlgPrintSet::dlgPrintSet(Workspace& ws, std::function<PrintDevice*()> device, st
     instruction->setWordWrap(true);
     outer->addWidget(instruction);
     // Where the check's lowest line falls at the offsets the boxes hold, when it is below the sheet.
-    m_fit = new QLabel(this);
-    m_fit->setObjectName(QStringLiteral("lbFit"));
+    m_fit = named<QLabel>(this, "lbFit");
     m_fit->setWordWrap(true);
     outer->addWidget(m_fit);
 
     auto* buttons = new QHBoxLayout;
-    auto* apply = new QPushButton(QStringLiteral("&Apply"), this);
-    apply->setObjectName(QStringLiteral("cmdApply"));
-    auto* ok = new QPushButton(QStringLiteral("Print Check"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
+    auto* apply = named<QPushButton>(this, "cmdApply", QStringLiteral("&Apply"));
+    auto* ok = named<QPushButton>(this, "OKButton", QStringLiteral("Print Check"));
+    auto* cancel = named<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"));
     for (auto* b : {apply, ok, cancel})
         buttons->addWidget(b);
     outer->addLayout(buttons);

@@ -1,4 +1,5 @@
 #include "forms/frmAboutSpcl.h"
+#include "platform/Named.h"
 
 #include "TallyrinVersion.h"
 
@@ -23,17 +24,14 @@ frmAboutSpcl::frmAboutSpcl(QWidget* parent)
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
 
-    auto* name = new QLabel(QStringLiteral("Tallyrin 2009"), this);
-    name->setObjectName(QStringLiteral("lblTitle"));
+    auto* name = named<QLabel>(this, "lblTitle", QStringLiteral("Tallyrin 2009"));
     QFont big = name->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);
     name->setFont(big);
 
-    auto* version = new QLabel(QStringLiteral("Version %1").arg(QStringLiteral(TALLYRIN_VERSION)), this);
-    version->setObjectName(QStringLiteral("lblVersion"));
-    auto* purpose = new QLabel(QStringLiteral("Payroll calculator for the 2009 tax year"), this);
-    purpose->setObjectName(QStringLiteral("lblDescription"));
+    auto* version = named<QLabel>(this, "lblVersion", QStringLiteral("Version %1").arg(QStringLiteral(TALLYRIN_VERSION)));
+    auto* purpose = named<QLabel>(this, "lblDescription", QStringLiteral("Payroll calculator for the 2009 tax year"));
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(name);

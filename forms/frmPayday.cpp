@@ -1,6 +1,7 @@
 #include "forms/frmPayday.h"
 
 #include "screens/frmPaydayScreen.h"
+#include "platform/Named.h"
 #include "platform/FormBinding.h"
 #include "platform/QtText.h"
 
@@ -54,8 +55,7 @@ frmPayday::frmPayday(frmPaydayScreen& screen, PrintDevice* device, QWidget* pare
     auto* outer = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     outer->addLayout(form);
-    auto* folder = new QLabel(this);
-    folder->setObjectName(QStringLiteral("lbFolder"));
+    auto* folder = named<QLabel>(this, "lbFolder");
     m_binding->caption(folder, m_screen.lbFolder);
     form->addRow(QStringLiteral("Employees' folder:"), folder);
 
@@ -78,8 +78,7 @@ frmPayday::frmPayday(frmPaydayScreen& screen, PrintDevice* device, QWidget* pare
     };
     QPushButton* choose = fileRow("Hours sheet:", "lbSheet", m_screen.lbSheet, {{"cmdChoose", "&Choose Sheet..."}})[0];
 
-    auto* date = new QLineEdit(this);
-    date->setObjectName(QStringLiteral("txtDate"));
+    auto* date = named<QLineEdit>(this, "txtDate");
     date->setMaxLength(10);
     date->setToolTip(QStringLiteral("The period date of rows without a date of their own (MM/DD/YYYY)"));
     m_binding->text(date, m_screen.txtDate);
@@ -127,20 +126,17 @@ frmPayday::frmPayday(frmPaydayScreen& screen, PrintDevice* device, QWidget* pare
     outer->addWidget(m_rows, 1);
 
     auto* runRow = new QHBoxLayout;
-    auto* run = new QPushButton(QStringLiteral("&Run"), this);
-    run->setObjectName(QStringLiteral("cmdRun"));
+    auto* run = named<QPushButton>(this, "cmdRun", QStringLiteral("&Run"));
     m_binding->enabled(run, m_screen.canRun);
     runRow->addWidget(run);
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("prgRun"));
+    m_progress = named<QProgressBar>(this, "prgRun");
     m_progress->setValue(0);
     runRow->addWidget(m_progress, 1);
     outer->addLayout(runRow);
 
     m_summary = table("grdSummary", frmPaydayScreen::kSummaryHeadings, this);
     outer->addWidget(m_summary, 1);
-    auto* totals = new QLabel(this);
-    totals->setObjectName(QStringLiteral("lbTotals"));
+    auto* totals = named<QLabel>(this, "lbTotals");
     m_binding->caption(totals, m_screen.lbTotals);
     outer->addWidget(totals);
 

@@ -2,6 +2,7 @@
 
 #include "app/Clock.h"
 #include "app/StaffFolder.h"
+#include "platform/Named.h"
 #include "platform/DialogOwner.h"
 #include "platform/QtText.h"
 #include "platform/xlsx/XlsxWorkbook.h"
@@ -41,15 +42,13 @@ frmReport::frmReport(const std::filesystem::path& folder, bool year, Operator& o
     setWindowTitle(year ? QStringLiteral("Year End (W-2, 940)") : QStringLiteral("Quarter"));
     auto* layout = new QVBoxLayout(this);
     if (!year) {
-        m_quarter = new QComboBox(this);
-        m_quarter->setObjectName(QStringLiteral("cboQuarter"));
+        m_quarter = named<QComboBox>(this, "cboQuarter");
         for (ReportPeriod q : {ReportPeriod::Q1, ReportPeriod::Q2, ReportPeriod::Q3, ReportPeriod::Q4})
             m_quarter->addItem(toQt(reportPeriodTitle(q)));
         layout->addWidget(m_quarter);
         connect(m_quarter, &QComboBox::currentIndexChanged, this, [this] { build(); });
     }
-    m_table = new QTableWidget(this);
-    m_table->setObjectName(QStringLiteral("grdReport"));
+    m_table = named<QTableWidget>(this, "grdReport");
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setWordWrap(true);
     // The amounts' columns under the forms' words; a right click on the headings chooses which
@@ -57,35 +56,27 @@ frmReport::frmReport(const std::filesystem::path& folder, bool year, Operator& o
     m_table->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_table->horizontalHeader(), &QWidget::customContextMenuRequested, this, &frmReport::chooseColumns);
     layout->addWidget(m_table, 3);
-    auto* formsCaption = new QLabel(year ? QStringLiteral("Form 941 and Form 940 lines") : QStringLiteral("Form 941 lines"), this);
-    formsCaption->setObjectName(QStringLiteral("lbFormLines"));
+    auto* formsCaption = named<QLabel>(this, "lbFormLines", year ? QStringLiteral("Form 941 and Form 940 lines") : QStringLiteral("Form 941 lines"));
     layout->addWidget(formsCaption);
-    m_formLines = new QTableWidget(this);
-    m_formLines->setObjectName(QStringLiteral("grdFormLines"));
+    m_formLines = named<QTableWidget>(this, "grdFormLines");
     m_formLines->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_formLines->setColumnCount(3);
     m_formLines->setHorizontalHeaderLabels({QStringLiteral("Line"), QStringLiteral("Words"), QStringLiteral("Amount")});
     m_formLines->verticalHeader()->hide();
     m_formLines->horizontalHeader()->setStretchLastSection(false);
     layout->addWidget(m_formLines, 2);
-    m_notes = new QLabel(this);
-    m_notes->setObjectName(QStringLiteral("lbNotes"));
+    m_notes = named<QLabel>(this, "lbNotes");
     m_notes->setWordWrap(true);
     layout->addWidget(m_notes);
     auto* buttons = new QHBoxLayout;
-    auto* print = new QPushButton(QStringLiteral("&Print"), this);
-    print->setObjectName(QStringLiteral("cmdPrint"));
-    auto* excel = new QPushButton(QStringLiteral("&Excel"), this);
-    excel->setObjectName(QStringLiteral("cmdExcel"));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    close->setObjectName(QStringLiteral("cmdClose"));
+    auto* print = named<QPushButton>(this, "cmdPrint", QStringLiteral("&Print"));
+    auto* excel = named<QPushButton>(this, "cmdExcel", QStringLiteral("&Excel"));
+    auto* close = named<QPushButton>(this, "cmdClose", QStringLiteral("&Close"));
     for (auto* b : {print, excel})
         buttons->addWidget(b);
     if (m_year) {
-        auto* w2 = new QPushButton(QStringLiteral("Print &W-2s"), this);
-        w2->setObjectName(QStringLiteral("cmdPrintW2"));
-        auto* file = new QPushButton(QStringLiteral("W-2 &File for Filing..."), this);
-        file->setObjectName(QStringLiteral("cmdW2File"));
+        auto* w2 = named<QPushButton>(this, "cmdPrintW2", QStringLiteral("Print &W-2s"));
+        auto* file = named<QPushButton>(this, "cmdW2File", QStringLiteral("W-2 &File for Filing..."));
         buttons->addWidget(w2);
         buttons->addWidget(file);
         connect(w2, &QPushButton::clicked, this, &frmReport::cmdPrintW2_Click);

@@ -1,6 +1,7 @@
 #include "forms/frmStaff.h"
 
 #include "forms/DialogW2Name.h"
+#include "platform/Named.h"
 #include "platform/QtText.h"
 
 #include <QHeaderView>
@@ -52,8 +53,7 @@ frmStaff::frmStaff(const std::filesystem::path& folder, Operator* op, QWidget* p
     setObjectName(QStringLiteral("frmStaff"));
     setWindowTitle(QStringLiteral("Employees"));
     auto* layout = new QVBoxLayout(this);
-    auto* where = new QLabel(QStringLiteral("Working folder: ") + toQt(folder.string()), this);
-    where->setObjectName(QStringLiteral("lbFolder"));
+    auto* where = named<QLabel>(this, "lbFolder", QStringLiteral("Working folder: ") + toQt(folder.string()));
     layout->addWidget(where);
     auto* backups = new QLabel(QStringLiteral("Backups: ") + toQt((folder / "Backups").string()) +
                                    QStringLiteral(" (one before every payday that pastes; File > Restore... puts one back)"),
@@ -61,12 +61,10 @@ frmStaff::frmStaff(const std::filesystem::path& folder, Operator* op, QWidget* p
     backups->setObjectName(QStringLiteral("lbBackups"));
     backups->setWordWrap(true);
     layout->addWidget(backups);
-    m_filter = new QLineEdit(this);
-    m_filter->setObjectName(QStringLiteral("txtFilter"));
+    m_filter = named<QLineEdit>(this, "txtFilter");
     m_filter->setPlaceholderText(QStringLiteral("Type to find an employee by name"));
     layout->addWidget(m_filter);
-    m_table = new QTableWidget(this);
-    m_table->setObjectName(QStringLiteral("grdStaff"));
+    m_table = named<QTableWidget>(this, "grdStaff");
     m_table->setColumnCount(static_cast<int>(std::size(kColumns)));
     QStringList headings;
     for (const char* c : kColumns)
@@ -77,8 +75,7 @@ frmStaff::frmStaff(const std::filesystem::path& folder, Operator* op, QWidget* p
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     layout->addWidget(m_table);
     if (m_op) {
-        auto* w2Name = new QPushButton(QStringLiteral("&W-2 Name..."), this);
-        w2Name->setObjectName(QStringLiteral("cmdW2Name"));
+        auto* w2Name = named<QPushButton>(this, "cmdW2Name", QStringLiteral("&W-2 Name..."));
         w2Name->setToolTip(QStringLiteral("The name and address the chosen employee's W-2 carries"));
         w2Name->setAutoDefault(false);
         layout->addWidget(w2Name, 0, Qt::AlignLeft);

@@ -1,6 +1,7 @@
 #include "forms/frmTaxInfo.h"
 
 #include "session/Workspace.h"
+#include "platform/Named.h"
 #include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
 
@@ -63,8 +64,7 @@ frmTaxInfo::frmTaxInfo(Workspace& ws, QWidget* parent)
     columns->addLayout(right);
 
     // Pay rates.
-    auto* rates = new QGroupBox(this);
-    rates->setObjectName(QStringLiteral("frameRates"));
+    auto* rates = named<QGroupBox>(this, "frameRates");
     auto* ratesGrid = new QGridLayout(rates);
     const std::array<std::tuple<const char*, const char*, std::string*>, 3> rateRows{{
         {"txtHourRate", "Hourly Rate 1", &s.txtHourRate},
@@ -84,10 +84,8 @@ frmTaxInfo::frmTaxInfo(Workspace& ws, QWidget* parent)
 
     // Allowances and filing status, federal on the first row and state on the second.
     auto* statusRow = new QHBoxLayout;
-    auto* exemptions = new QGroupBox(QStringLiteral("Exemptions"), this);
-    exemptions->setObjectName(QStringLiteral("frameExemptions"));
-    auto* status = new QGroupBox(QStringLiteral("Status"), this);
-    status->setObjectName(QStringLiteral("frameStatus"));
+    auto* exemptions = named<QGroupBox>(this, "frameExemptions", QStringLiteral("Exemptions"));
+    auto* status = named<QGroupBox>(this, "frameStatus", QStringLiteral("Status"));
     auto* exemptionsGrid = new QGridLayout(exemptions);
     auto* statusGrid = new QGridLayout(status);
     QComboBox* cboDepend = comboBox("cboDepend", counts(), s.cboDepend);
@@ -109,8 +107,7 @@ frmTaxInfo::frmTaxInfo(Workspace& ws, QWidget* parent)
     left->addLayout(statusRow);
 
     // Federal extras and exemptions.
-    auto* federal = new QGroupBox(this);
-    federal->setObjectName(QStringLiteral("frameFederal"));
+    auto* federal = named<QGroupBox>(this, "frameFederal");
     auto* federalLayout = new QVBoxLayout(federal);
     auto* addlCaption = new QLabel(QStringLiteral("Additional Federal Withholdings"), federal);
     auto* addlRow = new QHBoxLayout;
@@ -128,13 +125,10 @@ frmTaxInfo::frmTaxInfo(Workspace& ws, QWidget* parent)
     left->addWidget(federal);
 
     // Pay frequency.
-    auto* frequency = new QGroupBox(this);
-    frequency->setObjectName(QStringLiteral("frameFrequency"));
+    auto* frequency = named<QGroupBox>(this, "frameFrequency");
     auto* frequencyLayout = new QHBoxLayout(frequency);
-    auto* optWeek = new QRadioButton(QStringLiteral("Weekly"), frequency);
-    optWeek->setObjectName(QStringLiteral("optWeek"));
-    auto* optBiWeek = new QRadioButton(QStringLiteral("Bi-Weekly"), frequency);
-    optBiWeek->setObjectName(QStringLiteral("optBiWeek"));
+    auto* optWeek = named<QRadioButton>(frequency, "optWeek", QStringLiteral("Weekly"));
+    auto* optBiWeek = named<QRadioButton>(frequency, "optBiWeek", QStringLiteral("Bi-Weekly"));
     auto* frequencyGroup = new QButtonGroup(frequency);
     frequencyGroup->addButton(optWeek);
     frequencyGroup->addButton(optBiWeek);
@@ -145,8 +139,7 @@ frmTaxInfo::frmTaxInfo(Workspace& ws, QWidget* parent)
     left->addStretch(1);
 
     // Deductions: the operator names five of them; pension is a percent, the others dollars.
-    auto* deductions = new QGroupBox(this);
-    deductions->setObjectName(QStringLiteral("frameDeductions"));
+    auto* deductions = named<QGroupBox>(this, "frameDeductions");
     auto* deductionsGrid = new QGridLayout(deductions);
     const std::array<std::tuple<const char*, const char*, std::string*>, 5> deductionRows{{
         {"txtMuni", "$", &s.txtMuni},
@@ -189,8 +182,7 @@ frmTaxInfo::frmTaxInfo(Workspace& ws, QWidget* parent)
     right->addWidget(deductions);
 
     // Name and address printed on the check.
-    auto* check = new QGroupBox(this);
-    check->setObjectName(QStringLiteral("frameCheck"));
+    auto* check = named<QGroupBox>(this, "frameCheck");
     auto* checkLayout = new QVBoxLayout(check);
     checkLayout->addWidget(textBox("txtName", s.txtName, false));
     checkLayout->addWidget(textBox("txtAddress", s.txtAddress, false));
@@ -201,10 +193,8 @@ frmTaxInfo::frmTaxInfo(Workspace& ws, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto* cmdOk = new QPushButton(QStringLiteral("Save"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    auto* command1 = new QPushButton(QStringLiteral("Close"), this);
-    command1->setObjectName(QStringLiteral("Command1"));
+    auto* cmdOk = named<QPushButton>(this, "cmdOk", QStringLiteral("Save"));
+    auto* command1 = named<QPushButton>(this, "Command1", QStringLiteral("Close"));
     buttons->addWidget(cmdOk);
     buttons->addWidget(command1);
     outer->addLayout(buttons);

@@ -1,5 +1,6 @@
 #include "forms/frmYear.h"
 
+#include "platform/Named.h"
 #include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
 #include "platform/QtText.h"
@@ -96,8 +97,7 @@ frmYear::frmYear(MDIForm1Screen& screen, QWidget* parent)
     setObjectName(QStringLiteral("frmYear"));
     auto* outer = new QVBoxLayout(this);
 
-    auto* scroll = m_scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("ledgerScroll"));
+    auto* scroll = m_scroll = named<QScrollArea>(this, "ledgerScroll");
     scroll->setWidgetResizable(true);
     auto* halves = new QWidget(scroll);
     auto* halvesLayout = new QVBoxLayout(halves);
@@ -111,8 +111,7 @@ frmYear::frmYear(MDIForm1Screen& screen, QWidget* parent)
     outer->addWidget(scroll, 1);
 
     auto* buttons = new QHBoxLayout;
-    m_cmdBack = new QPushButton(QStringLiteral("&Close"), this);
-    m_cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    m_cmdBack = named<QPushButton>(this, "cmdBack", QStringLiteral("&Close"));
     connect(m_cmdBack, &QPushButton::clicked, this, [this] {
         finishEditing();
         emit closeRequested();
@@ -122,8 +121,7 @@ frmYear::frmYear(MDIForm1Screen& screen, QWidget* parent)
     outer->addLayout(buttons);
 
     // frmPopUp: the menu "&File" shown over the ledger at a right click on a row's other cells.
-    m_popUp = new QMenu(QStringLiteral("&File"), this);
-    m_popUp->setObjectName(QStringLiteral("mnuFile"));
+    m_popUp = named<QMenu>(this, "mnuFile", QStringLiteral("&File"));
     const auto addItem = [this](const char* name, const QString& caption, void (MDIForm1Screen::*op)()) {
         auto* action = m_popUp->addAction(caption);
         action->setObjectName(QLatin1String(name));

@@ -1,5 +1,6 @@
 #include "forms/frmYearTot.h"
 
+#include "platform/Named.h"
 #include "platform/FormBinding.h"
 #include "platform/NumericKeyFilter.h"
 #include "ytd/YtdLedger.h"
@@ -43,8 +44,7 @@ frmYearTot::frmYearTot(YtdLedger& ledger, QWidget* parent)
         layout->addWidget(m_txtTot[static_cast<size_t>(i)], 1, i);
     }
     // Second row: "TOTALS:", then each caption followed by its box.
-    auto* totals = new QLabel(QString::fromLatin1(YtdLedger::kTotalsLabel), this);
-    totals->setObjectName(QStringLiteral("lbTotals"));
+    auto* totals = named<QLabel>(this, "lbTotals", QString::fromLatin1(YtdLedger::kTotalsLabel));
     QFont bold = totals->font();
     bold.setBold(true);
     totals->setFont(bold);
