@@ -12,25 +12,15 @@ namespace tallyrin {
 namespace {
 
 
-struct BackupArguments
+std::optional<CliOptions> parse(const std::vector<std::string>& args, std::string& problem)
 {
-    std::string folder, backup, restore;
-    bool yes = false, exact = false;
-};
-
-std::optional<BackupArguments> parse(const std::vector<std::string>& args, std::string& problem)
-{
-    const CliReading read = readOptions(args, CliForm::Backup);
-    problem = read.problem;
-    if (!read.options)
-        return std::nullopt;
-    const CliOptions& o = *read.options;
-    const BackupArguments a{o.folder, o.backup, o.restore, o.yes, o.exact};
-    if (a.backup.empty() == a.restore.empty())
-        problem = "give either --backup FILE or --restore FILE";
-    else if (!a.backup.empty() && (a.yes || a.exact))
-        problem = "--yes and --exact go with --restore";
-    return problem.empty() ? std::optional(a) : std::nullopt;
+    return readChecked(args, CliForm::Backup, problem, [](const CliOptions& a) -> std::string {
+        if (a.backup.empty() == a.restore.empty())
+            return "give either --backup FILE or --restore FILE";
+        if (!a.backup.empty() && (a.yes || a.exact))
+            return "--yes and --exact go with --restore";
+        return "";
+    });
 }
 
 } // namespace

@@ -275,4 +275,14 @@ std::string cliHelp()
                   "2 bad arguments, a refused user name or an hours sheet that cannot be used.\n";
 }
 
+std::optional<CliOptions> readChecked(const std::vector<std::string>& args, CliForm form, std::string& problem,
+                                      const std::function<std::string(const CliOptions&)>& check)
+{
+    CliReading read = readOptions(args, form);
+    problem = read.problem;
+    if (read.options)
+        problem = check(*read.options);
+    return problem.empty() ? read.options : std::nullopt;
+}
+
 } // namespace tallyrin

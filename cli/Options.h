@@ -3,6 +3,7 @@
 // always the argument after it, whatever it looks like ("--entries -8,,,,,,,").
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -42,6 +43,11 @@ struct CliReading
 
 // Reads the arguments of `form`. --folder is required of every form.
 CliReading readOptions(const std::vector<std::string>& args, CliForm form);
+
+// Reads the arguments of `form`, then holds them to the form's own rule: `check` gives what is
+// wrong, "" when nothing. nullopt, with the problem, when they cannot be used.
+std::optional<CliOptions> readChecked(const std::vector<std::string>& args, CliForm form, std::string& problem,
+                                      const std::function<std::string(const CliOptions&)>& check);
 
 // Arguments that cannot be used: the problem and the form's usage told on `err`; exit status 2.
 int badArguments(const std::string& problem, CliForm form, std::ostream& err);

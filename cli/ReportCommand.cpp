@@ -13,23 +13,13 @@ namespace tallyrin {
 namespace {
 
 
-struct ReportArguments
+std::optional<CliOptions> parse(const std::vector<std::string>& args, bool report, std::string& problem)
 {
-    std::string folder, period, out;
-    bool json = false;
-};
-
-std::optional<ReportArguments> parse(const std::vector<std::string>& args, bool report, std::string& problem)
-{
-    const CliReading read = readOptions(args, report ? CliForm::Report : CliForm::List);
-    problem = read.problem;
-    if (!read.options)
-        return std::nullopt;
-    const CliOptions& o = *read.options;
-    const ReportArguments a{o.folder, o.report, o.out, o.json};
-    if (report && !reportPeriodNamed(a.period))
-        problem = "--report takes q1, q2, q3, q4 or year, not \"" + a.period + "\"";
-    return problem.empty() ? std::optional(a) : std::nullopt;
+    return readChecked(args, report ? CliForm::Report : CliForm::List, problem, [report](const CliOptions& a) {
+        return report && !reportPeriodNamed(a.report)
+                   ? "--report takes q1, q2, q3, q4 or year, not \"" + a.report + "\""
+                   : std::string();
+    });
 }
 
 bool endsWith(const std::string& name, const std::string& suffix)
@@ -105,7 +95,7 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     for (const std::string& d : staff.damaged)
         err << "tallyrin-calc: " << d << '\n';
     const bool damaged = !staff.damaged.empty();
-    const PayrollReport report = payrollReport(*reportPeriodNamed(a->period), staff.employees);
+    const PayrollReport report = payrollReport(*reportPeriodNamed(a->report), staff.employees);
     for (const std::string& w : report.warnings)
         err << "tallyrin-calc: " << w << '\n';
 
@@ -116,7 +106,7 @@ int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 text += std::string(k ? "," : "") + "\"" + kReportKeys[k] + "\":" + jsonString(centsText(f.cents[k]));
             return text;
         };
-        out << "{\"report\":" << jsonString(a->period) << ",\"employees\":[";
+        out << "{\"report\":" << jsonString(a->report) << ",\"employees\":[";
         for (size_t i = 0; i < report.employees.size(); ++i) {
             const ReportLine& l = report.employees[i];
             out << (i ? "," : "") << "{\"user\":" << jsonString(l.user) << ",\"periods\":" << l.figures.periods

@@ -12,27 +12,17 @@ namespace tallyrin {
 namespace {
 
 
-struct YearEndArguments
+std::optional<CliOptions> parse(const std::vector<std::string>& args, std::string& problem)
 {
-    std::string folder, out, efw2;
-    bool w2 = false;
-};
-
-std::optional<YearEndArguments> parse(const std::vector<std::string>& args, std::string& problem)
-{
-    const CliReading read = readOptions(args, CliForm::YearEnd);
-    problem = read.problem;
-    if (!read.options)
-        return std::nullopt;
-    const CliOptions& o = *read.options;
-    const YearEndArguments a{o.folder, o.out, o.efw2, o.w2};
-    if (a.w2 == !a.efw2.empty())
-        problem = "give either --w2 --out FILE or --efw2 FILE";
-    else if (a.w2 && a.out.empty())
-        problem = "--w2 needs --out FILE";
-    else if (!a.w2 && !a.out.empty())
-        problem = "--out goes with --w2";
-    return problem.empty() ? std::optional(a) : std::nullopt;
+    return readChecked(args, CliForm::YearEnd, problem, [](const CliOptions& a) -> std::string {
+        if (a.w2 == !a.efw2.empty())
+            return "give either --w2 --out FILE or --efw2 FILE";
+        if (a.w2 && a.out.empty())
+            return "--w2 needs --out FILE";
+        if (!a.w2 && !a.out.empty())
+            return "--out goes with --w2";
+        return "";
+    });
 }
 
 } // namespace

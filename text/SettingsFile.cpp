@@ -270,53 +270,37 @@ std::optional<double> SettingsReader::nextNumber(std::string& text)
     return number(*raw);
 }
 
-bool SettingsReader::single(float& value)
+template <class T, class Convert> bool SettingsReader::numberAs(T& value, Convert convert)
 {
     std::string text;
     const std::optional<double> v = nextNumber(text);
     if (!v)
         return false;
-    const auto single = static_cast<float>(*v);
-    if (std::isinf(single))
+    const std::optional<T> converted = convert(*v);
+    if (!converted)
         return fail("number out of range: " + text);
-    value = single;
+    value = *converted;
     return true;
+}
+
+bool SettingsReader::single(float& value)
+{
+    return numberAs(value, [](double v) {
+        const auto single = static_cast<float>(v);
+        return std::isinf(single) ? std::nullopt : std::optional<float>(single);
+    });
 }
 
 bool SettingsReader::dbl(double& value)
 {
-    std::string text;
-    const std::optional<double> v = nextNumber(text);
-    if (!v)
-        return false;
-    value = *v;
-    return true;
+    return numberAs(value, [](double v) { return std::optional<double>(v); });
 }
 
-bool SettingsReader::currency(Currency& value)
-{
-    std::string text;
-    const std::optional<double> v = nextNumber(text);
-    if (!v)
-        return false;
-    std::optional<Currency> c = Currency::fromDouble(*v);
-    if (!c)
-        return fail("number out of range: " + text);
-    value = *c;
-    return true;
-}
+bool SettingsReader::currency(Currency& value) { return numberAs(value, Currency::fromDouble); }
 
 bool SettingsReader::int16(int16_t& value)
 {
-    std::string text;
-    const std::optional<double> v = nextNumber(text);
-    if (!v)
-        return false;
-    std::optional<int16_t> whole = wholeNumber(*v);
-    if (!whole)
-        return fail("number out of range: " + text);
-    value = *whole;
-    return true;
+    return numberAs(value, [](double v) { return wholeNumber(v); });
 }
 
 bool SettingsReader::boolean(bool& value)

@@ -100,6 +100,8 @@ private:
     std::optional<double> number(const Raw& raw);
     // The next item read as a number; `text` receives the item as written, for fault messages.
     std::optional<double> nextNumber(std::string& text);
+    // The next number converted; a number `convert` cannot take (nullopt) is out of range.
+    template <class T, class Convert> bool numberAs(T& value, Convert convert);
 
     std::string m_in;
     size_t m_pos = 0;
