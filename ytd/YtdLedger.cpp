@@ -68,51 +68,39 @@ constexpr std::array<RowField, 18> kFileFields{
 // Index in kFileFields after which a row's line ends.
 constexpr bool endsLine(size_t i) { return i == 3 || i == 8 || i == 13 || i == 17; }
 
-// The eleven single-precision totals, each paired with its row field, in file order.
-struct SingleTotal
+// A total of the ledger and the amount it sums (its row field and its box).
+template <class T> struct LedgerTotal
 {
-    TotalField total;
-    RowField row;
+    T YtdTotals::*total;
     YtdAmount box;
+    RowField row() const { return kAmounts[static_cast<size_t>(box)].row; }
 };
-constexpr std::array<SingleTotal, 11> kSingleTotals{{
-    {&YtdTotals::Federal, &YtdRow::Federal, YtdAmount::Federal},
-    {&YtdTotals::SocSec, &YtdRow::SocSec, YtdAmount::SocSec},
-    {&YtdTotals::Medicare, &YtdRow::Medicare, YtdAmount::Medicare},
-    {&YtdTotals::State, &YtdRow::State, YtdAmount::State},
-    {&YtdTotals::City, &YtdRow::City, YtdAmount::City},
-    {&YtdTotals::CreditUnion, &YtdRow::CreditUnion, YtdAmount::CreditUnion},
-    {&YtdTotals::Bond, &YtdRow::Bond, YtdAmount::Bond},
-    {&YtdTotals::Dues, &YtdRow::Dues, YtdAmount::Dues},
-    {&YtdTotals::Pension, &YtdRow::Pension, YtdAmount::Pension},
-    {&YtdTotals::Misc, &YtdRow::Misc, YtdAmount::Misc},
-    {&YtdTotals::KPlan, &YtdRow::KPlan, YtdAmount::KPlan},
+// The eleven single-precision totals, in file order.
+constexpr std::array<LedgerTotal<float>, 11> kSingleTotals{{
+    {&YtdTotals::Federal, YtdAmount::Federal},
+    {&YtdTotals::SocSec, YtdAmount::SocSec},
+    {&YtdTotals::Medicare, YtdAmount::Medicare},
+    {&YtdTotals::State, YtdAmount::State},
+    {&YtdTotals::City, YtdAmount::City},
+    {&YtdTotals::CreditUnion, YtdAmount::CreditUnion},
+    {&YtdTotals::Bond, YtdAmount::Bond},
+    {&YtdTotals::Dues, YtdAmount::Dues},
+    {&YtdTotals::Pension, YtdAmount::Pension},
+    {&YtdTotals::Misc, YtdAmount::Misc},
+    {&YtdTotals::KPlan, YtdAmount::KPlan},
 }};
-
-struct CurrencyTotal
-{
-    Currency YtdTotals::*total;
-    RowField row;
-    YtdAmount box;
-};
 // File order of the last totals line after K-Plan: overtime, gross, net, tips.
-constexpr std::array<CurrencyTotal, 4> kCurrencyTotals{{
-    {&YtdTotals::Overtime, &YtdRow::Overtime, YtdAmount::Overtime},
-    {&YtdTotals::Gross, &YtdRow::Gross, YtdAmount::Gross},
-    {&YtdTotals::Net, &YtdRow::Net, YtdAmount::Net},
-    {&YtdTotals::Tips, &YtdRow::Tips, YtdAmount::Tips},
+constexpr std::array<LedgerTotal<Currency>, 4> kCurrencyTotals{{
+    {&YtdTotals::Overtime, YtdAmount::Overtime},
+    {&YtdTotals::Gross, YtdAmount::Gross},
+    {&YtdTotals::Net, YtdAmount::Net},
+    {&YtdTotals::Tips, YtdAmount::Tips},
 }};
-
-struct SlotSum
-{
-    TotalField total;
-    RowField row;
-    YtdAmount box;
-};
-constexpr std::array<SlotSum, 3> kSlotSums{{
-    {&YtdTotals::Sdi, &YtdRow::Sdi, YtdAmount::Sdi},
-    {&YtdTotals::Sui, &YtdRow::Sui, YtdAmount::Sui},
-    {&YtdTotals::Cafeteria, &YtdRow::Cafeteria, YtdAmount::Cafeteria},
+// The SDI, SUI and cafeteria sums, which the file keeps no total of: they run over every slot.
+constexpr std::array<LedgerTotal<float>, 3> kSlotSums{{
+    {&YtdTotals::Sdi, YtdAmount::Sdi},
+    {&YtdTotals::Sui, YtdAmount::Sui},
+    {&YtdTotals::Cafeteria, YtdAmount::Cafeteria},
 }};
 
 // A grid cell or totals box read back: text that is not a number counts 0.
@@ -230,13 +218,13 @@ std::string YtdLedger::AddAnnual()
     for (int i = 0; i < usedRows(); ++i) {
         const auto& row = m_rows[static_cast<size_t>(i)];
         for (const auto& t : kSingleTotals) {
-            const auto sum = runningSum(sums.*t.total, row.*t.row);
+            const auto sum = runningSum(sums.*t.total, row.*t.row());
             if (!sum)
                 return kNonNumberMessage;
             sums.*t.total = *sum;
         }
         for (const auto& t : kCurrencyTotals) {
-            const auto sum = addCurrency(sums.*t.total, row.*t.row);
+            const auto sum = addCurrency(sums.*t.total, row.*t.row());
             if (!sum)
                 return kNonNumberMessage;
             sums.*t.total = *sum;
@@ -247,7 +235,7 @@ std::string YtdLedger::AddAnnual()
     for (const auto& t : kSlotSums) {
         float sum = 0;
         for (const auto& row : m_rows)
-            sum = static_cast<float>(static_cast<double>(sum) + static_cast<double>(row.*t.row));
+            sum = static_cast<float>(static_cast<double>(sum) + static_cast<double>(row.*t.row()));
         if (!std::isfinite(sum))
             return kNonNumberMessage;
         sums.*t.total = sum;
@@ -427,7 +415,7 @@ FileOutcome YtdLedger::readLedger(const std::filesystem::path& folder, const std
         for (const auto& t : kSlotSums) {
             float sum = 0;
             for (const auto& row : m_rows)
-                sum = static_cast<float>(static_cast<double>(sum) + static_cast<double>(row.*t.row));
+                sum = static_cast<float>(static_cast<double>(sum) + static_cast<double>(row.*t.row()));
             m_totals.*t.total = sum;
         }
         showTotalsMasked();
