@@ -40,16 +40,28 @@ std::string damagedText(const StaffRow& row)
     return text;
 }
 
+// The form's arguments, with its working folder there; nullopt after telling `err`, with the exit
+// status.
+std::optional<CliOptions> usableArguments(const std::vector<std::string>& args, bool report, std::ostream& err,
+                                          int& status)
+{
+    std::string problem;
+    auto a = parse(args, report, problem);
+    if (!a)
+        status = badArguments(problem, report ? CliForm::Report : CliForm::List, err);
+    else if (!workingFolderFound(a->folder, err))
+        status = 1, a.reset();
+    return a;
+}
+
 } // namespace
 
 int runList(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    std::string problem;
-    const auto a = parse(args, false, problem);
+    int status = 0;
+    const auto a = usableArguments(args, false, err, status);
     if (!a)
-        return badArguments(problem, CliForm::List, err);
-    if (!workingFolderFound(a->folder, err))
-        return 1;
+        return status;
     std::vector<StaffRow> rows;
     for (const StaffMember& m : readStaff(a->folder))
         rows.push_back(staffRow(m));
@@ -85,12 +97,10 @@ int runList(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int runReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const PdfWriter& pdf,
               const std::string& today)
 {
-    std::string problem;
-    const auto a = parse(args, true, problem);
+    int status = 0;
+    const auto a = usableArguments(args, true, err, status);
     if (!a)
-        return badArguments(problem, CliForm::Report, err);
-    if (!workingFolderFound(a->folder, err))
-        return 1;
+        return status;
     const StaffReport staff = readStaffReport(a->folder);
     for (const std::string& d : staff.damaged)
         err << "tallyrin-calc: " << d << '\n';

@@ -19,19 +19,26 @@ FormBinding::FormBinding(QObject* parent)
 {
 }
 
-void FormBinding::text(QLineEdit* box, std::string& field)
+template <class Widget>
+void FormBinding::typed(Widget* widget, std::string& field, void (Widget::*changed)(const QString&),
+                        QString (Widget::*current)() const, void (Widget::*set)(const QString&))
 {
-    connect(box, &QLineEdit::textChanged, this, [this, &field](const QString& typed) {
+    connect(widget, changed, this, [this, &field](const QString& typedText) {
         if (m_showing)
             return;
-        field = toStd(typed);
+        field = toStd(typedText);
         emit edited();
     });
-    m_shows.push_back([box, &field] {
+    m_shows.push_back([widget, &field, current, set] {
         const QString shown = toQt(field);
-        if (box->text() != shown)
-            box->setText(shown);
+        if ((widget->*current)() != shown)
+            (widget->*set)(shown);
     });
+}
+
+void FormBinding::text(QLineEdit* box, std::string& field)
+{
+    typed(box, field, &QLineEdit::textChanged, &QLineEdit::text, &QLineEdit::setText);
 }
 
 void FormBinding::text(QLineEdit* box, std::string& field, std::function<void()> afterEdit)
@@ -104,17 +111,7 @@ void FormBinding::choice(QComboBox* box, std::string& field)
 void FormBinding::editable(QComboBox* box, std::string& field)
 {
     box->setEditable(true);
-    connect(box, &QComboBox::currentTextChanged, this, [this, &field](const QString& typed) {
-        if (m_showing)
-            return;
-        field = toStd(typed);
-        emit edited();
-    });
-    m_shows.push_back([box, &field] {
-        const QString shown = toQt(field);
-        if (box->currentText() != shown)
-            box->setEditText(shown);
-    });
+    typed(box, field, &QComboBox::currentTextChanged, &QComboBox::currentText, &QComboBox::setEditText);
 }
 
 void FormBinding::date(QCalendarWidget* picker, std::string& field, std::function<std::string(const QDate&)> toText,

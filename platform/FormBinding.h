@@ -78,6 +78,12 @@ signals:
     void edited();
 
 private:
+    // Typing in `widget` (its `changed` signal) goes into `field`; showing puts `field` back
+    // through `set` when `current` differs.
+    template <class Widget>
+    void typed(Widget* widget, std::string& field, void (Widget::*changed)(const QString&),
+               QString (Widget::*current)() const, void (Widget::*set)(const QString&));
+
     std::vector<std::function<void()>> m_shows;
     std::vector<std::pair<QWidget*, std::function<void()>>> m_commits;
     bool m_showing = false;
