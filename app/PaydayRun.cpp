@@ -337,6 +337,8 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
         line.deposit = employee.deposit;
         // The profile's name, unless it was never filled in.
         line.depositName = employee.profile.EmpName == EmployeeProfile{}.EmpName ? row.user : employee.profile.EmpName;
+        line.note += (line.note.empty() ? "" : "; ") + std::string("direct deposit to account ending ") +
+                     accountEnding(employee.deposit->Account);
     }
 
     if (m_options.prints) {

@@ -59,7 +59,8 @@ struct PaydayLine
     // What the row's employee had to be told (what went wrong), lines joined by "\n"; empty when
     // nothing.
     std::string message;
-    // What the summary says of a row that went well but not as a plain payment ("already paid").
+    // What the summary says of a row that went well beyond a plain payment ("already paid", "direct
+    // deposit to account ending 1234").
     std::string note;
 };
 

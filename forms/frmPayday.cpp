@@ -76,7 +76,7 @@ frmPayday::frmPayday(frmPaydayScreen& screen, PrintDevice* device, QWidget* pare
         form->addRow(QString::fromLatin1(caption), row);
         return made;
     };
-    QPushButton* choose = fileRow("Hours sheet:", "lbSheet", m_screen.lbSheet, {{"cmdChoose", "&Choose Sheet..."}})[0];
+    QPushButton* choose = fileRow("Hours sheet:", "lbSheet", m_screen.lbSheet, {{"cmdChoose", "Choose Sh&eet..."}})[0];
 
     auto* date = named<QLineEdit>(this, "txtDate");
     date->setMaxLength(10);
