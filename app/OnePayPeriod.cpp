@@ -2,6 +2,8 @@
 
 #include "state/BuiltInStates.h"
 
+#include "TallyrinVersion.h"
+
 namespace tallyrin {
 
 PeriodCalculation calculatePeriod(std::array<std::string, 8>& entries, bool opt1x, Employee& employee,
@@ -22,6 +24,8 @@ PeriodCalculation calculatePeriod(std::array<std::string, 8>& entries, bool opt1
         employee.state.RoundState = 1;
         out.stateRounded = true;
     }
+    out.labels = payPeriodLabels(out.result);
+    out.shown = periodAsShown(out.labels, out.result);
     return out;
 }
 
@@ -34,6 +38,19 @@ StoreSave saveEmployee(const EmployeeFiles& files, const std::string& user, Empl
                        std::set<std::filesystem::path>& damaged, bool profileFamilyOnly)
 {
     return EmployeeStore::save(files, user, employee, damaged, profileFamilyOnly);
+}
+
+StatementHeading periodHeading(const CompanyHeader& header, const std::string& user, const std::string& ssn,
+                               CalendarDate today, const std::string& week)
+{
+    StatementHeading heading;
+    heading.header = header;
+    heading.userName = user;
+    heading.ssn = ssn;
+    heading.today = shortDateText(today.year, today.month, today.day);
+    heading.txtWeek = week;
+    heading.version = TALLYRIN_VERSION;
+    return heading;
 }
 
 } // namespace tallyrin

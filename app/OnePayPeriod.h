@@ -5,14 +5,18 @@
 //      a calculation leaves behind (a method that rounds to whole dollars checks "Round State");
 //   3. the closing save of every file of the employee (saveEmployee), which File > Save and the
 //      screens' OK also take;
-//   4. the paste into a week of the ledger (YtdLedger::pastePeriod) and the prints.
+//   4. the paste into a week of the ledger (YtdLedger::pastePeriod) of the period as the pay form
+//      shows it (PeriodCalculation::shown), and the prints under periodHeading.
 #pragma once
 
+#include "app/Clock.h"
 #include "employee/Employee.h"
 #include "engine/FederalTables.h"
 #include "employee/EmployeeFiles.h"
 #include "employee/EmployeeStore.h"
 #include "engine/PayCalculation.h"
+#include "print/PayPrints.h"
+#include "text/Numbers.h"
 
 #include <array>
 #include <filesystem>
@@ -25,6 +29,8 @@ namespace tallyrin {
 struct PeriodCalculation
 {
     PayPeriodResult result;               // empty when refused
+    PayPeriodLabels labels;               // the pay form's result labels
+    PayPeriodResult shown;                // the amounts as the labels show them, which a paste takes
     std::optional<std::string> refused;   // a period beyond the limits: nothing is shown or saved
     bool stateRounded = false;            // "Round State" was checked by the method
 };
@@ -42,5 +48,10 @@ std::vector<FileOutcome> reloadPeriodFiles(const EmployeeFiles& files, Employee&
 // store's order under the folder's lock; a damaged file kept aside first.
 StoreSave saveEmployee(const EmployeeFiles& files, const std::string& user, Employee& employee,
                        std::set<std::filesystem::path>& damaged, bool profileFamilyOnly = false);
+
+// The heading of the period's pay statement: the company header, the employee, the date printed
+// and the period date, with this build's version.
+StatementHeading periodHeading(const CompanyHeader& header, const std::string& user, const std::string& ssn,
+                               CalendarDate today, const std::string& week);
 
 } // namespace tallyrin

@@ -15,7 +15,6 @@
 #include "text/FileStore.h"
 #include "text/Numbers.h"
 
-#include "TallyrinVersion.h"
 
 #include <cmath>
 #include <optional>
@@ -289,9 +288,9 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
                        format(result.GrossPay < 0 ? result.GrossPay : result.NetPay, "$#,###.00") +
                        ", below 0: a correction is made on the pay form, not paid from a sheet. " + kNothingWritten);
     }
-    const PayPeriodLabels labels = payPeriodLabels(result);
+    const PayPeriodLabels& labels = calculated.labels;
     CleartxtBox(entries);
-    const PayPeriodResult shown = periodAsShown(labels, result);
+    const PayPeriodResult& shown = calculated.shown;
     const auto& deductionLabels = employee.profile.DeductLabel;
 
     bool alreadyPaid = false;
@@ -353,14 +352,7 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
             if (text.empty())
                 text = "0";
         const PayFormTexts texts = payFormTexts(entries, !p.ot2x, p.date, labels);
-        StatementHeading heading;
-        heading.header = m_header;
-        heading.userName = row.user;
-        heading.ssn = employee.profile.EmpSsn;
-        const CalendarDate d = m_clock();
-        heading.today = shortDateText(d.year, d.month, d.day);
-        heading.txtWeek = p.date;
-        heading.version = TALLYRIN_VERSION;
+        StatementHeading heading = periodHeading(m_header, row.user, employee.profile.EmpSsn, m_clock(), p.date);
         if (line.deposit)
             heading.deposit = "Direct deposit to account ending " + accountEnding(line.deposit->Account);
         PrintText(m_statementsOut ? *m_statementsOut : m_statements, heading, periodFigures(texts, employee.profile, result, ledger.totals()));

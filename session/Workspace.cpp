@@ -108,7 +108,7 @@ void Workspace::Calcu_late(bool closingSave)
     if (calculated.stateRounded)
         stateScreen.ckRoundOff = true;
 
-    form1.showResults(payPeriodLabels(result));
+    form1.showResults(calculated.labels);
 
     CleartxtBox(form1.txtAmount);
     clearFederalTables();

@@ -2,10 +2,11 @@
 // the paycheck, and the ledger print, each laid out on a document and handed to a print device.
 #include "session/Workspace.h"
 
+#include "app/OnePayPeriod.h"
+
 #include "employee/ProfileFiles.h"
 #include "print/CheckText.h"
 
-#include "TallyrinVersion.h"
 
 namespace tallyrin {
 
@@ -47,15 +48,9 @@ PrintDocument Workspace::statementPage()
     const PeriodFigures figures = printFigures();
     note(LoadHeader(workingFolder(), header));
 
-    StatementHeading heading;
-    heading.header = header;
-    heading.userName = userName();
     // The number the check form shows; before the form was ever opened, the profile's.
-    heading.ssn = checks.loaded() ? checks.txtUserSSnum : profile.EmpSsn;
-    const CalendarDate d = today();
-    heading.today = shortDateText(d.year, d.month, d.day);
-    heading.txtWeek = form1.txtWeek;
-    heading.version = TALLYRIN_VERSION;
+    const StatementHeading heading = periodHeading(header, userName(), checks.loaded() ? checks.txtUserSSnum : profile.EmpSsn,
+                                                   today(), form1.txtWeek);
 
     PrintDocument page;
     tallyrin::PrintText(page, heading, figures);
