@@ -19,12 +19,8 @@ frmDate::frmDate(std::string& rowDate, CalendarDate today, std::function<void()>
 {
     setObjectName(QStringLiteral("frmDate"));
     setWindowTitle(QStringLiteral("Week Ending"));
-    setModal(true);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
-    // Not a default button: Enter in the calendar's year box takes the year and leaves the picker
-    // open; Enter on a day picks it (`activated`).
-    m_ok->setDefault(false);
-    m_ok->setAutoDefault(false);
+    layOutDateScreen(this, m_picker, m_ok);
 
     // The picker opens at the row's date; placing it is not a pick, so the row keeps its text
     // until the operator picks.
@@ -38,14 +34,6 @@ frmDate::frmDate(std::string& rowDate, CalendarDate today, std::function<void()>
     if (refresh)
         connect(&m_binding, &FormBinding::edited, this, std::move(refresh));
     m_binding.show();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_picker);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_picker, &QCalendarWidget::activated, this, &frmDate::cmdOK_Click);
     connect(m_ok, &QPushButton::clicked, this, &frmDate::cmdOK_Click);

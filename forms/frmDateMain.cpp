@@ -27,22 +27,10 @@ frmDateMain::frmDateMain(Form1Screen& form1, Clock clock, std::function<void()> 
 {
     setObjectName(QStringLiteral("frmDateMain"));
     setWindowTitle(QStringLiteral("Date"));
-    setModal(true);
 
     m_ok->setObjectName(QStringLiteral("Command1"));
-    // Not a default button: Enter in the calendar's year box commits the year and leaves the
-    // picker open; Enter on a day picks it (`activated`); Space on "Ok" presses it.
-    m_ok->setDefault(false);
-    m_ok->setAutoDefault(false);
-    m_ok->setMinimumWidth(90);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_picker);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_ok->setMinimumWidth(90); // Space on "Ok" presses it
+    layOutDateScreen(this, m_picker, m_ok);
 
     connect(m_picker, &QCalendarWidget::selectionChanged, this, &frmDateMain::DTPicker1_Change);
     connect(m_picker, &QCalendarWidget::clicked, this, &frmDateMain::DTPicker1_Change);

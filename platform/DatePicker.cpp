@@ -2,6 +2,10 @@
 
 #include <QCalendarWidget>
 #include <QDate>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -24,6 +28,20 @@ QCalendarWidget* newDatePicker(QWidget* parent)
         picker->setSelectedDate(first.addDays(std::min(picked.day(), first.daysInMonth()) - 1));
     });
     return picker;
+}
+
+void layOutDateScreen(QDialog* dialog, QCalendarWidget* picker, QPushButton* ok)
+{
+    dialog->setModal(true);
+    ok->setDefault(false);
+    ok->setAutoDefault(false);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(picker);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace tallyrin

@@ -4,10 +4,17 @@
 #pragma once
 
 class QCalendarWidget;
+class QDialog;
+class QPushButton;
 class QWidget;
 
 namespace tallyrin {
 
 QCalendarWidget* newDatePicker(QWidget* parent);
+
+// A modal date screen: the picker over its OK button, which is not a default button (Enter in the
+// calendar's year box takes the year and leaves the picker open; Enter on a day picks it, through
+// the picker's `activated`), at a fixed size.
+void layOutDateScreen(QDialog* dialog, QCalendarWidget* picker, QPushButton* ok);
 
 } // namespace tallyrin
