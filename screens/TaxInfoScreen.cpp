@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace tallyrin {
 
@@ -24,6 +25,27 @@ float singleFromBox(const std::string& text)
 
 int16_t flag(bool checked) { return checked ? 1 : 0; }
 
+using T = TaxInfoScreen;
+using P = EmployeeProfile;
+// The boxes that show a profile field as it is: the amounts after the first rate, the flags that
+// are checked when set, and the employee's texts.
+constexpr std::pair<std::string T::*, float P::*> kAmountBoxes[] = {
+    {&T::txtHourRate2, &P::HourRate2}, {&T::txtTipsRate, &P::TipsRate},    {&T::txtFedAddL, &P::FedAddl},
+    {&T::txtPension, &P::PensionPct},  {&T::txtMuni, &P::CreditUnionAmt}, {&T::txtBond, &P::BondAmt},
+    {&T::txtDues, &P::DuesAmt},        {&T::txtMisc, &P::MiscAmt},        {&T::txtKplan, &P::KPlanValue},
+    {&T::txtCafe, &P::CafeteriaAmt},
+};
+constexpr std::pair<bool T::*, int16_t P::*> kFlagBoxes[] = {
+    {&T::ckCafeState, &P::CafeDeductState}, {&T::ckSelfEmp, &P::SelfEmployed}, {&T::ckNonCity, &P::NonCityResident},
+    {&T::ckFedExemp, &P::FedExempt},        {&T::ckSSMediExemp, &P::SsMediExempt},
+};
+constexpr std::pair<std::string T::*, std::string P::*> kTextBoxes[] = {
+    {&T::txtName, &P::EmpName},
+    {&T::txtAddress, &P::EmpAddress},
+    {&T::txtStateCityZip, &P::EmpCityStateZip},
+    {&T::txtSSnum, &P::EmpSsn},
+};
+
 } // namespace
 
 void TaxInfoScreen::show(EmployeeProfile& p)
@@ -32,16 +54,8 @@ void TaxInfoScreen::show(EmployeeProfile& p)
     const EmployeeProfile defaults;
 
     txtHourRate = p.HourRate == 0 ? screenText(kDefaultHourRate) : screenText(p.HourRate);
-    txtHourRate2 = screenText(p.HourRate2);
-    txtTipsRate = screenText(p.TipsRate);
-    txtFedAddL = screenText(p.FedAddl);
-    txtPension = screenText(p.PensionPct);
-    txtMuni = screenText(p.CreditUnionAmt);
-    txtBond = screenText(p.BondAmt);
-    txtDues = screenText(p.DuesAmt);
-    txtMisc = screenText(p.MiscAmt);
-    txtKplan = screenText(p.KPlanValue);
-    txtCafe = screenText(p.CafeteriaAmt);
+    for (const auto& [box, field] : kAmountBoxes)
+        this->*box = screenText(p.*field);
 
     cboDepend = p.FedAllowances;
     cboStatus = p.FedStatus;
@@ -50,11 +64,8 @@ void TaxInfoScreen::show(EmployeeProfile& p)
 
     ckKpPer = p.KPlanPercent == 1;
     ckKpFix = p.KPlanFixed == 1;
-    ckCafeState = p.CafeDeductState != 0;
-    ckSelfEmp = p.SelfEmployed != 0;
-    ckNonCity = p.NonCityResident != 0;
-    ckFedExemp = p.FedExempt != 0;
-    ckSSMediExemp = p.SsMediExempt != 0;
+    for (const auto& [box, field] : kFlagBoxes)
+        this->*box = p.*field != 0;
 
     // Option buttons exclude each other: a profile marked both ways shows (and is applied as) weekly.
     optWeek = p.Weekly;
@@ -62,10 +73,8 @@ void TaxInfoScreen::show(EmployeeProfile& p)
 
     for (size_t i = 0; i < txtTax.size(); ++i)
         txtTax[i] = p.DeductLabel[i].empty() ? defaults.DeductLabel[i] : p.DeductLabel[i];
-    txtName = p.EmpName;
-    txtAddress = p.EmpAddress;
-    txtStateCityZip = p.EmpCityStateZip;
-    txtSSnum = p.EmpSsn;
+    for (const auto& [box, field] : kTextBoxes)
+        this->*box = p.*field;
 }
 
 void TaxInfoScreen::apply(EmployeeProfile& p) const
@@ -73,16 +82,8 @@ void TaxInfoScreen::apply(EmployeeProfile& p) const
     p.HourRate = singleFromBox(txtHourRate);
     if (p.HourRate == 0)
         p.HourRate = kDefaultHourRate;
-    p.HourRate2 = singleFromBox(txtHourRate2);
-    p.TipsRate = singleFromBox(txtTipsRate);
-    p.FedAddl = singleFromBox(txtFedAddL);
-    p.PensionPct = singleFromBox(txtPension);
-    p.CreditUnionAmt = singleFromBox(txtMuni);
-    p.BondAmt = singleFromBox(txtBond);
-    p.DuesAmt = singleFromBox(txtDues);
-    p.MiscAmt = singleFromBox(txtMisc);
-    p.KPlanValue = singleFromBox(txtKplan);
-    p.CafeteriaAmt = singleFromBox(txtCafe);
+    for (const auto& [box, field] : kAmountBoxes)
+        p.*field = singleFromBox(this->*box);
 
     p.FedAllowances = cboDepend;
     p.FedStatus = cboStatus;
@@ -92,20 +93,15 @@ void TaxInfoScreen::apply(EmployeeProfile& p) const
 
     p.KPlanPercent = flag(ckKpPer);
     p.KPlanFixed = flag(ckKpFix);
-    p.CafeDeductState = flag(ckCafeState);
-    p.SelfEmployed = flag(ckSelfEmp);
-    p.NonCityResident = flag(ckNonCity);
-    p.FedExempt = flag(ckFedExemp);
-    p.SsMediExempt = flag(ckSSMediExemp);
+    for (const auto& [box, field] : kFlagBoxes)
+        p.*field = flag(this->*box);
     p.Weekly = optWeek;
     p.BiWeekly = optBiWeek;
 
     for (size_t i = 0; i < txtTax.size(); ++i)
         p.DeductLabel[i] = txtTax[i];
-    p.EmpName = txtName;
-    p.EmpAddress = txtAddress;
-    p.EmpCityStateZip = txtStateCityZip;
-    p.EmpSsn = txtSSnum;
+    for (const auto& [box, field] : kTextBoxes)
+        p.*field = this->*box;
 }
 
 void TaxInfoScreen::clearAll(EmployeeProfile& p)
@@ -120,10 +116,8 @@ void TaxInfoScreen::clearAll(EmployeeProfile& p)
     *this = TaxInfoScreen{};
     txtHourRate = screenText(p.HourRate);
     txtTax = p.DeductLabel;
-    txtName = p.EmpName;
-    txtAddress = p.EmpAddress;
-    txtStateCityZip = p.EmpCityStateZip;
-    txtSSnum = p.EmpSsn;
+    for (const auto& [box, field] : kTextBoxes)
+        this->*box = p.*field;
 }
 
 void TaxInfoScreen::ckKpPer_Click()
