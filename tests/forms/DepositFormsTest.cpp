@@ -11,6 +11,7 @@
 #include "support/TempFolder.h"
 
 #include <QComboBox>
+#include <QSet>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -84,6 +85,13 @@ private slots:
                 proposed = offered;
                 return ach.string();
             };
+            // The window is driven from the keyboard: no two buttons share an Alt letter.
+            QSet<QChar> letters;
+            for (QPushButton* b : form.findChildren<QPushButton*>()) {
+                const qsizetype at = b->text().indexOf(QLatin1Char('&'));
+                QVERIFY2(at >= 0 && !letters.contains(b->text().at(at + 1).toLower()), qPrintable(b->text()));
+                letters.insert(b->text().at(at + 1).toLower());
+            }
             QTest::mouseClick(form.findChild<QPushButton*>("cmdChoose"), Qt::LeftButton);
             QTest::mouseClick(form.findChild<QPushButton*>("cmdDepositFile"), Qt::LeftButton);
             QCOMPARE(screen.lbDepositFile, ach.string());
