@@ -2,6 +2,7 @@
 
 #include "app/PaydayDeposits.h"
 #include "app/WeekDate.h"
+#include "text/FileStore.h"
 #include "text/Words.h"
 #include "text/Numbers.h"
 
@@ -135,10 +136,16 @@ void frmPaydayScreen::cmdDepositFile_Click()
     if (!chooseSaveFile)
         return;
     const std::string proposed = (m_folder / ("Deposit-" + digitsOf(txtDate) + ".ach")).string();
-    if (const auto chosen = chooseSaveFile(lbDepositFile.empty() ? proposed : lbDepositFile)) {
-        lbDepositFile = *chosen;
-        optionsChanged();
+    const auto chosen = chooseSaveFile(lbDepositFile.empty() ? proposed : lbDepositFile);
+    if (!chosen)
+        return;
+    // Told now, before anyone is paid, rather than after the run.
+    if (const auto refused = refusedOutput(*chosen)) {
+        m_op.message("The deposit file cannot be\r\n" + *chosen + "\r\n" + *refused + ".", Icon::Exclamation);
+        return;
     }
+    lbDepositFile = *chosen;
+    optionsChanged();
 }
 
 void frmPaydayScreen::cmdChecksOnly_Click()

@@ -115,6 +115,22 @@ private slots:
             }
         }
     }
+
+    // A deposit file that cannot be written is refused when it is chosen, before anyone is paid.
+    void aTargetThatCannotBeWrittenIsRefusedWhenChosen()
+    {
+        TempFolder folder;
+        ScriptedDialogs op;
+        frmPaydayScreen screen(op, folder.path(), [] { return CalendarDate{2009, 1, 9}; });
+        fs::create_directory(folder / "Deposit.ach");
+        screen.chooseSaveFile = [&](const std::string&) -> std::optional<std::string> {
+            return (folder / "Deposit.ach").string();
+        };
+        screen.cmdDepositFile_Click();
+        QVERIFY(screen.lbDepositFile.empty());
+        QCOMPARE(op.messages().size(), size_t(1));
+        QVERIFY(op.messages()[0].find("it is a folder") != std::string::npos);
+    }
 };
 
 TALLYRIN_FORMS_TEST(DepositFormsTest);
