@@ -171,18 +171,15 @@ PayPeriodResult computePayPeriod(const PayPeriodEntry& entry, bool opt1x, const 
 
     // Cents, each field rounded in its own kind through "#,###.00".
     r.FedTax = roundCents(single(static_cast<double>(r.FedTax) + profile.FedAddl));
-    r.SocSec = roundCents(r.SocSec);
-    r.Medicare = roundCents(r.Medicare);
     r.CityTax = roundCents(r.CityTax);
     r.CreditUnion = roundCents(profile.CreditUnionAmt);
     r.Bond = roundCents(profile.BondAmt);
     r.Dues = roundCents(profile.DuesAmt);
-    r.PensionAmt = roundCents(r.PensionAmt);
     r.Misc = roundCents(profile.MiscAmt);
-    r.KPlan = roundCents(r.KPlan);
-    r.SdiTax = roundCents(r.SdiTax);
-    r.SuiTax = roundCents(r.SuiTax);
-    r.Cafeteria = roundCents(r.Cafeteria);
+    for (float PayPeriodResult::*f : {&PayPeriodResult::SocSec, &PayPeriodResult::Medicare, &PayPeriodResult::PensionAmt,
+                                      &PayPeriodResult::KPlan, &PayPeriodResult::SdiTax, &PayPeriodResult::SuiTax,
+                                      &PayPeriodResult::Cafeteria})
+        r.*f = roundCents(r.*f);
     if (profile.FedExempt != 0)
         r.FedTax = 0; // the additional withholding goes too
 

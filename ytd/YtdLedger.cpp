@@ -245,15 +245,20 @@ std::string YtdLedger::AddAnnual()
     return {};
 }
 
-void YtdLedger::Update()
+void YtdLedger::gridInto(std::array<YtdRow, kLedgerSlots>& rows) const
 {
     for (int i = 0; i < usedRows(); ++i) {
-        auto& row = m_rows[static_cast<size_t>(i)];
+        auto& row = rows[static_cast<size_t>(i)];
         const auto& g = grid[static_cast<size_t>(i)];
         row.Date = g.date;
         for (size_t c = 0; c < kGridFields.size(); ++c)
             row.*kGridFields[c] = cellSingle(g.cells[c]);
     }
+}
+
+void YtdLedger::Update()
+{
+    gridInto(m_rows);
     for (const auto& t : kSingleTotals)
         m_totals.*t.total = cellSingle(box(t.box));
     for (const auto& t : kCurrencyTotals)
@@ -469,13 +474,7 @@ std::optional<std::string> YtdLedger::textToSave(std::string& message)
     // Row amounts are written as the numbers in the grid cells; the hidden SDI, SUI and
     // cafeteria come from the rows.
     auto rows = m_rows;
-    for (int i = 0; i < usedRows(); ++i) {
-        auto& row = rows[static_cast<size_t>(i)];
-        const auto& g = grid[static_cast<size_t>(i)];
-        row.Date = g.date;
-        for (size_t c = 0; c < kGridFields.size(); ++c)
-            row.*kGridFields[c] = cellSingle(g.cells[c]);
-    }
+    gridInto(rows);
     return fileContent(rows);
 }
 

@@ -239,6 +239,8 @@ private:
     bool m_biWeekly = false;
     bool m_damagedOnRead = false;
     std::array<YtdRow, kLedgerSlots> m_rows{};
+    // The used rows' dates and amounts as the grid holds them, into `rows`.
+    void gridInto(std::array<YtdRow, kLedgerSlots>& rows) const;
     YtdTotals m_totals;
     struct RoundTrip
     {
