@@ -91,29 +91,40 @@ DialogState::DialogState(DialogStateScreen& screen, QWidget* parent)
     tables->addWidget(heading(label("Label13", s.Label13), false), 2, 8);
     tables->addWidget(heading(label("Label14", s.Label14), false), 2, 9);
     tables->addWidget(heading(label("Label15", s.Label15), false), 2, 10);
+    // The table columns: the box array, whether it takes typing, its grid column, and whether it is
+    // in the Single frame (which Missouri greys).
+    using Boxes = std::array<std::string, 10> DialogStateControls::*;
+    using Enabled = std::array<bool, 10> DialogStateControls::Enabled::*;
+    struct Column
+    {
+        const char* name;
+        Boxes boxes;
+        Enabled enabled;
+        int column;
+        bool inFrame1;
+    };
+    using C = DialogStateControls;
+    using E = DialogStateControls::Enabled;
+    const Column columns[] = {
+        {"txtStateMinBS", &C::txtStateMinBS, &E::txtStateMinBS, 1, true},
+        {"txtStateAmtBS", &C::txtStateAmtBS, &E::txtStateAmtBS, 2, true},
+        {"txtStatePerBS", &C::txtStatePerBS, &E::txtStatePerBS, 3, true},
+        {"txtStateMinBM", &C::txtStateMinBM, &E::txtStateMinBM, 5, false},
+        {"txtStateAmtBM", &C::txtStateAmtBM, &E::txtStateAmtBM, 6, false},
+        {"txtStatePerBM", &C::txtStatePerBM, &E::txtStatePerBM, 7, false},
+        {"txtStateSgExp", &C::txtStateSgExp, &E::txtStateSgExp, 9, false},
+        {"txtStateMarExp", &C::txtStateMarExp, &E::txtStateMarExp, 10, false},
+    };
     for (int r = 0; r < 10; ++r) {
         const int row = r + 3;
         const auto at = static_cast<size_t>(r);
         tables->addWidget(label(indexed("Label27", r).toLatin1().constData(), s.Label27[at]), row, 0);
-        tables->addWidget(numericBox(indexed("txtStateMinBS", r), s.txtStateMinBS[at], &s.enabled.txtStateMinBS[at], true),
-                          row, 1);
-        tables->addWidget(numericBox(indexed("txtStateAmtBS", r), s.txtStateAmtBS[at], &s.enabled.txtStateAmtBS[at], true),
-                          row, 2);
-        tables->addWidget(numericBox(indexed("txtStatePerBS", r), s.txtStatePerBS[at], &s.enabled.txtStatePerBS[at], true),
-                          row, 3);
         // The row numbers repeat beside the Married table and the allowance columns.
         tables->addWidget(label(nullptr, s.Label27[at]), row, 4);
-        tables->addWidget(numericBox(indexed("txtStateMinBM", r), s.txtStateMinBM[at], &s.enabled.txtStateMinBM[at]),
-                          row, 5);
-        tables->addWidget(numericBox(indexed("txtStateAmtBM", r), s.txtStateAmtBM[at], &s.enabled.txtStateAmtBM[at]),
-                          row, 6);
-        tables->addWidget(numericBox(indexed("txtStatePerBM", r), s.txtStatePerBM[at], &s.enabled.txtStatePerBM[at]),
-                          row, 7);
         tables->addWidget(label(nullptr, s.Label27[at]), row, 8);
-        tables->addWidget(numericBox(indexed("txtStateSgExp", r), s.txtStateSgExp[at], &s.enabled.txtStateSgExp[at]),
-                          row, 9);
-        tables->addWidget(numericBox(indexed("txtStateMarExp", r), s.txtStateMarExp[at], &s.enabled.txtStateMarExp[at]),
-                          row, 10);
+        for (const Column& c : columns)
+            tables->addWidget(numericBox(indexed(c.name, r), (s.*c.boxes)[at], &(s.enabled.*c.enabled)[at], c.inFrame1),
+                              row, c.column);
     }
     for (int column : {0, 4, 8})
         tables->setColumnMinimumWidth(column, 24);
