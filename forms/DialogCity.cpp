@@ -78,10 +78,8 @@ DialogCity::DialogCity(DialogCityScreen& screen, Operator& op, QWidget* parent)
     notes->addLayout(texts, 1);
 
     QHBoxLayout* buttons = buttonRow({
-        {"cmdDefault", "&New York", [this] { cmdDefault_Click(); }},
-        {"cmdClearMe", "CLEAR ALL", [this] { cmdClearMe_Click(); }},
-        {"OKButton", "&SAVE", [this] { OKButton_Click(); }},
-        {"CancelButton", "&CANCEL", [this] { reject(); }},
+        {"cmdDefault", "&New York", [this] { click(&DialogCityScreen::cmdDefault_Click); }},
+        {"cmdClearMe", "CLEAR ALL", [this] { click(&DialogCityScreen::cmdClearMe_Click); }},
     });
     outer->addLayout(buttons);
     m_ckNoLocalTax = named<QCheckBox>(this, "ckNoLocalTax", QStringLiteral("NO LOCAL TAX"));
@@ -97,9 +95,5 @@ void DialogCity::addColumn(QGridLayout* grid, int column, const char* name, std:
                                    boxes[static_cast<std::size_t>(row)]),
                         row + 2, column);
 }
-
-void DialogCity::cmdDefault_Click() { click(&DialogCityScreen::cmdDefault_Click); }
-
-void DialogCity::cmdClearMe_Click() { click(&DialogCityScreen::cmdClearMe_Click); }
 
 } // namespace tallyrin

@@ -13,18 +13,12 @@ class QGridLayout;
 
 namespace tallyrin {
 
-class Operator;
-
 class DialogCity : public LocalTaxDialog<DialogCityScreen>
 {
     Q_OBJECT
 public:
     // `op` is the operator the screen model reports to.
     DialogCity(DialogCityScreen& screen, Operator& op, QWidget* parent = nullptr);
-
-public slots:
-    void cmdDefault_Click();
-    void cmdClearMe_Click();
 
 private:
     void addColumn(QGridLayout* grid, int column, const char* name, std::array<std::string, 10>& boxes);

@@ -70,12 +70,8 @@ DialogNonCity::DialogNonCity(DialogNonCityScreen& screen, Operator& op, QWidget*
     notes->addWidget(new QLabel(QStringLiteral("Enter 999999 in any Minimum Range Box that is not used."), this), 1);
 
     outer->addLayout(buttonRow({
-        {"cmdDefault", "&DEFAULT", [this] { cmdDefault_Click(); }},
-        {"OKButton", "&SAVE", [this] { OKButton_Click(); }},
-        {"CancelButton", "&CANCEL", [this] { reject(); }},
+        {"cmdDefault", "&DEFAULT", [this] { click(&DialogNonCityScreen::cmdDefault_Click); }},
     }));
 }
-
-void DialogNonCity::cmdDefault_Click() { click(&DialogNonCityScreen::cmdDefault_Click); }
 
 } // namespace tallyrin

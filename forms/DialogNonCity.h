@@ -7,10 +7,7 @@
 
 #include <string>
 
-
 namespace tallyrin {
-
-class Operator;
 
 class DialogNonCity : public LocalTaxDialog<DialogNonCityScreen>
 {
@@ -18,9 +15,6 @@ class DialogNonCity : public LocalTaxDialog<DialogNonCityScreen>
 public:
     // `op` is the operator the screen model reports to.
     DialogNonCity(DialogNonCityScreen& screen, Operator& op, QWidget* parent = nullptr);
-
-public slots:
-    void cmdDefault_Click();
 };
 
 } // namespace tallyrin

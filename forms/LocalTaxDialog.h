@@ -16,6 +16,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace tallyrin {
 
@@ -91,9 +92,12 @@ protected:
         const char* caption;
         std::function<void()> pressed;
     };
-    // The buttons, right-aligned, none of them taking Enter.
-    QHBoxLayout* buttonRow(std::initializer_list<Button> buttons)
+    // The screen's own buttons, then "&SAVE" and "&CANCEL", right-aligned, none of them taking Enter.
+    QHBoxLayout* buttonRow(std::initializer_list<Button> own)
     {
+        std::vector<Button> buttons(own);
+        buttons.push_back({"OKButton", "&SAVE", [this] { OKButton_Click(); }});
+        buttons.push_back({"CancelButton", "&CANCEL", [this] { reject(); }});
         auto* row = new QHBoxLayout;
         row->addStretch(1);
         for (const Button& b : buttons) {
