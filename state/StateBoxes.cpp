@@ -126,19 +126,15 @@ void StateBoxes::showStoredValues()
 
 void StateBoxes::resetPresetLayout()
 {
-    const DialogStateControls fresh;
+    using C = DialogStateControls;
+    const C fresh;
     enabled = fresh.enabled;
-    Label5 = fresh.Label5;
-    Label13 = fresh.Label13;
-    Label14 = fresh.Label14;
-    Label15 = fresh.Label15;
-    Label19 = fresh.Label19;
-    Label20 = fresh.Label20;
-    Label21 = fresh.Label21;
     Label27 = fresh.Label27;
-    biweeklyLabelsVisible = fresh.biweeklyLabelsVisible;
-    Frame1Enabled = fresh.Frame1Enabled;
-    tableHeadingsEnabled = fresh.tableHeadingsEnabled;
+    for (std::string C::*caption : {&C::Label5, &C::Label13, &C::Label14, &C::Label15, &C::Label19, &C::Label20,
+                                    &C::Label21})
+        this->*caption = fresh.*caption;
+    for (bool C::*shown : {&C::biweeklyLabelsVisible, &C::Frame1Enabled, &C::tableHeadingsEnabled})
+        this->*shown = fresh.*shown;
 }
 
 void StateBoxes::updateBaseLabels()
