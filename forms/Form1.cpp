@@ -357,76 +357,73 @@ QWidget* Form1::buildResults()
     return panel;
 }
 
-QAction* Form1::addMenuItem(QMenu* menu, const char* name, const QString& caption)
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setEnabled(false); // enabled below once its screen exists
-    return action;
-}
-
 void Form1::buildMenus()
 {
-    auto menu = [this](const char* name, const QString& title) {
-        QMenu* m = menuBar()->addMenu(title);
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
+    // The menus in order: a row with a menu's object name opens it, a row without a name is a
+    // separator, and every other row is an item and its slot. Each top menu has an Alt letter, its
+    // first where no other menu has it (Forms takes its "m").
+    struct Row
+    {
+        const char* menu;
+        const char* name;
+        const char* caption;
+        void (Form1::*slot)();
     };
-    // An item whose screen exists runs its slot; the others stay disabled until their screens come.
-    auto item = [this](QMenu* m, const char* name, const QString& caption, void (Form1::*slot)() = nullptr) {
-        QAction* action = addMenuItem(m, name, caption);
-        if (slot) {
-            action->setEnabled(true);
-            connect(action, &QAction::triggered, this, slot);
+    static constexpr Row kRows[] = {
+        {"mnuFileMenu", nullptr, "&File", nullptr},
+        {nullptr, "mnuNew", "&New", &Form1::mnuNew_Click},
+        {nullptr, "mnuOpen", "&Open", &Form1::mnuOpen_Click},
+        {nullptr, "mnuSave", "&Save", &Form1::mnuSave_Click},
+        {nullptr, nullptr, nullptr, nullptr},
+        {nullptr, "mnuChecks", "C&hecks", &Form1::mnuChecks_Click},
+        {nullptr, "mnuPrintSheetItem", "Print Sheet", &Form1::mnuPrintSheetItem_Click},
+        {nullptr, "mnuPrintItem", "&Print Image", &Form1::mnuPrintItem_Click},
+        {nullptr, "mnuPayday", "Payday Run...", &Form1::mnuPayday_Click},
+        {nullptr, "mnuEmployees", "Employees...", &Form1::mnuEmployees_Click},
+        {nullptr, nullptr, nullptr, nullptr},
+        {nullptr, "mnuBackup", "&Backup...", &Form1::mnuBackup_Click},
+        {nullptr, "mnuRestore", "&Restore...", &Form1::mnuRestore_Click},
+        {nullptr, nullptr, nullptr, nullptr},
+        {nullptr, "mnuClearIitem", "&Clear", &Form1::cmdClear_Click},
+        {nullptr, nullptr, nullptr, nullptr},
+        {nullptr, "mnuExitItem", "E&xit", nullptr}, // the window's close, which asks to save
+        {"mnuFormsMenu", nullptr, "For&ms", nullptr},
+        {nullptr, "mnuVac", "&Vacation", &Form1::mnuVac_Click},
+        {nullptr, "mnuOtItem", "OT %", &Form1::cmdOT_Click},
+        {nullptr, "mnuYear", "&Year to Date", &Form1::mnuYear_Click},
+        {"mnuOptionsMenu", nullptr, "&Options", nullptr},
+        {nullptr, "mnuHeader", "H&eader", &Form1::mnuHeader_Click},
+        {nullptr, "mnuTaxInfoItem", "&User Info", &Form1::mnuTaxInfoItem_Click},
+        {nullptr, "mnuEmployer", "E&mployer...", &Form1::mnuEmployer_Click},
+        {nullptr, "mnuDeposit", "&Direct Deposit...", &Form1::mnuDeposit_Click},
+        {nullptr, nullptr, nullptr, nullptr},
+        {nullptr, "mnuState", "S&tate Tax", &Form1::mnuState_Click},
+        {nullptr, "mnuCity", "C&ity Tax", &Form1::mnuCity_Click},
+        {nullptr, "mnuNonCity", "Non City Tax", &Form1::mnuNonCity_Click},
+        {"mnuReportsMenu", nullptr, "&Reports", nullptr},
+        {nullptr, "mnuQuarter", "Quarter...", &Form1::mnuQuarter_Click},
+        {nullptr, "mnuYearEnd", "Year End (W-2, 940)...", &Form1::mnuYearEnd_Click},
+        {"mnuHelpMenu", nullptr, "&Help", nullptr},
+        {nullptr, "mnuHelpItem", "He&lp", &Form1::mnuHelpItem_Click},
+        {nullptr, nullptr, nullptr, nullptr},
+        {nullptr, "mnuAboutItem", "&About", &Form1::mnuAboutItem_Click},
+    };
+    QMenu* current = nullptr;
+    for (const Row& row : kRows) {
+        if (row.menu) {
+            current = menuBar()->addMenu(QString::fromLatin1(row.caption));
+            current->setObjectName(QString::fromLatin1(row.menu));
+        } else if (!row.name) {
+            current->addSeparator();
+        } else {
+            QAction* action = current->addAction(QString::fromLatin1(row.caption));
+            action->setObjectName(QString::fromLatin1(row.name));
+            if (row.slot)
+                connect(action, &QAction::triggered, this, row.slot);
         }
-        return action;
-    };
-
-    // Each top menu has an Alt letter, its first where no other menu has it (Forms takes its "m").
-    QMenu* file = menu("mnuFileMenu", QStringLiteral("&File"));
-    item(file, "mnuNew", QStringLiteral("&New"), &Form1::mnuNew_Click);
-    item(file, "mnuOpen", QStringLiteral("&Open"), &Form1::mnuOpen_Click);
-    item(file, "mnuSave", QStringLiteral("&Save"), &Form1::mnuSave_Click);
-    file->addSeparator();
-    item(file, "mnuChecks", QStringLiteral("C&hecks"), &Form1::mnuChecks_Click);
-    item(file, "mnuPrintSheetItem", QStringLiteral("Print Sheet"), &Form1::mnuPrintSheetItem_Click);
-    item(file, "mnuPrintItem", QStringLiteral("&Print Image"), &Form1::mnuPrintItem_Click);
-    item(file, "mnuPayday", QStringLiteral("Payday Run..."), &Form1::mnuPayday_Click);
-    item(file, "mnuEmployees", QStringLiteral("Employees..."), &Form1::mnuEmployees_Click)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    file->addSeparator();
-    item(file, "mnuBackup", QStringLiteral("&Backup..."), &Form1::mnuBackup_Click);
-    item(file, "mnuRestore", QStringLiteral("&Restore..."), &Form1::mnuRestore_Click);
-    file->addSeparator();
-    item(file, "mnuClearIitem", QStringLiteral("&Clear"), &Form1::cmdClear_Click);
-    file->addSeparator();
-    QAction* exit = item(file, "mnuExitItem", QStringLiteral("E&xit"));
-    exit->setEnabled(true);
-    connect(exit, &QAction::triggered, this, &QWidget::close); // the close asks to save
-
-    QMenu* forms = menu("mnuFormsMenu", QStringLiteral("For&ms"));
-    item(forms, "mnuVac", QStringLiteral("&Vacation"), &Form1::mnuVac_Click);
-    item(forms, "mnuOtItem", QStringLiteral("OT %"), &Form1::cmdOT_Click);
-    item(forms, "mnuYear", QStringLiteral("&Year to Date"), &Form1::mnuYear_Click);
-
-    QMenu* options = menu("mnuOptionsMenu", QStringLiteral("&Options"));
-    item(options, "mnuHeader", QStringLiteral("H&eader"), &Form1::mnuHeader_Click);
-    item(options, "mnuTaxInfoItem", QStringLiteral("&User Info"), &Form1::mnuTaxInfoItem_Click);
-    item(options, "mnuEmployer", QStringLiteral("E&mployer..."), &Form1::mnuEmployer_Click);
-    item(options, "mnuDeposit", QStringLiteral("&Direct Deposit..."), &Form1::mnuDeposit_Click);
-    options->addSeparator();
-    item(options, "mnuState", QStringLiteral("S&tate Tax"), &Form1::mnuState_Click);
-    item(options, "mnuCity", QStringLiteral("C&ity Tax"), &Form1::mnuCity_Click);
-    item(options, "mnuNonCity", QStringLiteral("Non City Tax"), &Form1::mnuNonCity_Click);
-
-    QMenu* reports = menu("mnuReportsMenu", QStringLiteral("&Reports"));
-    item(reports, "mnuQuarter", QStringLiteral("Quarter..."), &Form1::mnuQuarter_Click);
-    item(reports, "mnuYearEnd", QStringLiteral("Year End (W-2, 940)..."), &Form1::mnuYearEnd_Click);
-
-    QMenu* help = menu("mnuHelpMenu", QStringLiteral("&Help"));
-    item(help, "mnuHelpItem", QStringLiteral("He&lp"), &Form1::mnuHelpItem_Click);
-    help->addSeparator();
-    item(help, "mnuAboutItem", QStringLiteral("&About"), &Form1::mnuAboutItem_Click);
+    }
+    findChild<QAction*>(QStringLiteral("mnuEmployees"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(findChild<QAction*>(QStringLiteral("mnuExitItem")), &QAction::triggered, this, &QWidget::close);
 }
 
 void Form1::showScreen() { m_binding->show(); }

@@ -115,7 +115,6 @@ private:
     QWidget* buildEntries();
     QWidget* buildResults();
     void buildMenus();
-    QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption);
     QLabel* resultLabel(const QString& name);
     void focusAmount(int index);
     // After ADD and CLEAR the operator types the next period: the focus goes to txtAmount 0.
