@@ -78,8 +78,8 @@ DialogCity::DialogCity(DialogCityScreen& screen, Operator& op, QWidget* parent)
     notes->addLayout(texts, 1);
 
     QHBoxLayout* buttons = buttonRow({
-        {"cmdDefault", "&New York", [this] { click(&DialogCityScreen::cmdDefault_Click); }},
-        {"cmdClearMe", "CLEAR ALL", [this] { click(&DialogCityScreen::cmdClearMe_Click); }},
+        {"cmdDefault", QStringLiteral("&New York"), [this] { click(&DialogCityScreen::cmdDefault_Click); }},
+        {"cmdClearMe", QStringLiteral("CLEAR ALL"), [this] { click(&DialogCityScreen::cmdClearMe_Click); }},
     });
     outer->addLayout(buttons);
     m_ckNoLocalTax = named<QCheckBox>(this, "ckNoLocalTax", QStringLiteral("NO LOCAL TAX"));

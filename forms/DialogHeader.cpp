@@ -31,16 +31,9 @@ DialogHeader::DialogHeader(Workspace& ws, QWidget* parent)
         selectAllOnFocus(box);
     }
     outer->addLayout(boxes);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* ok = named<QPushButton>(this, "OKButton", QStringLiteral("OK"));
-    ok->setDefault(true);
-    auto* cancel = named<QPushButton>(this, "CancelButton", QStringLiteral("Cancel"));
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &DialogHeader::OKButton_Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    outer->addLayout(buttonsRow(this, {{"OKButton", QStringLiteral("OK"), [this] { OKButton_Click(); }},
+                                       {"CancelButton", QStringLiteral("Cancel"), [this] { reject(); }}}));
+    findChild<QPushButton*>(QStringLiteral("OKButton"))->setDefault(true);
 }
 
 void DialogHeader::load()

@@ -70,7 +70,7 @@ DialogNonCity::DialogNonCity(DialogNonCityScreen& screen, Operator& op, QWidget*
     notes->addWidget(new QLabel(QStringLiteral("Enter 999999 in any Minimum Range Box that is not used."), this), 1);
 
     outer->addLayout(buttonRow({
-        {"cmdDefault", "&DEFAULT", [this] { click(&DialogNonCityScreen::cmdDefault_Click); }},
+        {"cmdDefault", QStringLiteral("&DEFAULT"), [this] { click(&DialogNonCityScreen::cmdDefault_Click); }},
     }));
 }
 

@@ -31,11 +31,7 @@ DialogVac::DialogVac(DialogVacScreen& screen, std::function<void()> showHelp, QW
     setWindowTitle(QString::fromLatin1(DialogVacScreen::kCaption));
 
     auto* outer = new QVBoxLayout(this);
-    auto* menuBar = new QMenuBar(this);
-    QAction* help = menuBar->addAction(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(help, &QAction::triggered, this, &DialogVac::mnuHelp_Click);
-    outer->setMenuBar(menuBar);
+    menuBarCommand(this, outer, "mnuHelp", QStringLiteral("&Help"), [this] { mnuHelp_Click(); });
 
     auto* heading = new QLabel(QStringLiteral("SAVED / ACCUMULATED DAYS"), this);
     heading->setAlignment(Qt::AlignCenter);

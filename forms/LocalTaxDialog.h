@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/FormBinding.h"
+#include "platform/Named.h"
 #include "platform/NumericKeyFilter.h"
 
 #include <QDialog>
@@ -86,27 +87,15 @@ protected:
         showScreen();
     }
 
-    struct Button
-    {
-        const char* name;
-        const char* caption;
-        std::function<void()> pressed;
-    };
     // The screen's own buttons, then "&SAVE" and "&CANCEL", right-aligned, none of them taking Enter.
-    QHBoxLayout* buttonRow(std::initializer_list<Button> own)
+    QHBoxLayout* buttonRow(std::initializer_list<NamedButton> own)
     {
-        std::vector<Button> buttons(own);
-        buttons.push_back({"OKButton", "&SAVE", [this] { OKButton_Click(); }});
-        buttons.push_back({"CancelButton", "&CANCEL", [this] { reject(); }});
-        auto* row = new QHBoxLayout;
-        row->addStretch(1);
-        for (const Button& b : buttons) {
-            auto* button = new QPushButton(QString::fromLatin1(b.caption), this);
-            button->setObjectName(QString::fromLatin1(b.name));
-            button->setAutoDefault(false);
-            connect(button, &QPushButton::clicked, this, b.pressed);
-            row->addWidget(button);
-        }
+        std::vector<NamedButton> buttons(own);
+        buttons.push_back({"OKButton", QStringLiteral("&SAVE"), [this] { OKButton_Click(); }});
+        buttons.push_back({"CancelButton", QStringLiteral("&CANCEL"), [this] { reject(); }});
+        QHBoxLayout* row = buttonsRow(this, buttons);
+        for (QPushButton* b : this->template findChildren<QPushButton*>())
+            b->setAutoDefault(false);
         return row;
     }
 

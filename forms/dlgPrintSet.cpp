@@ -66,16 +66,9 @@ dlgPrintSet::dlgPrintSet(Workspace& ws, std::function<PrintDevice*()> device, st
     m_fit->setWordWrap(true);
     outer->addWidget(m_fit);
 
-    auto* buttons = new QHBoxLayout;
-    auto* apply = named<QPushButton>(this, "cmdApply", QStringLiteral("&Apply"));
-    auto* ok = named<QPushButton>(this, "OKButton", QStringLiteral("Print Check"));
-    auto* cancel = named<QPushButton>(this, "CancelButton", QStringLiteral("&Cancel"));
-    for (auto* b : {apply, ok, cancel})
-        buttons->addWidget(b);
-    outer->addLayout(buttons);
-    connect(apply, &QPushButton::clicked, this, &dlgPrintSet::cmdApply_Click);
-    connect(ok, &QPushButton::clicked, this, &dlgPrintSet::OKButton_Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    outer->addLayout(buttonsRow(this, {{"cmdApply", QStringLiteral("&Apply"), [this] { cmdApply_Click(); }},
+                                       {"OKButton", QStringLiteral("Print Check"), [this] { OKButton_Click(); }},
+                                       {"CancelButton", QStringLiteral("&Cancel"), [this] { reject(); }}}));
     setMinimumWidth(380);
 
     dlgPrintSetScreen& screen = m_ws.printSet;

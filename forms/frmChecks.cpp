@@ -1,5 +1,6 @@
 #include "forms/frmChecks.h"
 
+#include "platform/Named.h"
 #include "session/Workspace.h"
 
 #include <QEvent>
@@ -21,11 +22,7 @@ frmChecks::frmChecks(Workspace& ws, QWidget* parent)
     frmChecksScreen& c = m_ws.checks;
 
     auto* outer = new QVBoxLayout(this);
-    auto* bar = new QMenuBar(this);
-    QAction* print = bar->addAction(QStringLiteral("Print"));
-    print->setObjectName(QStringLiteral("mnuPrintCheck"));
-    connect(print, &QAction::triggered, this, &frmChecks::printRequested);
-    outer->setMenuBar(bar);
+    menuBarCommand(this, outer, "mnuPrintCheck", QStringLiteral("Print"), [this] { emit printRequested(); });
 
     // Laid out as the check itself: company top left, date top right, payee and amount, the words,
     // then the address block and the memo.

@@ -191,15 +191,8 @@ frmTaxInfo::frmTaxInfo(Workspace& ws, QWidget* parent)
     right->addWidget(check);
     right->addStretch(1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* cmdOk = named<QPushButton>(this, "cmdOk", QStringLiteral("Save"));
-    auto* command1 = named<QPushButton>(this, "Command1", QStringLiteral("Close"));
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(command1);
-    outer->addLayout(buttons);
-    connect(cmdOk, &QPushButton::clicked, this, &frmTaxInfo::cmdOk_Click);
-    connect(command1, &QPushButton::clicked, this, &frmTaxInfo::Command1_Click);
+    outer->addLayout(buttonsRow(this, {{"cmdOk", QStringLiteral("Save"), [this] { cmdOk_Click(); }},
+                                       {"Command1", QStringLiteral("Close"), [this] { Command1_Click(); }}}));
 
     m_binding->check(optWeek, s.optWeek);
     m_binding->check(optBiWeek, s.optBiWeek);
