@@ -15,7 +15,6 @@
 #include "text/FileStore.h"
 #include "text/Numbers.h"
 
-
 #include <cmath>
 #include <optional>
 #include <set>
@@ -336,8 +335,7 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
         line.deposit = employee.deposit;
         // The profile's name, unless it was never filled in.
         line.depositName = employee.profile.EmpName == EmployeeProfile{}.EmpName ? row.user : employee.profile.EmpName;
-        line.note += (line.note.empty() ? "" : "; ") + std::string("direct deposit to account ending ") +
-                     accountEnding(employee.deposit->Account);
+        line.note += (line.note.empty() ? "" : "; ") + depositWords(*employee.deposit);
     }
 
     if (m_options.prints) {
@@ -354,7 +352,7 @@ PaydayLine PaydayRun::pay(const HoursRow& row)
         const PayFormTexts texts = payFormTexts(entries, !p.ot2x, p.date, labels);
         StatementHeading heading = periodHeading(m_header, row.user, employee.profile.EmpSsn, m_clock(), p.date);
         if (line.deposit)
-            heading.deposit = "Direct deposit to account ending " + accountEnding(line.deposit->Account);
+            heading.deposit = depositWords(*line.deposit);
         PrintText(m_statementsOut ? *m_statementsOut : m_statements, heading, periodFigures(texts, employee.profile, result, ledger.totals()));
         if (line.deposit) {
             line.message = said;

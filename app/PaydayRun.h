@@ -59,7 +59,7 @@ struct PaydayLine
     // What the row's employee had to be told (what went wrong), lines joined by "\n"; empty when
     // nothing.
     std::string message;
-    // What the summary says of a row that went well beyond a plain payment ("already paid", "direct
+    // What the summary says of a row that went well beyond a plain payment ("already paid", "Direct
     // deposit to account ending 1234").
     std::string note;
 };

@@ -83,4 +83,9 @@ std::string accountEnding(const std::string& account)
     return bare.size() <= 4 ? bare : bare.substr(bare.size() - 4);
 }
 
+std::string depositWords(const DepositAccount& account)
+{
+    return "Direct deposit to account ending " + accountEnding(account.Account);
+}
+
 } // namespace tallyrin

@@ -54,5 +54,7 @@ FileOutcome saveDepositFile(const std::filesystem::path& path, const DepositAcco
 
 // The last four characters of the account number, as a statement names it.
 std::string accountEnding(const std::string& account);
+// "Direct deposit to account ending 1234", as the statement and the payday's summary say it.
+std::string depositWords(const DepositAccount& account);
 
 } // namespace tallyrin
